@@ -1,0 +1,51 @@
+#include "app/command_line.h"
+
+#include "app/commands.h"
+
+namespace zel {
+
+CommandLine CommandLine::parse(const QStringList &args)
+{
+    CommandLine line;
+    QStringList rest;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString &arg = args.at(i);
+        const auto value = [&](QString &target) {
+            if (i + 1 >= args.size())
+                line.error = arg + QStringLiteral(" needs a value.");
+            else
+                target = args.at(++i);
+        };
+        if (arg == QLatin1String("--home"))
+            value(line.home);
+        else if (arg == QLatin1String("--db"))
+            value(line.database);
+        else if (arg == QLatin1String("--yes"))
+            line.yes = true;
+        else if (arg == QLatin1String("--no"))
+            line.no = true;
+        else if (arg.startsWith(QLatin1String("--home=")))
+            line.home = arg.mid(7);
+        else if (arg.startsWith(QLatin1String("--db=")))
+            line.database = arg.mid(5);
+        else
+            rest << arg;
+    }
+    if (line.yes && line.no)
+        line.error = QStringLiteral("--yes and --no cannot be used together.");
+    if (rest.isEmpty())
+        return line;
+
+    const QString first = rest.constFirst();
+    if (isCommandWord(first)) {
+        line.command = first;
+        line.arguments = rest.mid(1);
+    } else if (first.toUpper() == QLatin1String("AUTOSTART") || first.toUpper() == QLatin1String("REPAIR")) {
+        line.startText = rest.join(QLatin1Char(' '));
+    } else {
+        line.error = QStringLiteral("Unknown command '%1'. Run 'zel help' to see the commands.").arg(first);
+    }
+    return line;
+}
+
+} // namespace zel

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace zel {
+
+// The program's arguments: global options, then either a command word (run without windows)
+// or the start words of the windowed program ("AUTOSTART <path>", "REPAIR").
+struct CommandLine
+{
+    QString home;          // --home DIR
+    QString database;      // --db FILE
+    bool yes = false;      // --yes: answer questions Yes
+    bool no = false;       // --no: answer questions No
+    QString command;       // the command word, empty for the windowed program
+    QStringList arguments; // after the command word
+    QString startText;     // the windowed program's command line
+    QString error;         // set when the arguments cannot be understood
+
+    static CommandLine parse(const QStringList &args);
+    bool headless() const { return !command.isEmpty(); }
+};
+
+} // namespace zel

@@ -1,0 +1,74 @@
+#include "app/commands.h"
+
+#include "app/command_line.h"
+#include "core/text.h"
+
+#include <QTextStream>
+
+#include <functional>
+
+namespace zel {
+
+namespace {
+
+struct CommandWord
+{
+    const char *word;
+    const char *usage;
+    const char *summary;
+    std::function<int(const CommandLine &, QTextStream &, QTextStream &)> run;
+};
+
+int printHelp(const CommandLine &, QTextStream &out, QTextStream &);
+
+int printVersion(const CommandLine &, QTextStream &out, QTextStream &)
+{
+    out << "ZEL Customer Management System " << programVersion() << '\n';
+    return 0;
+}
+
+const std::vector<CommandWord> &commandWords()
+{
+    static const std::vector<CommandWord> words = {
+        {"help", "zel help", "List the commands.", printHelp},
+        {"version", "zel version", "Print the program's version.", printVersion},
+    };
+    return words;
+}
+
+int printHelp(const CommandLine &, QTextStream &out, QTextStream &)
+{
+    out << "ZEL Customer Management System " << programVersion() << "\n\n"
+        << "Without a command, zel opens the main menu. The windowed program also accepts\n"
+        << "  AUTOSTART <database>   open this database (asks first)\n"
+        << "  REPAIR                 start with no database open, ready for File/Repair\n\n"
+        << "Commands:\n";
+    for (const CommandWord &word : commandWords())
+        out << "  " << QString::fromUtf8(word.usage).leftJustified(28) << ' ' << word.summary << '\n';
+    out << "\nOptions for every command:\n"
+        << "  --home DIR   the folder for settings and logs (default: ZEL_HOME, or the per-user data folder)\n"
+        << "  --db FILE    the database to work on\n"
+        << "  --yes, --no  answer every question Yes or No instead of asking\n";
+    return 0;
+}
+
+} // namespace
+
+bool isCommandWord(const QString &word)
+{
+    for (const CommandWord &c : commandWords())
+        if (word == QLatin1String(c.word))
+            return true;
+    return false;
+}
+
+int runCommand(const CommandLine &line, QTextStream &out, QTextStream &err)
+{
+    for (const CommandWord &c : commandWords())
+        if (line.command == QLatin1String(c.word))
+            return c.run(line, out, err);
+    err << "Unknown command '" << line.command << "'. Run 'zel help' to see the commands.\n";
+    return 2;
+}
+
+} // namespace zel

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+class QTextStream;
+
+namespace zel {
+
+struct CommandLine;
+
+// The command words of the headless program, each with a one-line summary for `zel help`.
+bool isCommandWord(const QString &word);
+// Runs a headless command; returns the process exit code (0 success, 1 failure, 2 bad usage).
+int runCommand(const CommandLine &line, QTextStream &out, QTextStream &err);
+
+} // namespace zel

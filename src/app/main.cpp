@@ -1,0 +1,100 @@
+#include "app/command_line.h"
+#include "app/commands.h"
+#include "core/text.h"
+#include "shell/app_state.h"
+#include "shell/single_instance.h"
+#include "shell/start_command.h"
+#include "shell/startup.h"
+#include "shell/ui/dialog_prompter.h"
+#include "shell/ui/main_menu.h"
+#include "shell/ui/splash_screen.h"
+
+#include <QApplication>
+#include <QLocale>
+#include <QMessageBox>
+#include <QStatusBar>
+#include <QTextStream>
+#include <QTimer>
+
+#include <cstdio>
+
+using namespace zel;
+
+namespace {
+
+void nameTheApplication()
+{
+    // The per-user data folder is named after the application alone: ~/.local/share/zel.
+    QCoreApplication::setOrganizationName(QString());
+    QCoreApplication::setApplicationName(QStringLiteral("zel"));
+    QCoreApplication::setApplicationVersion(programVersion());
+}
+
+int runHeadless(int argc, char **argv, const CommandLine &line)
+{
+    QCoreApplication app(argc, argv);
+    nameTheApplication();
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    return runCommand(line, out, err);
+}
+
+int runWindowed(int argc, char **argv, const CommandLine &line)
+{
+    QApplication app(argc, argv);
+    nameTheApplication();
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/zel/zel.png")));
+
+    const AppPaths paths = AppPaths::resolve(line.home);
+    DialogPrompter prompter;
+    AppState state(paths, prompter);
+
+    SingleInstance instance(paths.appFolder);
+    if (!instance.acquire()) {
+        instance.raiseRunningInstance();
+        QMessageBox box(QMessageBox::Critical, QStringLiteral("Customer Management System"),
+                        QStringLiteral("Another copy of ZEL is already running. If this copy can not be seen, then a "
+                                       "reboot may be required to clear up the issue."));
+        box.setWindowTitle(QStringLiteral("... Duplicate Instance ..."));
+        box.exec();
+        return 0;
+    }
+
+    Startup startup(state);
+    startup.prepare(QLocale::system());
+    if (!startup.splashHidden()) {
+        SplashScreen splash(state.version);
+        splash.showForTwoSeconds();
+        splash.hide();
+        if (splash.hideRequested())
+            startup.confirmHideSplash();
+    }
+
+    MainMenu menu(state, StartCommand::parse(line.startText));
+    prompter.setStatusSink([&menu](const QString &text) { menu.statusBar()->showMessage(text); });
+    QObject::connect(&instance, &SingleInstance::raiseRequested, &menu, [&menu] {
+        menu.showNormal();
+        menu.raise();
+        menu.activateWindow();
+    });
+    menu.show();
+    QTimer::singleShot(0, &menu, [&menu] { menu.load(); });
+    return app.exec();
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+    const CommandLine line = CommandLine::parse(args);
+    if (!line.error.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(line.error));
+        return 2;
+    }
+    if (!line.home.isEmpty())
+        qputenv("ZEL_HOME", line.home.toLocal8Bit());
+    return line.headless() ? runHeadless(argc, argv, line) : runWindowed(argc, argv, line);
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QSqlDatabase>
+#include <QString>
+
+namespace zel {
+
+// The one open database file of the run, shared by every screen.
+class DatabaseConnection
+{
+public:
+    DatabaseConnection();
+    ~DatabaseConnection();
+    DatabaseConnection(const DatabaseConnection &) = delete;
+    DatabaseConnection &operator=(const DatabaseConnection &) = delete;
+
+    // Opens the file and proves it is a database. Returns false and sets errorString() otherwise;
+    // a missing file is never created here.
+    bool open(const QString &path);
+    void close();
+    bool isOpen() const;
+    const QString &path() const { return m_path; }
+    QString errorString() const { return m_error; }
+
+    bool hasTable(const QString &name) const;
+    QStringList tableNames() const;
+    QSqlDatabase handle() const;
+
+private:
+    QString m_connectionName;
+    QString m_path;
+    QString m_error;
+};
+
+} // namespace zel

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+namespace zel {
+
+// The database-file operations that start-up, the File menu and exit call, supplied by the database
+// subsystem. An empty operation is one this build does not have yet: the caller skips it, and the
+// menu command that needs it is shown disabled.
+struct DatabaseSeams
+{
+    std::function<bool(const QString &path)> checkOpenFile;    // Gfi_Check_Open_File: refuses backups and the like
+    std::function<bool(const QString &path)> checkDbVersion;   // Gs_CheckDBVersion: converts older files
+    std::function<void()> upgradeDb;                            // Gs_Upgrade_Db
+    std::function<void()> loadOptions;                          // OptionGet
+    std::function<void()> saveOptions;                          // OptionSave
+    std::function<void()> createWorkTables;                     // the scratch tables of every open
+    std::function<void(const QString &pattern)> deleteArchives; // Gs_Delete_Archives
+    std::function<void(const QString &path)> autoBackup;        // Gfi_Auto_Backup
+    std::function<void()> manualBackup;                         // Ms_Backup_Database
+    std::function<void(const QString &path)> compactFile;       // Gfi_Compact_File
+};
+
+} // namespace zel

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QString>
+
+class QDateTime;
+class QLocale;
+
+namespace zel {
+
+class AppState;
+struct StartCommand;
+
+// The backup-on-exit choice and "Compact DB on Exit" of the main menu.
+struct ExitChoices
+{
+    enum class Backup { Auto, Manual, None };
+    Backup backup = Backup::Auto;
+    bool compress = false;
+};
+
+// What the main menu does, apart from showing itself: choosing and opening the database at start,
+// reopening it on every return to the menu, the campaign steps, and the exit sequence.
+class MainMenuOperations
+{
+public:
+    explicit MainMenuOperations(AppState &state);
+
+    // Load steps 2 to 6: with REPAIR nothing is opened; otherwise the database of the start
+    // choice is opened, or the user is told that none is. Returns true when one is open.
+    bool loadDatabase(const StartCommand &command);
+    void markRunning();
+
+    // Opens `path` as the shared database, records the open in ExeHistory with `comment`, and
+    // runs the steps every open needs. Returns false (after the error report) when it cannot.
+    bool openDatabase(const QString &path, const QString &comment, const QString &procedure);
+    void closeDatabase(const QString &procedure);
+    // Opens a database the user picked by its path (a last-used File-menu item).
+    bool Ms_Open_Database(const QString &path);
+    // Every return to the main menu starts from a freshly opened connection.
+    void reopenOnActivation();
+
+    // Steps the current campaign; at either end it only beeps. Returns true when it changed.
+    bool stepCampaign(bool forward);
+
+    QString windowTitle() const;
+    QString backupTooltip() const;
+    QString clockText(const QDateTime &now, const QLocale &locale) const;
+    bool isSampleDatabase() const;
+    void showSampleWarning();
+    void showNoDatabaseMessage();
+
+    ExitChoices readExitChoices() const;
+    // Ms_Shutdown. The screen saves its own size and position and closes the others.
+    void Ms_Shutdown(const ExitChoices &choices);
+
+    void mUpdateDateTable();
+    void Ms_Delete_Temp_Tables();
+
+private:
+    void addExeHistory(const QString &comment);
+    void afterOpen();
+    void writeExitChoices(const ExitChoices &choices);
+    void deleteArchives();
+    void backupAndCompact(const ExitChoices &choices);
+
+    AppState &m_state;
+};
+
+} // namespace zel

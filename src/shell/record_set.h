@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QSqlQuery>
+#include <QVariant>
+
+namespace zel {
+
+// The rows of one SELECT, walked from first to last. Changes are written with statements
+// through cDataAccess, never through the record set.
+class RecordSet
+{
+public:
+    RecordSet() = default;
+    RecordSet(QSqlQuery query, int count);
+
+    // Moves to the next row; false after the last one.
+    bool next();
+    QVariant value(const QString &field) const;
+    QVariant value(int column) const;
+    // Exact for GetRecordSet; -1 for a snapshot, which is not walked ahead of time.
+    int count() const { return m_count; }
+    bool isValid() const { return m_query.isActive(); }
+
+private:
+    QSqlQuery m_query;
+    int m_count = 0;
+    bool m_started = false;
+};
+
+} // namespace zel

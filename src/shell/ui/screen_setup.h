@@ -1,0 +1,26 @@
+#pragma once
+
+class QHeaderView;
+class QString;
+class QWidget;
+
+namespace zel {
+
+class AppSettings;
+
+// Every screen calls this when it loads: placeholders in captions and tooltips, the screen's font,
+// its saved size and position (or centred), and the program icon. The screen's objectName is its
+// form name, the key of its settings.
+void Gs_Screen_Setup(QWidget *screen, const AppSettings &settings);
+// Every screen calls this when it closes: remembers its size and position.
+void Gs_Screen_Save(const QWidget *screen, const AppSettings &settings);
+// Replaces the placeholders in every caption and tooltip of the screen.
+void Gs_Caption_Replace(QWidget *screen);
+// Puts a screen back to its designed size, centred.
+void centreOnScreen(QWidget *screen);
+
+// A grid's column layout from GridLayouts.grx, and back.
+void loadGridLayout(QHeaderView *header, const AppSettings &settings, const QString &gridName);
+void saveGridLayout(const QHeaderView *header, const AppSettings &settings, const QString &gridName);
+
+} // namespace zel

@@ -1,0 +1,78 @@
+#include "test_support.h"
+
+#include <QFile>
+#include <QUuid>
+#include <QVariant>
+
+namespace zel::test {
+
+namespace {
+
+// A short-lived connection of its own, removed again when done.
+template <typename F>
+void withConnection(const QString &path, F work)
+{
+    const QString name = QUuid::createUuid().toString();
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(path);
+        if (db.open())
+            work(db);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+}
+
+} // namespace
+
+TempApp::TempApp()
+{
+    state = std::make_unique<AppState>(AppPaths{m_dir.path(), m_dir.filePath(QStringLiteral("Registry.ini"))}, prompter);
+}
+
+TempApp::~TempApp()
+{
+    state.reset();
+}
+
+QString TempApp::readFile(const QString &name) const
+{
+    QFile file(path(name));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(file.readAll());
+}
+
+void TempApp::writeFile(const QString &name, const QByteArray &content) const
+{
+    QFile file(path(name));
+    if (file.open(QIODevice::WriteOnly))
+        file.write(content);
+}
+
+QString TempApp::makeDatabase(const QString &name, const QStringList &statements) const
+{
+    const QString file = path(name);
+    withConnection(file, [&](QSqlDatabase &db) {
+        for (const QString &sql : statements) {
+            QSqlQuery query(db);
+            if (!query.exec(sql))
+                qFatal("test database statement failed: %s", qPrintable(query.lastError().text()));
+        }
+    });
+    return file;
+}
+
+QStringList TempApp::queryColumn(const QString &databasePath, const QString &sql)
+{
+    QStringList values;
+    withConnection(databasePath, [&](QSqlDatabase &db) {
+        QSqlQuery query(db);
+        query.exec(sql);
+        while (query.next())
+            values << query.value(0).toString();
+    });
+    return values;
+}
+
+} // namespace zel::test
