@@ -9,7 +9,7 @@ packages=(
   libsqlite3-dev sqlite3
   libzip-dev libcurl4-openssl-dev mdbtools-dev nlohmann-json3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  poppler-utils xdg-utils
+  poppler-utils xdg-utils fonts-liberation
 )
 
 missing=()

@@ -94,6 +94,8 @@ MainMenu::MainMenu(AppState &state, const StartCommand &command, QWidget *parent
     m_clockTimer = new QTimer(this);
     m_clockTimer->setInterval(1000);
     connect(m_clockTimer, &QTimer::timeout, this, &MainMenu::updateClock);
+    Gs_Caption_Replace(this);
+    refresh();
 }
 
 void MainMenu::buildMenus()
@@ -215,6 +217,8 @@ void MainMenu::buildCentre()
 
 void MainMenu::load()
 {
+    // Placed before the database is chosen, so that its questions appear over the menu.
+    Gs_Screen_Setup(this, m_state.settings);
     if (!m_command.repair) {
         const bool opened = m_operations.loadDatabase(m_command);
         if (!opened)
@@ -223,7 +227,6 @@ void MainMenu::load()
         m_operations.markRunning();
     }
     setExitChoices(m_operations.readExitChoices());
-    Gs_Screen_Setup(this, m_state.settings);
     if (m_operations.isSampleDatabase())
         m_operations.showSampleWarning();
     refresh();
