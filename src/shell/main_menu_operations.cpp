@@ -180,6 +180,24 @@ void MainMenuOperations::showNoDatabaseMessage()
          QStringLiteral("Select a previously created database from the list at the bottom of the File Menu (if present).")}));
 }
 
+bool MainMenuOperations::askProductFileReminder(const QDate &today)
+{
+    if (!m_state.isDatabaseOpen() || today.day() % 7 != 0 || !m_state.database.hasTable(QStringLiteral("Products")))
+        return false;
+    m_state.data.setSQL(QStringLiteral("Select Count(*) as Countem From Products "));
+    RecordSet count = m_state.data.GetSnapShot(QStringLiteral("askProductFileReminder"));
+    if (!count.next() || count.value(0).toInt() <= 25000)
+        return false;
+    return m_state.prompter.askYesNo(lines(
+        {QStringLiteral("Your product file has grown to over 25,000 products."),
+         QStringLiteral("To keep ZEL optimized, old products should be deleted."),
+         QStringLiteral("This can be performed using Main Menu/Utilities/Tab 1 Delete."),
+         QStringLiteral("Products can be deleted by Campaign Year / Campaign Number."), QString(),
+         QStringLiteral("Products with 'Quantity On Hand' can be preserved."), QString(),
+         QStringLiteral("Deleting products does NOT affect orders or order history."), QString(),
+         QStringLiteral("Do you wish to go to Utilites now?")}));
+}
+
 ExitChoices MainMenuOperations::readExitChoices() const
 {
     const auto selected = [this](const IniKey &key) {

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class QDate;
 class QDateTime;
 class QLocale;
 
@@ -48,6 +49,9 @@ public:
     bool isSampleDatabase() const;
     void showSampleWarning();
     void showNoDatabaseMessage();
+    // On the 7th, 14th, 21st and 28th, a catalogue of more than 25,000 products earns a reminder to
+    // delete old ones. Returns true when the user wants to go to the utilities now.
+    bool askProductFileReminder(const QDate &today);
 
     ExitChoices readExitChoices() const;
     // Ms_Shutdown. The screen saves its own size and position and closes the others.

@@ -152,3 +152,29 @@ TEST_F(MainMenuOperationsTest, SampleDatabasesAreToldApart)
     EXPECT_EQ(app.prompter.messageTexts().last(),
               app.path("missing.ZELDB") + " Not Found.\nPlease use File/Open to open an existing database.");
 }
+
+TEST(ProductFileReminder, AsksOnlyOnEverySeventhDayWithABigCatalogue)
+{
+    TempApp app;
+    QStringList statements{"CREATE TABLE Products (n INTEGER)"};
+    statements << "WITH RECURSIVE c(n) AS (SELECT 1 UNION ALL SELECT n + 1 FROM c WHERE n < 25001) "
+                  "INSERT INTO Products SELECT n FROM c";
+    const QString path = app.makeDatabase("Big.ZELDB", statements);
+    MainMenuOperations operations(*app.state);
+    ASSERT_TRUE(operations.Ms_Open_Database(path));
+
+    EXPECT_FALSE(operations.askProductFileReminder(QDate(2008, 8, 13)));
+    EXPECT_TRUE(app.prompter.messages().empty());
+    app.prompter.queueAnswer(Answer::No);
+    EXPECT_FALSE(operations.askProductFileReminder(QDate(2008, 8, 14)));
+    app.prompter.queueAnswer(Answer::Yes);
+    EXPECT_TRUE(operations.askProductFileReminder(QDate(2008, 8, 28)));
+    EXPECT_TRUE(app.prompter.messageTexts().at(0).startsWith("Your product file has grown to over 25,000 products.\n"));
+
+    TempApp small;
+    const QString smallPath = small.makeDatabase("Small.ZELDB", {"CREATE TABLE Products (n INTEGER)"});
+    MainMenuOperations smallOperations(*small.state);
+    ASSERT_TRUE(smallOperations.Ms_Open_Database(smallPath));
+    EXPECT_FALSE(smallOperations.askProductFileReminder(QDate(2008, 8, 7)));
+    EXPECT_TRUE(small.prompter.messages().empty());
+}

@@ -233,6 +233,8 @@ void MainMenu::load()
     updateClock();
     m_clockTimer->start();
     m_loaded = true;
+    if (m_operations.askProductFileReminder(QDate::currentDate()))
+        runCommand(Utilities);
 }
 
 void MainMenu::setScreen(Command command, std::function<void()> open)
