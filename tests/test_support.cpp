@@ -1,5 +1,8 @@
 #include "test_support.h"
 
+#include "db/database_creation.h"
+#include "options/c_option.h"
+
 #include <QFile>
 #include <QUuid>
 #include <QVariant>
@@ -61,6 +64,20 @@ QString TempApp::makeDatabase(const QString &name, const QStringList &statements
         }
     });
     return file;
+}
+
+QString TempApp::makeZelDatabase(const QString &name, const QStringList &statements)
+{
+    const QString file = path(name);
+    if (!db::Gfi_Create_Db(*state, file))
+        qFatal("test database could not be created");
+    {
+        DatabaseConnection connection;
+        connection.open(file);
+        cDataAccess data(connection, state->logs, state->errors);
+        cOption().OptionNew(data);
+    }
+    return makeDatabase(name, statements);
 }
 
 QStringList TempApp::queryColumn(const QString &databasePath, const QString &sql)

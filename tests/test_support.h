@@ -26,6 +26,9 @@ public:
 
     // A real SQLite file made with `statements`, closed again before it is returned.
     QString makeDatabase(const QString &name, const QStringList &statements) const;
+    // A database of this program (every table, its starting rows and an options row), with
+    // `statements` run on it afterwards.
+    QString makeZelDatabase(const QString &name, const QStringList &statements = {});
     // Runs one query on a database file and returns the first column of every row.
     static QStringList queryColumn(const QString &databasePath, const QString &sql);
 

@@ -1,6 +1,7 @@
 #include "shell/app_state.h"
 
 #include "core/text.h"
+#include "db/database_seams_install.h"
 
 #include <QDir>
 #include <QStandardPaths>
@@ -39,6 +40,7 @@ AppState::AppState(const AppPaths &paths_, Prompter &prompter_)
 {
     registerResources();
     data.Log = logs.pathFor(QStringLiteral("SQL"));
+    db::installDatabaseSeams(*this);
 }
 
 } // namespace zel

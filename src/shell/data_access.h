@@ -25,6 +25,7 @@ public:
     QString Log; // path of the SQL log; kept for the screens that show it
 
     void setSQL(const QString &sql, const QVariantList &parameters = {});
+    DatabaseConnection &database() const { return m_database; }
     const QString &SQL() const { return m_sql; }
     int RecordsAffected() const { return m_recordsAffected; }
 

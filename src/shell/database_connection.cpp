@@ -26,11 +26,28 @@ bool DatabaseConnection::open(const QString &path)
         m_error = path + QStringLiteral(" Not Found.");
         return false;
     }
+    return openWithMode(path, "rw");
+}
+
+bool DatabaseConnection::create(const QString &path)
+{
+    close();
+    m_error.clear();
+    if (QFileInfo::exists(path)) {
+        m_error = path + QStringLiteral(" already exists.");
+        return false;
+    }
+    return openWithMode(path, "rwc");
+}
+
+bool DatabaseConnection::openWithMode(const QString &path, const char *mode)
+{
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
-        // Without this flag SQLite would quietly create a new, empty file.
+        // A URI with an explicit mode: "rw" never creates a file quietly, "rwc" may.
         db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI"));
-        db.setDatabaseName(QStringLiteral("file:") + QUrl::toPercentEncoding(path, "/") + QStringLiteral("?mode=rw"));
+        db.setDatabaseName(QStringLiteral("file:") + QString::fromLatin1(QUrl::toPercentEncoding(path, "/"))
+                           + QStringLiteral("?mode=") + QLatin1String(mode));
         if (!db.open()) {
             m_error = db.lastError().text();
         } else {

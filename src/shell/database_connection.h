@@ -17,6 +17,9 @@ public:
     // Opens the file and proves it is a database. Returns false and sets errorString() otherwise;
     // a missing file is never created here.
     bool open(const QString &path);
+    // Creates a new, empty database file and opens it. Returns false when the file exists already
+    // or cannot be made.
+    bool create(const QString &path);
     void close();
     bool isOpen() const;
     const QString &path() const { return m_path; }
@@ -27,6 +30,8 @@ public:
     QSqlDatabase handle() const;
 
 private:
+    bool openWithMode(const QString &path, const char *mode);
+
     QString m_connectionName;
     QString m_path;
     QString m_error;

@@ -9,8 +9,12 @@ namespace zel {
 // The database-file operations that start-up, the File menu and exit call, supplied by the database
 // subsystem. An empty operation is one this build does not have yet: the caller skips it, and the
 // menu command that needs it is shown disabled.
+class cDataAccess;
+
 struct DatabaseSeams
 {
+    std::function<bool(cDataAccess &newDatabase)> writeDefaultTranslations; // rows of a new database
+    std::function<void()> repairNulls;                          // Gs_Repair_Nulls on the open database
     std::function<bool(const QString &path)> checkOpenFile;    // Gfi_Check_Open_File: refuses backups and the like
     std::function<bool(const QString &path)> checkDbVersion;   // Gs_CheckDBVersion: converts older files
     std::function<void()> upgradeDb;                            // Gs_Upgrade_Db

@@ -49,6 +49,14 @@ void MainMenuOperations::markRunning()
 
 bool MainMenuOperations::openDatabase(const QString &path, const QString &comment, const QString &procedure)
 {
+    if (!connect(path, comment, procedure))
+        return false;
+    activate(path);
+    return true;
+}
+
+bool MainMenuOperations::connect(const QString &path, const QString &comment, const QString &procedure)
+{
     if (m_state.seams.checkDbVersion && !m_state.seams.checkDbVersion(path))
         return false;
     const bool opened = m_state.errors.retryUntilDone(procedure, [&]() -> std::optional<ErrorInfo> {
@@ -60,22 +68,27 @@ bool MainMenuOperations::openDatabase(const QString &path, const QString &commen
         return false;
     addExeHistory(comment);
     m_state.LogWrite(kMsg, QStringLiteral("Open DB - ") + procedure + QLatin1Char(' ') + path);
+    return true;
+}
+
+void MainMenuOperations::activate(const QString &path)
+{
     m_state.databaseState = AppState::DatabaseState::Open;
     m_state.databasePath = path;
     m_state.prompter.status(path.toUpper() + QStringLiteral(" has been opened sucessfully."));
     afterOpen();
-    return true;
 }
 
-bool MainMenuOperations::Ms_Open_Database(const QString &path)
+bool MainMenuOperations::reopenDatabase(const QString &procedure)
 {
-    if (!QFileInfo(path).isFile()) {
-        m_state.prompter.information(path + QStringLiteral(" Not Found.\nPlease use File/Open to open an existing database."));
-        return false;
-    }
-    if (m_state.seams.checkOpenFile && !m_state.seams.checkOpenFile(path))
-        return false;
-    return openDatabase(path, QStringLiteral("Menu Open:") + path, QStringLiteral("Ms_Open_Database"));
+    const QString path = m_state.databasePath;
+    const bool reopened = m_state.errors.retryUntilDone(procedure, [&]() -> std::optional<ErrorInfo> {
+        if (m_state.database.open(path))
+            return std::nullopt;
+        return ErrorInfo{0, m_state.database.errorString(), 0};
+    });
+    m_state.databaseState = reopened ? AppState::DatabaseState::Open : AppState::DatabaseState::Closed;
+    return reopened;
 }
 
 void MainMenuOperations::addExeHistory(const QString &comment)
@@ -108,19 +121,10 @@ void MainMenuOperations::reopenOnActivation()
 {
     if (!m_state.isDatabaseOpen())
         return;
-    const QString path = m_state.databasePath;
     m_state.database.close();
     m_state.LogWrite(kMsg, QStringLiteral("Auto Close DB - ZEL_Main.Form.Activate"));
-    const bool reopened = m_state.errors.retryUntilDone(QStringLiteral("ZEL_Main.Form.Activate"), [&]() -> std::optional<ErrorInfo> {
-        if (m_state.database.open(path))
-            return std::nullopt;
-        return ErrorInfo{0, m_state.database.errorString(), 0};
-    });
-    if (!reopened) {
-        m_state.databaseState = AppState::DatabaseState::Closed;
-        return;
-    }
-    m_state.LogWrite(kMsg, QStringLiteral("Auto Re-Open DB - ZEL_Main.Form.Activate"));
+    if (reopenDatabase(QStringLiteral("ZEL_Main.Form.Activate")))
+        m_state.LogWrite(kMsg, QStringLiteral("Auto Re-Open DB - ZEL_Main.Form.Activate"));
 }
 
 bool MainMenuOperations::stepCampaign(bool forward)
@@ -137,6 +141,8 @@ bool MainMenuOperations::stepCampaign(bool forward)
 
 QString MainMenuOperations::windowTitle() const
 {
+    if (!m_state.isDatabaseOpen())
+        return QStringLiteral("ZEL (No Database Open)");
     return Gs_Window_Title(m_state.options.CurrentCampaignNumber, m_state.options.CurrentCampaignYear, m_state.version);
 }
 

@@ -34,9 +34,15 @@ public:
     // Opens `path` as the shared database, records the open in ExeHistory with `comment`, and
     // runs the steps every open needs. Returns false (after the error report) when it cannot.
     bool openDatabase(const QString &path, const QString &comment, const QString &procedure);
+    // The first half of an open: version check, connection (through the error report), the
+    // ExeHistory row and the log line. The database is not yet the program's current one.
+    bool connect(const QString &path, const QString &comment, const QString &procedure);
+    // The second half: the connected file becomes the current database; upgrade, options and
+    // scratch tables follow.
+    void activate(const QString &path);
+    // Opens the current file again after work on the closed file (backup, compaction).
+    bool reopenDatabase(const QString &procedure);
     void closeDatabase(const QString &procedure);
-    // Opens a database the user picked by its path (a last-used File-menu item).
-    bool Ms_Open_Database(const QString &path);
     // Every return to the main menu starts from a freshly opened connection.
     void reopenOnActivation();
 

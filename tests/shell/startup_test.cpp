@@ -21,7 +21,7 @@ class StartupTest : public ::testing::Test
 protected:
     QString makeShop(const QString &name = QStringLiteral("Shop.ZELDB"))
     {
-        return app.makeDatabase(name, {"CREATE TABLE ExeHistory (RunDate TEXT, ExeVersion TEXT, DbVersion TEXT, Comments TEXT)"});
+        return app.makeZelDatabase(name);
     }
     bool load(const QString &commandLine = {})
     {
@@ -152,9 +152,10 @@ TEST_F(StartupTest, AutostartAsksFirstAndOpensOnlyOnYes)
 TEST_F(StartupTest, AutostartRespectsTheOpenFileCheck)
 {
     const QString path = makeShop("Shop.ZELBK");
-    app.state->seams.checkOpenFile = [](const QString &p) { return !p.toUpper().contains(".ZELBK"); };
     app.prompter.queueAnswer(Answer::Yes);
     EXPECT_FALSE(load("AUTOSTART " + path));
+    EXPECT_EQ(app.prompter.messageTexts().at(1),
+              "File " + path + " can not be opened as a database, please use File/Restore.");
 }
 
 TEST_F(StartupTest, AfterAnAbnormalEndTheUserChoosesWhetherToOpen)
@@ -189,6 +190,7 @@ TEST_F(StartupTest, SeamsOfLaterSubsystemsRunInOrderAfterTheOpen)
     const QString path = makeShop();
     app.state->settings.write(settings::LastDBName, path);
     QStringList calls;
+    app.state->seams = {};
     app.state->seams.checkDbVersion = [&](const QString &) { calls << "version"; return true; };
     app.state->seams.upgradeDb = [&] { calls << "upgrade"; };
     app.state->seams.loadOptions = [&] { calls << "options"; };

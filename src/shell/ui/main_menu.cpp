@@ -1,6 +1,8 @@
 #include "shell/ui/main_menu.h"
 
 #include "core/prompter.h"
+#include "db/database_commands.h"
+#include "options/ui/options_screen.h"
 #include "shell/app_state.h"
 #include "shell/captions.h"
 #include "shell/last_used_list.h"
@@ -95,6 +97,7 @@ MainMenu::MainMenu(AppState &state, const StartCommand &command, QWidget *parent
     m_clockTimer->setInterval(1000);
     connect(m_clockTimer, &QTimer::timeout, this, &MainMenu::updateClock);
     Gs_Caption_Replace(this);
+    registerCommands();
     refresh();
 }
 
@@ -357,8 +360,39 @@ void MainMenu::showLastUsed()
 void MainMenu::openLastUsed(int index)
 {
     m_state.LogWrite(kMsg, QStringLiteral("Open Last Database"));
-    m_operations.Ms_Open_Database(m_lastUsedPaths[index]);
+    db::DatabaseCommands(m_state).Ms_Open_Database(m_lastUsedPaths[index]);
     afterFileAction();
+}
+
+void MainMenu::registerCommands()
+{
+    setScreen(Options, [this] {
+        OptionsScreen screen(m_state, this);
+        screen.exec();
+        setWindowTitle(m_operations.windowTitle());
+    });
+    const auto database = [this](auto command) {
+        return [this, command] {
+            db::DatabaseCommands commands(m_state);
+            (commands.*command)();
+        };
+    };
+    setFileCommand(NewDatabase, [this] {
+        if (db::DatabaseCommands(m_state).Ms_New_Database()) {
+            setWindowTitle(m_operations.windowTitle());
+            refresh();
+            runCommand(Options);
+        }
+    });
+    setFileCommand(OpenDatabase, [this] { db::DatabaseCommands(m_state).Ms_Open_Database(); });
+    setFileCommand(CloseDatabase, database(&db::DatabaseCommands::Ms_Close_Database));
+    setFileCommand(BackupDatabase, database(&db::DatabaseCommands::Ms_Backup_Database));
+    setFileCommand(CompactDatabase, database(&db::DatabaseCommands::Ms_Compact_Database));
+    setFileCommand(RepairDatabase, database(&db::DatabaseCommands::Ms_Repair_Database));
+    setFileCommand(RestoreBackup, [this] {
+        if (db::DatabaseCommands(m_state).Gfi_Restore_Db())
+            QTimer::singleShot(0, this, &QWidget::close);
+    });
 }
 
 void MainMenu::stepCampaign(bool forward)

@@ -58,6 +58,7 @@ protected:
 
 private:
     void buildMenus();
+    void registerCommands();
     void buildFileMenu();
     void buildCentre();
     QPushButton *makeCommandButton(Command command, const QString &caption, const QString &tooltip);

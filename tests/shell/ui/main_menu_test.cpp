@@ -27,7 +27,7 @@ protected:
     }
     QString makeShop()
     {
-        const QString path = app.makeDatabase("Shop.ZELDB", {"CREATE TABLE Customers (x INTEGER)"});
+        const QString path = app.makeZelDatabase("Shop.ZELDB");
         app.state->settings.write(settings::LastDBName, path);
         return path;
     }
@@ -118,7 +118,7 @@ TEST_F(MainMenuTest, ClosingRunsTheExitSequenceOnceAndRemembersTheChoices)
 
 TEST_F(MainMenuTest, TheSampleDatabaseIsPointedOut)
 {
-    const QString path = app.makeDatabase("Sample.ZELDB", {"CREATE TABLE Customers (x INTEGER)"});
+    const QString path = app.makeZelDatabase("Sample.ZELDB");
     app.state->settings.write(settings::LastDBName, path);
     auto menu = openMenu();
     EXPECT_TRUE(app.prompter.messageTexts().last().startsWith("Warning: The current database may be the Sample DB."));

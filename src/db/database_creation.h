@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+namespace zel {
+
+class AppState;
+class cDataAccess;
+
+namespace db {
+
+// Gfi_Create_Db: a new database file at `path` with every table and index, its starting rows and
+// the scratch tables. It is built under a temporary name and renamed into place only when complete,
+// so a failure leaves no half-made file. Returns false after telling the user why.
+bool Gfi_Create_Db(AppState &state, const QString &path);
+
+// Makes the scratch tables afresh in the open database (at every open). A table that cannot be made
+// is reported and the open continues.
+void createWorkTables(AppState &state);
+
+// Creates the tables of a new database through `data`, recording check points on the way.
+// Returns false at the first table that cannot be made.
+bool createTables(AppState &state, cDataAccess &data);
+
+} // namespace db
+} // namespace zel

@@ -1,0 +1,23 @@
+#include "db/database_seams_install.h"
+
+#include "db/database_commands.h"
+#include "db/database_creation.h"
+#include "db/database_files.h"
+#include "shell/app_state.h"
+
+namespace zel::db {
+
+void installDatabaseSeams(AppState &state)
+{
+    DatabaseSeams &seams = state.seams;
+    seams.checkOpenFile = [&state](const QString &path) { return Gfi_Check_Open_File(state.prompter, path); };
+    seams.loadOptions = [&state] { state.options.OptionGet(state.data, state.prompter); };
+    seams.saveOptions = [&state] { state.options.OptionSave(state.data); };
+    seams.createWorkTables = [&state] { createWorkTables(state); };
+    seams.deleteArchives = [](const QString &pattern) { Gs_Delete_Archives(pattern); };
+    seams.autoBackup = [&state](const QString &path) { Gfi_Auto_Backup(state, path); };
+    seams.manualBackup = [&state] { DatabaseCommands(state).Ms_Backup_Database(); };
+    seams.compactFile = [&state](const QString &path) { Gfi_Compact_File(state, path); };
+}
+
+} // namespace zel::db

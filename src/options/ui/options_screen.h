@@ -1,0 +1,106 @@
+#pragma once
+
+#include "core/currency.h"
+
+#include <QDialog>
+
+#include <vector>
+
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QFormLayout;
+class QLabel;
+class QLineEdit;
+class QMenuBar;
+class QRadioButton;
+class QSpinBox;
+class QTableView;
+class QTabWidget;
+
+namespace zel {
+
+class AppState;
+class cOption;
+class EarningsModel;
+class FontsPage;
+
+// Zel_Options: the representative's settings, edited page by page and stored by Save.
+class OptionsScreen : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit OptionsScreen(AppState &state, QWidget *parent = nullptr);
+
+    // Copies every control into the options, warns about odd extra charges, and stores the options
+    // and the earnings schedules. Returns false when something could not be stored.
+    bool save();
+
+    QLineEdit *textField(const QString &accessibleName) const;
+    QCheckBox *checkBox(const QString &text) const;
+    QCheckBox *dateBox() const { return m_dateBox; }
+    QRadioButton *dateChoiceEntered() const { return m_dateEntered; }
+    QRadioButton *dateChoiceCurrent() const { return m_dateCurrent; }
+    QSpinBox *campaignNumber() const { return m_campaignNumber; }
+    EarningsModel *earnings() const { return m_earnings; }
+    QTableView *earningsGrid() const { return m_earningsGrid; }
+    FontsPage *fontsPage() const { return m_fonts; }
+    QTabWidget *pages() const { return m_pages; }
+
+protected:
+    void done(int result) override;
+
+private:
+    struct TextBinding { QLineEdit *edit; QString cOption::*member; };
+    struct FlagBinding { QCheckBox *box; QString cOption::*member; };
+    struct MoneyBinding { QLineEdit *edit; Currency cOption::*member; QString label; };
+
+    QWidget *representativePage();
+    QWidget *taxesPage();
+    QWidget *lookupPage();
+    QWidget *textsPage();
+    QWidget *printingPage();
+    QWidget *campaignPage();
+    QWidget *earningsPage();
+    QWidget *fontsPageWidget();
+    void buildMenus(QMenuBar *bar);
+
+    QLineEdit *addText(QFormLayout *form, const QString &label, QString cOption::*member, int maxLength);
+    QLineEdit *addMoney(QFormLayout *form, const QString &label, Currency cOption::*member);
+    QCheckBox *addFlag(QFormLayout *form, const QString &text, QString cOption::*member);
+    QRadioButton *addChoice(QButtonGroup *group, const QString &text, const QString &value);
+
+    void load();
+    bool readControls(cOption &options);
+    void fillMargins();
+    void stepCampaign(bool forward);
+    bool saveEarnings();
+    bool checkEarningsRows();
+    void askToSaveBeforeClosing();
+
+    AppState &m_state;
+    QTabWidget *m_pages = nullptr;
+    std::vector<TextBinding> m_texts;
+    std::vector<FlagBinding> m_flags;
+    std::vector<MoneyBinding> m_money;
+    QButtonGroup *m_quantityPrint = nullptr;
+    QButtonGroup *m_printSequence = nullptr;
+    QButtonGroup *m_paperType = nullptr;
+    QButtonGroup *m_dateChoice = nullptr;
+    QCheckBox *m_dateBox = nullptr;
+    QRadioButton *m_dateEntered = nullptr;
+    QRadioButton *m_dateCurrent = nullptr;
+    QComboBox *m_pastCampaigns = nullptr;
+    QComboBox *m_topMargin = nullptr;
+    QComboBox *m_bottomMargin = nullptr;
+    QSpinBox *m_campaignNumber = nullptr;
+    QSpinBox *m_campaignYear = nullptr;
+    QSpinBox *m_lastCampaign = nullptr;
+    QLabel *m_databaseLabel = nullptr;
+    EarningsModel *m_earnings = nullptr;
+    QTableView *m_earningsGrid = nullptr;
+    FontsPage *m_fonts = nullptr;
+    bool m_closing = false;
+};
+
+} // namespace zel
