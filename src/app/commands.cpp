@@ -1,6 +1,7 @@
 #include "app/commands.h"
 
 #include "app/command_line.h"
+#include "app/database_command.h"
 #include "core/text.h"
 
 #include <QTextStream>
@@ -32,6 +33,10 @@ const std::vector<CommandWord> &commandWords()
     static const std::vector<CommandWord> words = {
         {"help", "zel help", "List the commands.", printHelp},
         {"version", "zel version", "Print the program's version.", printVersion},
+        {"db", "zel db new FILE", "Create a new, empty database.", runDatabaseCommand},
+        {"db", "zel db check FILE", "Report a database's version, missing tables and integrity.", nullptr},
+        {"db", "zel db backup FILE TARGET", "Write a compacted copy of a database to TARGET.", nullptr},
+        {"db", "zel db compact FILE", "Compact a database in place (keeps the old file as a .ZELWK copy).", nullptr},
     };
     return words;
 }
@@ -65,7 +70,7 @@ bool isCommandWord(const QString &word)
 int runCommand(const CommandLine &line, QTextStream &out, QTextStream &err)
 {
     for (const CommandWord &c : commandWords())
-        if (line.command == QLatin1String(c.word))
+        if (line.command == QLatin1String(c.word) && c.run)
             return c.run(line, out, err);
     err << "Unknown command '" << line.command << "'. Run 'zel help' to see the commands.\n";
     return 2;

@@ -28,7 +28,7 @@ bool run(cDataAccess &data, const QString &sql, const QVariantList &parameters =
 
 bool createTable(cDataAccess &data, const TableDef &table, const QString &as, bool withIndex)
 {
-    if (!run(data, createTableSql(table, as)))
+    if (!run(data, createTableSql(table, as, withIndex)))
         return false;
     return !withIndex || !table.hasIndex() || run(data, createIndexSql(table, as));
 }
@@ -140,7 +140,7 @@ void createWorkTables(AppState &state)
         const TableDef &layout = *findTable(scratch.layoutOf);
         QSqlQuery query(state.database.handle());
         const bool made = query.exec(QStringLiteral("DROP TABLE IF EXISTS ") + bracket(scratch.name))
-                       && query.exec(createTableSql(layout, scratch.name))
+                       && query.exec(createTableSql(layout, scratch.name, scratch.withIndex))
                        && (!scratch.withIndex || query.exec(createIndexSql(layout, scratch.name)));
         if (!made)
             state.prompter.information(scratch.failureMessage);

@@ -68,13 +68,13 @@ QString bracket(const QString &name)
     return QLatin1Char('[') + name + QLatin1Char(']');
 }
 
-QString createTableSql(const TableDef &table, const QString &as)
+QString createTableSql(const TableDef &table, const QString &as, bool withIndex)
 {
     QStringList columns;
     for (const FieldDef &field : table.fields) {
         const QString name = field.fieldName();
         QString column = bracket(name) + QLatin1Char(' ') + sqlType(field);
-        if (table.hasIndex() && isKeyField(table, name))
+        if (withIndex && table.hasIndex() && isKeyField(table, name))
             column += QStringLiteral(" NOT NULL");
         if (field.isText() && !field.allowZeroLength)
             column += QStringLiteral(" CHECK (") + bracket(name) + QStringLiteral(" <> '')");

@@ -51,9 +51,9 @@ const TableDef *findTable(const QString &name);
 const std::vector<ScratchTable> &scratchTables();
 
 // CREATE TABLE for `table` under the name `as` (the upgrade builds "New" tables this way).
-// Key fields are NOT NULL; text compares without case, as the original engine did; a text field
-// that does not accept "" says so with a CHECK.
-QString createTableSql(const TableDef &table, const QString &as);
+// With its index, the key fields are NOT NULL; text compares without case, as the original engine
+// did; a text field that does not accept "" says so with a CHECK.
+QString createTableSql(const TableDef &table, const QString &as, bool withIndex = true);
 // CREATE UNIQUE INDEX for the table's index; an index on a table with another name carries
 // that name too, since index names are shared by the whole file.
 QString createIndexSql(const TableDef &table, const QString &as);

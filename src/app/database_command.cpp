@@ -1,0 +1,87 @@
+#include "app/database_command.h"
+
+#include "app/command_line.h"
+#include "app/command_session.h"
+#include "db/database_check.h"
+#include "db/database_creation.h"
+#include "db/database_files.h"
+
+#include <QFileInfo>
+#include <QTextStream>
+
+namespace zel {
+
+namespace {
+
+int usage(QTextStream &err)
+{
+    err << "Usage: zel db new FILE | zel db check FILE | zel db backup FILE TARGET | zel db compact FILE\n";
+    return 2;
+}
+
+int checkCommand(const QString &file, QTextStream &out)
+{
+    const db::DatabaseHealth health = db::checkDatabase(file);
+    if (!health.opened) {
+        out << file << ": not a database that can be opened (" << health.openError << ")\n";
+        return 1;
+    }
+    out << "Database: " << file << '\n'
+        << "Version: " << (health.version ? QString::number(health.version) : QStringLiteral("unknown")) << '\n'
+        << "Missing tables: " << (health.missingTables.isEmpty() ? QStringLiteral("none") : health.missingTables.join(QStringLiteral(", ")))
+        << '\n'
+        << "Integrity: " << (health.integrityProblems.isEmpty() ? QStringLiteral("ok") : health.integrityProblems.join(QStringLiteral("; ")))
+        << '\n'
+        << (health.healthy() ? "Healthy.\n" : "Not healthy.\n");
+    return health.healthy() ? 0 : 1;
+}
+
+} // namespace
+
+int runDatabaseCommand(const CommandLine &line, QTextStream &out, QTextStream &err)
+{
+    const QStringList args = line.arguments;
+    if (args.size() < 2)
+        return usage(err);
+    const QString verb = args.at(0);
+    const QString file = QFileInfo(args.at(1)).absoluteFilePath();
+    if (verb == QLatin1String("check") && args.size() == 2)
+        return checkCommand(file, out);
+
+    CommandSession session(line, err);
+    AppState &state = session.state();
+    if (verb == QLatin1String("new") && args.size() == 2) {
+        if (!db::Gfi_Create_Db(state, file))
+            return 1;
+        out << "Created " << file << '\n';
+        return 0;
+    }
+    if (verb == QLatin1String("backup") && args.size() == 3) {
+        const QString target = QFileInfo(args.at(2)).absoluteFilePath();
+        if (!QFileInfo(file).isFile()) {
+            err << file << " Not Found.\n";
+            return 1;
+        }
+        if (QFileInfo::exists(target)) {
+            err << target << " already exists; choose another name.\n";
+            return 1;
+        }
+        if (!db::compactInto(state, file, target, QStringLiteral("Gfi_Backup_Db")))
+            return 1;
+        out << "Backed up " << file << " to " << target << '\n';
+        return 0;
+    }
+    if (verb == QLatin1String("compact") && args.size() == 2) {
+        if (!QFileInfo(file).isFile()) {
+            err << file << " Not Found.\n";
+            return 1;
+        }
+        if (!db::Gfi_Compact_File(state, file))
+            return 1;
+        out << "Compacted " << file << '\n';
+        return 0;
+    }
+    return usage(err);
+}
+
+} // namespace zel
