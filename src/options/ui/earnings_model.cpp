@@ -72,6 +72,8 @@ int EarningsModel::columnCount(const QModelIndex &parent) const
 
 QVariant EarningsModel::data(const QModelIndex &index, int role) const
 {
+    if (role == Qt::TextAlignmentRole && index.column() >= kFixedColumns)
+        return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
     if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
         return {};
     const EarningsRow &row = m_rows.at(index.row());

@@ -444,6 +444,7 @@ void OptionsScreen::load()
 
     if (m_state.isDatabaseOpen())
         m_earnings->setRows(earnings::load(m_state.data));
+    rememberShownValues();
     loadGridLayout(m_earningsGrid->horizontalHeader(), m_state.settings, kEarningsGrid);
 }
 
@@ -490,6 +491,13 @@ bool OptionsScreen::readControls(cOption &options)
     return true;
 }
 
+// What the controls show before any edit; closing compares with it to know whether to ask.
+void OptionsScreen::rememberShownValues()
+{
+    m_shown = m_state.options;
+    readControls(m_shown);
+}
+
 bool OptionsScreen::checkEarningsRows()
 {
     for (int row = 0; row < m_earnings->rowCount(); ++row) {
@@ -516,6 +524,7 @@ bool OptionsScreen::save()
     m_state.options = options;
     if (!m_state.options.OptionSave(m_state.data))
         return false;
+    m_shown = options;
     return saveEarnings();
 }
 
@@ -550,7 +559,7 @@ void OptionsScreen::askToSaveBeforeClosing()
 {
     cOption edited = m_state.options;
     const bool readable = readControls(edited);
-    if (readable && edited == m_state.options && !m_earnings->isModified())
+    if (readable && edited == m_shown && !m_earnings->isModified())
         return;
     const Answer answer = m_state.prompter.ask({QStringLiteral("Save the changes to the options?"), kMessageTitle,
                                                 Buttons::YesNo, Answer::Yes, Icon::Question});

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/currency.h"
+#include "options/c_option.h"
 
 #include <QDialog>
 
@@ -21,7 +22,6 @@ class QTabWidget;
 namespace zel {
 
 class AppState;
-class cOption;
 class EarningsModel;
 class FontsPage;
 
@@ -77,6 +77,7 @@ private:
     bool saveEarnings();
     bool checkEarningsRows();
     void askToSaveBeforeClosing();
+    void rememberShownValues();
 
     AppState &m_state;
     QTabWidget *m_pages = nullptr;
@@ -101,6 +102,7 @@ private:
     QTableView *m_earningsGrid = nullptr;
     FontsPage *m_fonts = nullptr;
     bool m_closing = false;
+    cOption m_shown;
 };
 
 } // namespace zel

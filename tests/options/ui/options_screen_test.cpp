@@ -152,3 +152,16 @@ TEST_F(OptionsScreenTest, TheFontsPageWritesChosenAndResetFonts)
     EXPECT_EQ(invoice->child(0)->text(0), QStringLiteral("Order Comments - Current     (Georgia - 11)"));
     EXPECT_EQ(fonts->currentFont("rptOrdersShortC14").name, QStringLiteral("Georgia"));
 }
+
+TEST_F(OptionsScreenTest, ClosingAsksOnlyWhenSomethingChanged)
+{
+    screen->reject();
+    EXPECT_TRUE(app.prompter.messages().empty()) << "a fresh row shown and closed is no change";
+
+    OptionsScreen edited(*app.state);
+    edited.textField("Name")->setText("Someone Else");
+    app.prompter.queueAnswer(Answer::Yes);
+    edited.reject();
+    EXPECT_EQ(app.prompter.messageTexts(), QStringList{"Save the changes to the options?"});
+    EXPECT_EQ(stored("Options Rep Name"), QStringLiteral("Someone Else"));
+}

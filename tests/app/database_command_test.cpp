@@ -1,0 +1,72 @@
+#include "app/command_line.h"
+#include "app/commands.h"
+
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QTextStream>
+
+using namespace zel;
+using zel::test::TempApp;
+
+namespace {
+
+struct CommandRun
+{
+    int code;
+    QString out;
+    QString err;
+};
+
+CommandRun run(const TempApp &app, QStringList args)
+{
+    args << "--home" << app.path("");
+    QString out;
+    QString err;
+    QTextStream outStream(&out);
+    QTextStream errStream(&err);
+    const int code = runCommand(CommandLine::parse(args), outStream, errStream);
+    outStream.flush();
+    errStream.flush();
+    return {code, out, err};
+}
+
+} // namespace
+
+TEST(DatabaseCommand, NewThenCheckReportsAHealthyDatabase)
+{
+    TempApp app;
+    const QString file = app.path("Shop.ZELDB");
+    EXPECT_EQ(run(app, {"db", "new", file}).code, 0);
+    const CommandRun check = run(app, {"db", "check", file});
+    EXPECT_EQ(check.code, 0);
+    EXPECT_TRUE(check.out.contains("Version: 17\nMissing tables: none\nIntegrity: ok\nHealthy.")) << qPrintable(check.out);
+    EXPECT_EQ(run(app, {"db", "new", file}).code, 1) << "an existing file is never overwritten";
+}
+
+TEST(DatabaseCommand, CheckNamesWhatIsMissingOrBroken)
+{
+    TempApp app;
+    const QString partial = app.makeZelDatabase("Partial.ZELDB", {"Drop Table Mileage", "Delete From Database_Version"});
+    const CommandRun check = run(app, {"db", "check", partial});
+    EXPECT_EQ(check.code, 1);
+    EXPECT_TRUE(check.out.contains("Version: unknown\nMissing tables: Mileage\n")) << qPrintable(check.out);
+
+    app.writeFile("Text.ZELDB", "just some text, not a database at all, long enough to look like a header.....");
+    EXPECT_EQ(run(app, {"db", "check", app.path("Text.ZELDB")}).code, 1);
+    EXPECT_EQ(run(app, {"db", "check", app.path("Absent.ZELDB")}).code, 1);
+}
+
+TEST(DatabaseCommand, BackupAndCompactKeepTheData)
+{
+    TempApp app;
+    const QString file = app.makeZelDatabase("Shop.ZELDB", {"Insert Into Customers ([Customers Number]) Values (5)"});
+    EXPECT_EQ(run(app, {"db", "backup", file, app.path("Copy.ZELDB")}).code, 0);
+    EXPECT_EQ(TempApp::queryColumn(app.path("Copy.ZELDB"), "Select [Customers Number] From Customers"), QStringList{"5"});
+    EXPECT_EQ(run(app, {"db", "backup", file, app.path("Copy.ZELDB")}).code, 1) << "the target exists";
+    EXPECT_EQ(run(app, {"db", "compact", file}).code, 0);
+    EXPECT_EQ(TempApp::queryColumn(file, "Select [Customers Number] From Customers"), QStringList{"5"});
+    EXPECT_EQ(run(app, {"db", "frobnicate", file}).code, 2);
+}
