@@ -4,6 +4,17 @@
 
 namespace zel {
 
+namespace {
+
+// Options that stand alone; every other "--name" takes the next argument as its value.
+bool isFlag(const QString &name)
+{
+    static const QStringList flags = {QStringLiteral("--process-backorders"), QStringLiteral("--keep-charge")};
+    return flags.contains(name);
+}
+
+} // namespace
+
 CommandLine CommandLine::parse(const QStringList &args)
 {
     CommandLine line;
@@ -28,6 +39,12 @@ CommandLine CommandLine::parse(const QStringList &args)
             line.home = arg.mid(7);
         else if (arg.startsWith(QLatin1String("--db=")))
             line.database = arg.mid(5);
+        else if (arg.startsWith(QLatin1String("--")) && arg.contains(QLatin1Char('=')))
+            line.options.insert(arg.section(QLatin1Char('='), 0, 0), arg.section(QLatin1Char('='), 1));
+        else if (arg.startsWith(QLatin1String("--")) && isFlag(arg))
+            line.options.insert(arg, QString());
+        else if (arg.startsWith(QLatin1String("--")))
+            value(line.options[arg]);
         else
             rest << arg;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMap>
 #include <QString>
 #include <QStringList>
 
@@ -17,6 +18,10 @@ struct CommandLine
     QStringList arguments; // after the command word
     QString startText;     // the windowed program's command line
     QString error;         // set when the arguments cannot be understood
+    QMap<QString, QString> options; // every other "--name value", and flags as "--name" -> ""
+
+    QString option(const QString &name) const { return options.value(name); }
+    bool flag(const QString &name) const { return options.contains(name); }
 
     static CommandLine parse(const QStringList &args);
     bool headless() const { return !command.isEmpty(); }

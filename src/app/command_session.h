@@ -19,6 +19,8 @@ public:
     CommandSession(const CommandLine &line, QTextStream &err);
 
     AppState &state() { return *m_state; }
+    // Opens the --db database as the session's database; false (after saying why) when it cannot.
+    bool openDatabase(const QString &path);
 
 private:
     QTextStream m_in;

@@ -2,6 +2,7 @@
 
 #include "app/command_line.h"
 #include "app/database_command.h"
+#include "app/record_commands.h"
 #include "core/text.h"
 
 #include <QTextStream>
@@ -37,6 +38,10 @@ const std::vector<CommandWord> &commandWords()
         {"db", "zel db check FILE", "Report a database's version, missing tables and integrity.", nullptr},
         {"db", "zel db backup FILE TARGET", "Write a compacted copy of a database to TARGET.", nullptr},
         {"db", "zel db compact FILE", "Compact a database in place (keeps the old file as a .ZELWK copy).", nullptr},
+        {"customer", "zel customer new --db FILE", "Add a customer; prints its number.", runCustomerCommand},
+        {"customer", "zel customer delete --db FILE NUMBER", "Delete a customer and everything that belongs to it.", nullptr},
+        {"product", "zel product lookup --db FILE [--year Y --campaign C] CATALOG",
+         "Find a product as order entry does (current campaign, then baseline).", runProductCommand},
     };
     return words;
 }
@@ -49,7 +54,7 @@ int printHelp(const CommandLine &, QTextStream &out, QTextStream &)
         << "  REPAIR                 start with no database open, ready for File/Repair\n\n"
         << "Commands:\n";
     for (const CommandWord &word : commandWords())
-        out << "  " << QString::fromUtf8(word.usage).leftJustified(28) << ' ' << word.summary << '\n';
+        out << "  " << QString::fromUtf8(word.usage).leftJustified(38) << ' ' << word.summary << '\n';
     out << "\nOptions for every command:\n"
         << "  --home DIR   the folder for settings and logs (default: ZEL_HOME, or the per-user data folder)\n"
         << "  --db FILE    the database to work on\n"

@@ -3,6 +3,7 @@
 #include "db/database_commands.h"
 #include "db/database_creation.h"
 #include "db/database_files.h"
+#include "options/translations.h"
 #include "shell/app_state.h"
 
 namespace zel::db {
@@ -18,6 +19,7 @@ void installDatabaseSeams(AppState &state)
     seams.autoBackup = [&state](const QString &path) { Gfi_Auto_Backup(state, path); };
     seams.manualBackup = [&state] { DatabaseCommands(state).Ms_Backup_Database(); };
     seams.compactFile = [&state](const QString &path) { Gfi_Compact_File(state, path); };
+    seams.writeDefaultTranslations = [](cDataAccess &data) { return translations::writeDefaultRows(data); };
 }
 
 } // namespace zel::db

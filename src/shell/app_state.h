@@ -56,6 +56,7 @@ public:
 
     QString databasePath;
     DatabaseState databaseState = DatabaseState::Closed;
+    int currentCustomer = 0; // the customer the screens are working on
     ShortcutSettings shortcuts;
     bool webSubmission = false;
 

@@ -1,0 +1,85 @@
+#include "app/record_commands.h"
+
+#include "app/command_line.h"
+#include "app/command_session.h"
+#include "customers/customer_records.h"
+#include "orders/product_lookup.h"
+
+#include <QTextStream>
+
+namespace zel {
+
+int runCustomerCommand(const CommandLine &line, QTextStream &out, QTextStream &err)
+{
+    const QStringList args = line.arguments;
+    const bool create = args.size() == 1 && args[0] == QLatin1String("new");
+    const bool remove = args.size() == 2 && args[0] == QLatin1String("delete");
+    if (!create && !remove) {
+        err << "Usage: zel customer new --db FILE | zel customer delete --db FILE NUMBER\n";
+        return 2;
+    }
+    CommandSession session(line, err);
+    if (!session.openDatabase(line.database))
+        return 1;
+    if (create) {
+        const std::optional<int> number = customers::createCustomer(session.state());
+        if (!number)
+            return 1;
+        out << *number << '\n';
+        return 0;
+    }
+    bool ok = false;
+    const int number = args[1].toInt(&ok);
+    if (!ok || number < 1 || number > customers::kHighestCustomerNumber) {
+        err << "Not a customer number: " << args[1] << '\n';
+        return 2;
+    }
+    const std::optional<customers::DeletedRows> rows = customers::deleteCustomer(session.state(), number, false);
+    if (!rows)
+        return 1;
+    if (rows->customers == 0) {
+        err << "Customer " << number << " does not exist.\n";
+        return 1;
+    }
+    out << customers::deletedMessage(*rows).replace(QStringLiteral("\r\n"), QStringLiteral("\n")) << '\n';
+    return 0;
+}
+
+int runProductCommand(const CommandLine &line, QTextStream &out, QTextStream &err)
+{
+    const QStringList args = line.arguments;
+    if (args.size() != 2 || args[0] != QLatin1String("lookup")) {
+        err << "Usage: zel product lookup --db FILE [--year Y --campaign C] CATALOG\n";
+        return 2;
+    }
+    CommandSession session(line, err);
+    if (!session.openDatabase(line.database))
+        return 1;
+    AppState &state = session.state();
+    if (!line.option(QStringLiteral("--year")).isEmpty())
+        state.options.CurrentCampaignYear = line.option(QStringLiteral("--year")).toInt();
+    if (!line.option(QStringLiteral("--campaign")).isEmpty())
+        state.options.CurrentCampaignNumber = line.option(QStringLiteral("--campaign")).toInt();
+    const std::optional<ProductFound> found = ProductLookup(state.data, state.options, args[1]);
+    if (!found) {
+        out << "No product " << args[1] << " in campaign " << state.options.CurrentCampaignNumber << " of "
+            << state.options.CurrentCampaignYear << " or the baseline.\n";
+        return 1;
+    }
+    const Product &p = found->product;
+    out << "Catalog Number: " << p.catalogNumber << '\n'
+        << "Campaign: " << p.campaignNumber << " of " << p.campaignYear << (found->fromBaseline ? " (baseline)" : "") << '\n'
+        << "Page: " << p.page << '\n'
+        << "Description: " << p.description << '\n'
+        << "Shade: " << p.shade << '\n'
+        << "Size: " << p.size << '\n'
+        << "Unit Price: " << p.lastPrice.format(u"0.00") << '\n'
+        << "Regular Price: " << p.regPrice.format(u"0.00") << '\n'
+        << "Special Price: " << p.specialPrice.format(u"0.00") << '\n'
+        << "Earnings Level: " << p.earningsFlag << '\n'
+        << "Stock On Hand: " << found->stockOnHand << '\n'
+        << "From Baseline: " << (found->fromBaseline ? "yes" : "no") << '\n';
+    return 0;
+}
+
+} // namespace zel
