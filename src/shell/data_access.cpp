@@ -27,8 +27,13 @@ bool cDataAccess::prepareAndRun(QSqlQuery &query)
 {
     if (!query.prepare(m_sql))
         return false;
-    for (const QVariant &value : m_parameters)
-        query.addBindValue(value);
+    for (const QVariant &value : m_parameters) {
+        // A null QString would reach SQLite as Null; an empty text must stay an empty text.
+        if (value.typeId() == QMetaType::QString && value.toString().isNull())
+            query.addBindValue(QStringLiteral(""));
+        else
+            query.addBindValue(value);
+    }
     return query.exec();
 }
 
