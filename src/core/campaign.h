@@ -1,5 +1,8 @@
 #pragma once
 
+// A Qt header first: moc cannot read <compare> when it comes before any of them.
+#include <QtGlobal>
+
 #include <compare>
 
 namespace zel {

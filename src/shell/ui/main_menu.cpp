@@ -3,6 +3,7 @@
 #include "core/prompter.h"
 #include "db/database_commands.h"
 #include "options/ui/options_screen.h"
+#include "orders/ui/products_screen.h"
 #include "shell/app_state.h"
 #include "shell/captions.h"
 #include "shell/last_used_list.h"
@@ -22,9 +23,6 @@
 #include <QLocale>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QPainter>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
@@ -106,7 +104,7 @@ void MainMenu::buildMenus()
     buildFileMenu();
 
     QMenu *misc = menuBar()->addMenu(QStringLiteral("&Misc"));
-    misc->addAction(QStringLiteral("&Print Screen"), this, &MainMenu::printScreen);
+    misc->addAction(QStringLiteral("&Print Screen"), this, [this] { zel::printScreen(this); });
     misc->addAction(QStringLiteral("&Reset Screen Size / Positon"), this, &MainMenu::resetScreenSize);
     misc->addAction(QStringLiteral("Reset &All Screens Sizes / Positions"), this, &MainMenu::resetAllScreens);
     misc->addAction(QStringLiteral("Reset All &Grids"), this, &MainMenu::resetAllGrids);
@@ -366,6 +364,11 @@ void MainMenu::openLastUsed(int index)
 
 void MainMenu::registerCommands()
 {
+    setScreen(Products, [this] {
+        ProductsScreen screen(m_state, this);
+        screen.exec();
+        setWindowTitle(m_operations.windowTitle());
+    });
     setScreen(Options, [this] {
         OptionsScreen screen(m_state, this);
         screen.exec();
@@ -429,21 +432,6 @@ void MainMenu::closeEvent(QCloseEvent *event)
                 window->close();
     }
     event->accept();
-}
-
-void MainMenu::printScreen()
-{
-    const QPixmap image = grab();
-    QPrinter printer(QPrinter::HighResolution);
-    QPrintDialog dialog(&printer, this);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    QPainter painter(&printer);
-    const QRect page = painter.viewport();
-    const QSize size = image.size().scaled(page.size(), Qt::KeepAspectRatio);
-    painter.setViewport(page.x(), page.y(), size.width(), size.height());
-    painter.setWindow(image.rect());
-    painter.drawPixmap(0, 0, image);
 }
 
 void MainMenu::resetScreenSize()

@@ -70,7 +70,6 @@ private:
     void stepCampaign(bool forward);
     void updateClock();
     void setExitChoices(const ExitChoices &choices);
-    void printScreen();
     void resetScreenSize();
     void resetAllScreens();
     void resetAllGrids();

@@ -12,6 +12,9 @@
 #include <QHeaderView>
 #include <QIcon>
 #include <QLabel>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QScreen>
 #include <QTabWidget>
 #include <QTableView>
@@ -108,6 +111,21 @@ void centreOnScreen(QWidget *screen)
     const ScreenRect place = placeScreen({-1, -1, -1, -1}, available.width(), available.height(), screen->width(),
                                          screen->height());
     screen->move(available.left() + place.left, available.top() + place.top);
+}
+
+void printScreen(QWidget *screen)
+{
+    const QPixmap image = screen->grab();
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, screen);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    QPainter painter(&printer);
+    const QRect page = painter.viewport();
+    const QSize size = image.size().scaled(page.size(), Qt::KeepAspectRatio);
+    painter.setViewport(page.x(), page.y(), size.width(), size.height());
+    painter.setWindow(image.rect());
+    painter.drawPixmap(0, 0, image);
 }
 
 void loadGridLayout(QHeaderView *header, const AppSettings &settings, const QString &gridName)

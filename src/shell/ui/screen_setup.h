@@ -19,6 +19,9 @@ void Gs_Caption_Replace(QWidget *screen);
 // Puts a screen back to its designed size, centred.
 void centreOnScreen(QWidget *screen);
 
+// "Print Screen": an image of the screen on the printer the user picks.
+void printScreen(QWidget *screen);
+
 // A grid's column layout from GridLayouts.grx, and back.
 void loadGridLayout(QHeaderView *header, const AppSettings &settings, const QString &gridName);
 void saveGridLayout(const QHeaderView *header, const AppSettings &settings, const QString &gridName);

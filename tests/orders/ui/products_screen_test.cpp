@@ -1,0 +1,120 @@
+#include "orders/ui/products_screen.h"
+
+#include "orders/ui/products_model.h"
+#include "shell/main_menu_operations.h"
+#include "test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QTableView>
+
+using namespace zel;
+using zel::test::TempApp;
+
+namespace {
+
+QString product(int year, int number, const QString &catalog)
+{
+    return QString("Insert Into Products ([Products Campaign Year], [Products Campaign Number], [Products Catalog Number], "
+                   "[Products Earnings Flag], [Products Last Price], [Products Reg Price], [Products Baseline Update], "
+                   "[Products Delete Flag], [Products Description]) Values (%1, %2, '%3', 'R', 2.5, 3, 'N', 0, 'Blush')")
+        .arg(year).arg(number).arg(catalog);
+}
+
+class ProductsScreenTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        path = app.makeZelDatabase("Shop.ZELDB", {product(2008, 5, "111-111"), product(2008, 5, "222-222"),
+                                                  product(2008, 6, "333-333"), product(0, 0, "111-111")});
+        ASSERT_TRUE(MainMenuOperations(*app.state).openDatabase(path, "test", "test"));
+        app.state->options.CurrentCampaignYear = 2008;
+        app.state->options.CurrentCampaignNumber = 5;
+        screen = std::make_unique<ProductsScreen>(*app.state);
+    }
+    QStringList column(const QString &sql)
+    {
+        QStringList out;
+        app.state->data.setSQL(sql);
+        RecordSet rows = app.state->data.GetSnapShot("test");
+        while (rows.next())
+            out << rows.value(0).toString();
+        return out;
+    }
+    ProductsModel *model() { return screen->model(); }
+
+    TempApp app;
+    QString path;
+    std::unique_ptr<ProductsScreen> screen;
+};
+
+} // namespace
+
+TEST_F(ProductsScreenTest, OpensOnTheCurrentCampaignWithTheCountInItsTitle)
+{
+    EXPECT_EQ(screen->windowTitle(), QStringLiteral("Products - Current Product Count = 4"));
+    ASSERT_EQ(model()->rowCount(), 2);
+    EXPECT_EQ(model()->product(0).catalogNumber, QStringLiteral("111-111"));
+    EXPECT_EQ(model()->headerData(ProductsModel::EarningsFlag, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("EL"));
+    screen->stepCampaign(true);
+    ASSERT_EQ(model()->rowCount(), 1);
+    EXPECT_EQ(model()->product(0).catalogNumber, QStringLiteral("333-333"));
+}
+
+TEST_F(ProductsScreenTest, EditsAreStoredAtOnceAndBadOnesRefused)
+{
+    ASSERT_TRUE(model()->setData(model()->index(0, ProductsModel::Description), "Rouge", Qt::EditRole));
+    EXPECT_EQ(column("Select [Products Description] || [Products Baseline Update] From Products Where [Products Campaign "
+                     "Number] = 5 And [Products Catalog Number] = '111-111'"),
+              QStringList{"RougeY"});
+    EXPECT_FALSE(model()->setData(model()->index(1, ProductsModel::CatalogNumber), "111-111", Qt::EditRole));
+    EXPECT_TRUE(app.prompter.messageTexts().last().startsWith("Duplicate Campaign Year/Campaign Number/Product Number"));
+    EXPECT_EQ(model()->product(1).catalogNumber, QStringLiteral("222-222"));
+    EXPECT_FALSE(model()->setData(model()->index(1, ProductsModel::EarningsFlag), "Q", Qt::EditRole));
+    EXPECT_EQ(app.prompter.messageTexts().last(),
+              QStringLiteral("EL (Earnings Level) column must match an entry in Options (Earnings)"));
+    EXPECT_FALSE(model()->setData(model()->index(1, ProductsModel::UnitPrice), "cheap", Qt::EditRole));
+}
+
+TEST_F(ProductsScreenTest, DataEntryRowsWaitForTheirNumberAndBaselinePricesMatch)
+{
+    screen->startDataEntry(true);
+    ASSERT_EQ(model()->rowCount(), 1);
+    EXPECT_TRUE(model()->isPending(0));
+    ASSERT_TRUE(model()->setData(model()->index(0, ProductsModel::RegPrice), "4.25", Qt::EditRole));
+    EXPECT_EQ(column("Select Count(*) From Products"), QStringList{"4"}) << "no number yet, nothing stored";
+    ASSERT_TRUE(model()->setData(model()->index(0, ProductsModel::CatalogNumber), "444-444", Qt::EditRole));
+    EXPECT_FALSE(model()->isPending(0));
+    EXPECT_TRUE(app.prompter.messageTexts().last().startsWith("Unit Price and Regular Price must match"));
+    EXPECT_EQ(column("Select [Products Last Price] From Products Where [Products Catalog Number] = '444-444'"),
+              QStringList{"4.25"});
+    EXPECT_EQ(screen->windowTitle(), QStringLiteral("Products - Current Product Count = 5"));
+}
+
+TEST_F(ProductsScreenTest, AddingFilteringAndClosingCarryIntoTheBaseline)
+{
+    screen->productNumberBox()->setText("");
+    screen->addProduct();
+    EXPECT_EQ(app.prompter.messageTexts().last(), QStringLiteral("Please enter a product number."));
+
+    for (const char *answer : {"8", "Gloss", "Pink", "5 ml", "6.00"})
+        app.prompter.queueInput(QString::fromLatin1(answer));
+    screen->productNumberBox()->setText("555-555");
+    screen->addProduct();
+    ASSERT_EQ(model()->rowCount(), 1);
+    EXPECT_TRUE(model()->product(0).isBaseline());
+
+    app.prompter.queueInput("33");
+    screen->filter(catalogue::Filter::ProductNumber);
+    ASSERT_EQ(model()->rowCount(), 1);
+    EXPECT_EQ(model()->product(0).catalogNumber, QStringLiteral("333-333"));
+
+    ASSERT_TRUE(model()->setData(model()->index(0, ProductsModel::Size), "Large", Qt::EditRole));
+    screen->reject();
+    EXPECT_EQ(column("Select [Products Size] From Products Where [Products Campaign Year] = 0 And [Products Catalog Number] "
+                     "= '333-333'"),
+              QStringList{"Large"});
+    EXPECT_EQ(column("Select Count(*) From Products Where [Products Baseline Update] = 'Y'"), QStringList{"0"});
+}
