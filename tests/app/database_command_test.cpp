@@ -70,3 +70,35 @@ TEST(DatabaseCommand, BackupAndCompactKeepTheData)
     EXPECT_EQ(TempApp::queryColumn(file, "Select [Customers Number] From Customers"), QStringList{"5"});
     EXPECT_EQ(run(app, {"db", "frobnicate", file}).code, 2);
 }
+
+TEST(RecordCommands, CustomersAreAddedAndDeletedFromTheCommandLine)
+{
+    TempApp app;
+    const QString file = app.makeZelDatabase("Shop.ZELDB", {"Insert Into Customers ([Customers Number]) Values (1), (3)"});
+    const CommandRun added = run(app, {"customer", "new", "--db", file});
+    EXPECT_EQ(added.code, 0) << qPrintable(added.err);
+    EXPECT_EQ(added.out, QStringLiteral("2\n"));
+    const CommandRun deleted = run(app, {"customer", "delete", "--db", file, "3"});
+    EXPECT_EQ(deleted.code, 0);
+    EXPECT_TRUE(deleted.out.startsWith("Customer Deleted.\nOrder Details: 0\n"));
+    EXPECT_EQ(run(app, {"customer", "delete", "--db", file, "3"}).code, 1) << "already gone";
+    EXPECT_EQ(run(app, {"customer", "delete", "--db", file, "x"}).code, 2);
+    EXPECT_EQ(run(app, {"customer", "new"}).code, 1) << "no database given";
+}
+
+TEST(RecordCommands, ProductLookupSaysWhereTheProductCameFrom)
+{
+    TempApp app;
+    const QString file = app.makeZelDatabase("Shop.ZELDB", {
+        "Insert Into Products ([Products Campaign Year], [Products Campaign Number], [Products Catalog Number], "
+        "[Products Description], [Products Last Price]) Values (2008, 5, '123-456', 'Blush', 4.5), (0, 0, '777777', "
+        "'Old Blush', 3)"});
+    const CommandRun current = run(app, {"product", "lookup", "--db", file, "--year", "2008", "--campaign", "5", "123456"});
+    EXPECT_EQ(current.code, 0);
+    EXPECT_TRUE(current.out.contains("Catalog Number: 123-456\n"));
+    EXPECT_TRUE(current.out.contains("Unit Price: 4.50\n"));
+    EXPECT_TRUE(current.out.endsWith("From Baseline: no\n"));
+    const CommandRun baseline = run(app, {"product", "lookup", "--db", file, "--year=2008", "--campaign=5", "777-777"});
+    EXPECT_TRUE(baseline.out.endsWith("From Baseline: yes\n")) << qPrintable(baseline.out);
+    EXPECT_EQ(run(app, {"product", "lookup", "--db", file, "000000"}).code, 1);
+}

@@ -5,6 +5,7 @@
 #include "options/options_rules.h"
 #include "options/ui/earnings_model.h"
 #include "options/ui/fonts_page.h"
+#include "options/ui/translations_page.h"
 #include "shell/app_state.h"
 #include "shell/grid_layout_store.h"
 #include "shell/ui/screen_setup.h"
@@ -90,6 +91,8 @@ OptionsScreen::OptionsScreen(AppState &state, QWidget *parent) : QDialog(parent)
     m_pages->addTab(scrolling(printingPage()), QStringLiteral("&Invoice Printing"));
     m_pages->addTab(earningsPage(), QStringLiteral("&Earnings"));
     m_pages->addTab(fontsPageWidget(), QStringLiteral("&Fonts"));
+    m_translations = new TranslationsPage(m_state.data);
+    m_pages->addTab(m_translations, QStringLiteral("Tra&nslations"));
     layout->addWidget(m_pages);
 
     auto *buttons = new QDialogButtonBox(this);
@@ -525,7 +528,7 @@ bool OptionsScreen::save()
     if (!m_state.options.OptionSave(m_state.data))
         return false;
     m_shown = options;
-    return saveEarnings();
+    return saveEarnings() && m_translations->save();
 }
 
 bool OptionsScreen::saveEarnings()
@@ -559,7 +562,7 @@ void OptionsScreen::askToSaveBeforeClosing()
 {
     cOption edited = m_state.options;
     const bool readable = readControls(edited);
-    if (readable && edited == m_shown && !m_earnings->isModified())
+    if (readable && edited == m_shown && !m_earnings->isModified() && !m_translations->model()->isModified())
         return;
     const Answer answer = m_state.prompter.ask({QStringLiteral("Save the changes to the options?"), kMessageTitle,
                                                 Buttons::YesNo, Answer::Yes, Icon::Question});

@@ -24,6 +24,7 @@ namespace zel {
 class AppState;
 class EarningsModel;
 class FontsPage;
+class TranslationsPage;
 
 // Zel_Options: the representative's settings, edited page by page and stored by Save.
 class OptionsScreen : public QDialog
@@ -45,6 +46,7 @@ public:
     EarningsModel *earnings() const { return m_earnings; }
     QTableView *earningsGrid() const { return m_earningsGrid; }
     FontsPage *fontsPage() const { return m_fonts; }
+    TranslationsPage *translationsPage() const { return m_translations; }
     QTabWidget *pages() const { return m_pages; }
 
 protected:
@@ -101,6 +103,7 @@ private:
     EarningsModel *m_earnings = nullptr;
     QTableView *m_earningsGrid = nullptr;
     FontsPage *m_fonts = nullptr;
+    TranslationsPage *m_translations = nullptr;
     bool m_closing = false;
     cOption m_shown;
 };

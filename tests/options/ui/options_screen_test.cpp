@@ -2,12 +2,14 @@
 
 #include "options/ui/earnings_model.h"
 #include "options/ui/fonts_page.h"
+#include "options/ui/translations_page.h"
 #include "shell/main_menu_operations.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -164,4 +166,24 @@ TEST_F(OptionsScreenTest, ClosingAsksOnlyWhenSomethingChanged)
     edited.reject();
     EXPECT_EQ(app.prompter.messageTexts(), QStringList{"Save the changes to the options?"});
     EXPECT_EQ(stored("Options Rep Name"), QStringLiteral("Someone Else"));
+}
+
+TEST_F(OptionsScreenTest, TranslationsAreEditedPerLanguageAndSaved)
+{
+    TranslationsPage *page = screen->translationsPage();
+    TranslationsModel *model = page->model();
+    ASSERT_EQ(model->rowCount(), 55) << "Spanish first";
+    EXPECT_FALSE(model->flags(model->index(0, 1)).testFlag(Qt::ItemIsEditable)) << "the English wording is a label";
+    ASSERT_TRUE(model->setData(model->index(42, 2), "abono", Qt::EditRole)); // key 43, "Payment"
+    page->languageBox()->setCurrentText("Custom"); // switching keeps the Spanish edit
+    EXPECT_EQ(model->rowCount(), 25);
+    ASSERT_TRUE(model->setData(model->index(24, 3), "Cant.", Qt::EditRole));
+    ASSERT_TRUE(screen->save());
+    app.state->database.close();
+    EXPECT_EQ(TempApp::queryColumn(path, "Select [Translations Female] From Translations Where [Translations Language] = "
+                                         "'Spanish' And [Translations Key] = 43"),
+              QStringList{"abono"});
+    EXPECT_EQ(TempApp::queryColumn(path, "Select [Translations Male] From Translations Where [Translations Language] = "
+                                         "'Custom' And [Translations Key] = 25"),
+              QStringList{"Cant."});
 }
