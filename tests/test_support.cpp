@@ -80,6 +80,16 @@ QString TempApp::makeZelDatabase(const QString &name, const QStringList &stateme
     return makeDatabase(name, statements);
 }
 
+QStringList TempApp::column(const QString &sql) const
+{
+    QStringList out;
+    state->data.setSQL(sql);
+    RecordSet rows = state->data.GetSnapShot(QStringLiteral("test"));
+    while (rows.next())
+        out << rows.value(0).toString();
+    return out;
+}
+
 QStringList TempApp::queryColumn(const QString &databasePath, const QString &sql)
 {
     QStringList values;

@@ -29,6 +29,9 @@ public:
     // A database of this program (every table, its starting rows and an options row), with
     // `statements` run on it afterwards.
     QString makeZelDatabase(const QString &name, const QStringList &statements = {});
+    // The first column of every row of a query on the open database, through the program's own
+    // data access.
+    QStringList column(const QString &sql) const;
     // Runs one query on a database file and returns the first column of every row.
     static QStringList queryColumn(const QString &databasePath, const QString &sql);
 

@@ -18,15 +18,7 @@ protected:
         ASSERT_TRUE(app.state->database.open(path));
         app.state->databaseState = AppState::DatabaseState::Open;
     }
-    QStringList column(const QString &sql)
-    {
-        QStringList out;
-        app.state->data.setSQL(sql);
-        RecordSet rows = app.state->data.GetSnapShot("test");
-        while (rows.next())
-            out << rows.value(0).toString();
-        return out;
-    }
+    QStringList column(const QString &sql) { return app.column(sql); }
     static QString customersNumbered(const QList<int> &numbers)
     {
         QStringList values;

@@ -34,15 +34,7 @@ protected:
         options.CurrentCampaignNumber = 5;
         options.LastCampaignNumberOfYear = 26;
     }
-    QStringList column(const QString &sql)
-    {
-        QStringList out;
-        app.state->data.setSQL(sql);
-        RecordSet rows = app.state->data.GetSnapShot("test");
-        while (rows.next())
-            out << rows.value(0).toString();
-        return out;
-    }
+    QStringList column(const QString &sql) { return app.column(sql); }
 
     TempApp app;
     QString path;

@@ -34,15 +34,7 @@ protected:
         app.state->options.CurrentCampaignNumber = 5;
         screen = std::make_unique<ProductsScreen>(*app.state);
     }
-    QStringList column(const QString &sql)
-    {
-        QStringList out;
-        app.state->data.setSQL(sql);
-        RecordSet rows = app.state->data.GetSnapShot("test");
-        while (rows.next())
-            out << rows.value(0).toString();
-        return out;
-    }
+    QStringList column(const QString &sql) { return app.column(sql); }
     ProductsModel *model() { return screen->model(); }
 
     TempApp app;
