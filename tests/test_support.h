@@ -11,6 +11,14 @@
 
 #include <memory>
 
+#include <ostream>
+
+// Readable test failures: texts print as text.
+inline void PrintTo(const QString &text, std::ostream *out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
 namespace zel::test {
 
 // An application folder of its own in a temporary directory, with a scripted prompter.

@@ -9,6 +9,9 @@ namespace zel {
 
 namespace {
 
+// Wide enough for the product of two amounts; __extension__ keeps -Wpedantic quiet about it.
+__extension__ using Wide = __int128;
+
 // Divides by a power of ten, rounding half to even.
 qint64 divideHalfEven(qint64 value, qint64 divisor)
 {
@@ -109,6 +112,19 @@ std::optional<Currency> Currency::fromString(QStringView text)
 Currency Currency::round2() const
 {
     return Currency(divideHalfEven(m_value, 100) * 100);
+}
+
+Currency Currency::percentRound2(const Currency &percent) const
+{
+    // value = A/1e4 × B/1e4 / 100 = A×B / 1e10; in cents that is A×B / 1e8.
+    const Wide product = static_cast<Wide>(m_value) * percent.m_value;
+    const Wide divisor = 100000000;
+    Wide cents = product / divisor;
+    const Wide remainder = product % divisor;
+    const Wide twice = 2 * (remainder < 0 ? -remainder : remainder);
+    if (twice > divisor || (twice == divisor && (cents % 2) != 0))
+        cents += product < 0 ? -1 : 1;
+    return Currency(static_cast<qint64>(cents) * 100);
 }
 
 QString Currency::format(QStringView pattern) const

@@ -32,6 +32,8 @@ public:
 
     // Rounded to two decimals, half to even (.125 -> .12, .135 -> .14).
     Currency round2() const;
+    // Round(this × percent / 100, 2), computed exactly and rounded once, half to even.
+    Currency percentRound2(const Currency &percent) const;
 
     constexpr bool isZero() const { return m_value == 0; }
     constexpr bool isNegative() const { return m_value < 0; }

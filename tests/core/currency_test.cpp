@@ -82,3 +82,15 @@ TEST(Currency, CurrencyAndPlainText)
     EXPECT_EQ(money("0").toPlainText(), QStringLiteral("0"));
     EXPECT_EQ(money("-0.05").toPlainText(), QStringLiteral("-0.05"));
 }
+
+TEST(Currency, PercentOfIsExactThenRoundedOnceHalfToEven)
+{
+    EXPECT_EQ(money("20.00").percentRound2(money("10")), money("2.00"));
+    EXPECT_EQ(money("20.00").percentRound2(money("12.5")), money("2.50"));
+    EXPECT_EQ(money("10.10").percentRound2(money("8.25")), money("0.83"));   // 0.83325
+    EXPECT_EQ(money("0.50").percentRound2(money("5")), money("0.02"));       // 0.025 -> even
+    EXPECT_EQ(money("0.70").percentRound2(money("5")), money("0.04"));       // 0.035 -> even
+    EXPECT_EQ(money("1.01").percentRound2(money("0.5")), money("0.01"));     // 0.00505 rounds once, up
+    EXPECT_EQ(money("-20.00").percentRound2(money("12.5")), money("-2.50"));
+    EXPECT_EQ(money("999999.99").percentRound2(money("99.9999")), money("999998.99"));
+}
