@@ -13,8 +13,13 @@ build: deps
 	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 	@cmake --build $(BUILD) -j $(JOBS)
 
+# The program starts on a sample database in its application folder, made the first time.
+APP_HOME ?= $(or $(ZEL_HOME),$(HOME)/.local/share/zel)
+
 run: build
-	$(BUILD)/zel
+	@mkdir -p "$(APP_HOME)"
+	@test -f "$(APP_HOME)/Sample.ZELDB" || $(BUILD)/zel --home "$(APP_HOME)" sample --db "$(APP_HOME)/Sample.ZELDB"
+	$(BUILD)/zel --home "$(APP_HOME)" --db "$(APP_HOME)/Sample.ZELDB"
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)

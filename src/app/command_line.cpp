@@ -10,6 +10,7 @@ namespace {
 bool isFlag(const QString &name)
 {
     static const QStringList flags = {QStringLiteral("--process-backorders"), QStringLiteral("--keep-charge")};
+    // --yes and --no are read above.
     return flags.contains(name);
 }
 

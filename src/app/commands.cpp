@@ -2,6 +2,7 @@
 
 #include "app/command_line.h"
 #include "app/database_command.h"
+#include "app/order_commands.h"
 #include "app/record_commands.h"
 #include "core/text.h"
 
@@ -42,6 +43,12 @@ const std::vector<CommandWord> &commandWords()
         {"customer", "zel customer delete --db FILE NUMBER", "Delete a customer and everything that belongs to it.", nullptr},
         {"product", "zel product lookup --db FILE [--year Y --campaign C] CATALOG",
          "Find a product as order entry does (current campaign, then baseline).", runProductCommand},
+        {"order", "zel order recompute --db FILE --customer N --year Y --campaign C --order O [...]",
+         "Compute a stored order again (zel order for all its options).", runOrderCommand},
+        {"balance", "zel balance --db FILE --customer N --year Y --campaign C",
+         "Print a customer's balance as of a campaign and the sums it is made of.", runBalanceCommand},
+        {"sample", "zel sample --db FILE [--customers N] [--years Y]",
+         "Fill a database with realistic sample business.", runSampleCommand},
     };
     return words;
 }
@@ -54,7 +61,7 @@ int printHelp(const CommandLine &, QTextStream &out, QTextStream &)
         << "  REPAIR                 start with no database open, ready for File/Repair\n\n"
         << "Commands:\n";
     for (const CommandWord &word : commandWords())
-        out << "  " << QString::fromUtf8(word.usage).leftJustified(38) << ' ' << word.summary << '\n';
+        out << "  " << word.usage << "\n      " << word.summary << '\n';
     out << "\nOptions for every command:\n"
         << "  --home DIR   the folder for settings and logs (default: ZEL_HOME, or the per-user data folder)\n"
         << "  --db FILE    the database to work on\n"

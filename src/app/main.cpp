@@ -10,6 +10,7 @@
 #include "shell/ui/splash_screen.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QLocale>
 #include <QMessageBox>
 #include <QStatusBar>
@@ -59,6 +60,10 @@ int runWindowed(int argc, char **argv, const CommandLine &line)
         box.exec();
         return 0;
     }
+
+    // "zel --db FILE" opens that database, as if it had been the last one used.
+    if (!line.database.isEmpty())
+        state.settings.write(settings::LastDBName, QFileInfo(line.database).absoluteFilePath());
 
     Startup startup(state);
     startup.prepare(QLocale::system());

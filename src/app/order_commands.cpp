@@ -1,0 +1,216 @@
+#include "app/order_commands.h"
+
+#include "app/command_line.h"
+#include "app/command_session.h"
+#include "app/sample_data.h"
+#include "orders/order_computation.h"
+#include "payments/payment_sums.h"
+
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QTextStream>
+
+#include <optional>
+
+namespace zel {
+
+namespace {
+
+// A whole-number option; nothing (after saying so) when it is missing or not a number.
+std::optional<int> number(const CommandLine &line, const char *name, QTextStream &err, std::optional<int> fallback = {})
+{
+    const QString text = line.option(QString::fromLatin1(name));
+    if (text.isEmpty() && fallback)
+        return fallback;
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    if (!ok) {
+        err << name << " needs a whole number.\n";
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<ComputeMode> modeOf(const QString &text)
+{
+    if (text.isEmpty() || text == QLatin1String("NORMAL"))
+        return ComputeMode::Normal;
+    if (text == QLatin1String("SHORTS"))
+        return ComputeMode::Shorts;
+    if (text == QLatin1String("UPDATES"))
+        return ComputeMode::Updates;
+    return std::nullopt;
+}
+
+std::vector<OrderRow> storedRows(cDataAccess &data, int customer, const Campaign &campaign, int order)
+{
+    data.setSQL(QStringLiteral("Select * From Orders Where [Orders Customer Number] = ? And [Orders Campaign Year] = ? And "
+                               "[Orders Campaign Number] = ? And [Orders Order Number] = ? Order By [Orders Sequence Number]"),
+                {customer, campaign.year, campaign.number, order});
+    RecordSet records = data.GetSnapShot(QStringLiteral("zel order recompute"));
+    std::vector<OrderRow> rows;
+    while (records.next())
+        rows.push_back(OrderRow::fromRecord(records));
+    return rows;
+}
+
+// The order's header as its stored rows hold it, then as the options given override it.
+std::optional<OrderRequest> requestFor(const CommandLine &line, const std::vector<OrderRow> &rows, QTextStream &err)
+{
+    OrderRequest request;
+    bool hasOptionsRow = false;
+    for (const OrderRow &row : rows) {
+        if (row.internalFlag == QLatin1String("DETAIL")) {
+            request.lines.push_back(row);
+            request.orderDate = row.enteredDate;
+            request.summarized = row.summaryPrinted;
+            request.delivered = row.delivered.isEmpty() ? QStringLiteral("N") : row.delivered;
+        } else if (row.internalFlag == QLatin1String("OPTIONS")) {
+            request.switches = OrderSwitches::fromText(row.catalogNumber);
+            hasOptionsRow = true;
+        } else if (row.internalFlag == QLatin1String("SPECIALCHG")) {
+            request.specialChargeDescription = row.product.mid(4);
+            request.specialChargeAmount = row.unitTotal;
+        }
+    }
+    const QString switches = line.option(QStringLiteral("--switches"));
+    if (!switches.isEmpty()) {
+        if (switches.size() != 5 || switches.contains(QRegularExpression(QStringLiteral("[^YN]")))) {
+            err << "--switches is five letters Y or N: processing charge, discount, tax, flat amount, flat percent.\n";
+            return std::nullopt;
+        }
+        request.switches = OrderSwitches::fromText(switches);
+    } else if (!hasOptionsRow) {
+        err << "This order has no switches stored yet; give them with --switches (for example YYYNN).\n";
+        return std::nullopt;
+    }
+    const std::optional<ComputeMode> mode = modeOf(line.option(QStringLiteral("--mode")));
+    if (!mode) {
+        err << "--mode is NORMAL, SHORTS or UPDATES.\n";
+        return std::nullopt;
+    }
+    request.mode = *mode;
+    if (const QString discount = line.option(QStringLiteral("--discount")); !discount.isEmpty()) {
+        const auto percent = Currency::fromString(discount);
+        if (!percent) {
+            err << "--discount needs a percentage such as 10 or 12.5.\n";
+            return std::nullopt;
+        }
+        request.discountPercent = *percent;
+    }
+    if (const QString charge = line.option(QStringLiteral("--special-charge")); !charge.isEmpty()) {
+        const qsizetype eq = charge.lastIndexOf(QLatin1Char('='));
+        const auto amount = eq < 0 ? std::nullopt : Currency::fromString(charge.mid(eq + 1));
+        if (!amount) {
+            err << "--special-charge is DESCRIPTION=AMOUNT.\n";
+            return std::nullopt;
+        }
+        request.specialChargeDescription = charge.left(eq);
+        request.specialChargeAmount = *amount;
+    }
+    request.processBackOrders = line.flag(QStringLiteral("--process-backorders"));
+    request.keepCharge = line.flag(QStringLiteral("--keep-charge"));
+    return request;
+}
+
+} // namespace
+
+int runSampleCommand(const CommandLine &line, QTextStream &out, QTextStream &err)
+{
+    const auto customers = number(line, "--customers", err, 40);
+    const auto years = number(line, "--years", err, 2);
+    if (!customers || !years)
+        return 2;
+    if (line.database.isEmpty() || *customers < 1 || *customers > 32767 || *years < 1 || *years > 30) {
+        err << "Usage: zel sample --db FILE [--customers N (1-32767)] [--years Y (1-30)]\n";
+        return 2;
+    }
+    CommandSession session(line, err);
+    SampleSize size;
+    size.customers = *customers;
+    size.years = *years;
+    const QString path = QFileInfo(line.database).absoluteFilePath();
+    const bool done = generateSample(session.state(), path, size, [&](const QString &step) {
+        err << step << '\n';
+        err.flush();
+    });
+    if (!done)
+        return 1;
+    out << "Sample database ready: " << path << '\n';
+    return 0;
+}
+
+int runBalanceCommand(const CommandLine &line, QTextStream &out, QTextStream &err)
+{
+    const auto customer = number(line, "--customer", err);
+    const auto year = number(line, "--year", err);
+    const auto campaign = number(line, "--campaign", err);
+    if (!customer || !year || !campaign)
+        return 2;
+    CommandSession session(line, err);
+    if (!session.openDatabase(line.database))
+        return 1;
+    PaymentSums sums(session.state().data);
+    const auto show = [&](const char *label, const Currency &amount) {
+        out << QString::fromLatin1(label).leftJustified(28) << amount.format(u"###,###,##0.00").rightJustified(14) << '\n';
+    };
+    show("Orders this campaign:", sums.CampaignOrdersTotal(*customer, *year, *campaign));
+    show("Payments this campaign:", sums.CampaignPaymentsTotal(*customer, *year, *campaign));
+    show("Orders before:", sums.PreviousOrdersTotal(*customer, *year, *campaign));
+    show("Payments before:", sums.PreviousPaymentsTotal(*customer, *year, *campaign));
+    show("Balance:", sums.balance(*customer, *year, *campaign));
+    return 0;
+}
+
+int runOrderCommand(const CommandLine &line, QTextStream &out, QTextStream &err)
+{
+    if (line.arguments != QStringList{QStringLiteral("recompute")}) {
+        err << "Usage: zel order recompute --db FILE --customer N --year Y --campaign C --order O [--mode NORMAL|SHORTS|UPDATES]\n"
+               "       [--switches XXXXX] [--discount PCT] [--special-charge DESC=AMOUNT] [--backorder-campaign YYYY/CC]\n"
+               "       [--process-backorders] [--keep-charge] [--yes|--no]\n";
+        return 2;
+    }
+    const auto customer = number(line, "--customer", err);
+    const auto year = number(line, "--year", err);
+    const auto campaign = number(line, "--campaign", err);
+    const auto order = number(line, "--order", err);
+    if (!customer || !year || !campaign || !order)
+        return 2;
+    CommandSession session(line, err);
+    if (!session.openDatabase(line.database))
+        return 1;
+    AppState &state = session.state();
+    const Campaign which{*year, *campaign};
+    const std::vector<OrderRow> rows = storedRows(state.data, *customer, which, *order);
+    if (rows.empty()) {
+        err << "Customer " << *customer << " has no order " << *order << " in campaign " << *campaign << " of " << *year << ".\n";
+        return 1;
+    }
+    std::optional<OrderRequest> request = requestFor(line, rows, err);
+    if (!request)
+        return 2;
+    request->customer = *customer;
+    request->campaign = which;
+    request->backOrderCampaign = which.next(state.options.LastCampaignNumberOfYear);
+    if (const QString bo = line.option(QStringLiteral("--backorder-campaign")); !bo.isEmpty()) {
+        const QStringList parts = bo.split(QLatin1Char('/'));
+        if (parts.size() != 2 || parts[0].toInt() < 1900 || parts[1].toInt() < 1) {
+            err << "--backorder-campaign is YYYY/CC, for example 2008/06.\n";
+            return 2;
+        }
+        request->backOrderCampaign = {parts[0].toInt(), parts[1].toInt()};
+    }
+    const std::optional<ComputedOrder> computed = saveOrder(state.data, state.options, state.prompter, *request, *order);
+    if (!computed)
+        return 1;
+    out << "Order " << computed->orderNumber << " of customer " << *customer << ": sub total "
+        << computed->subTotal.format(u"###,###,##0.00") << ", grand total " << computed->grandTotal.format(u"###,###,##0.00")
+        << '\n';
+    for (const OrderRow &row : computed->rows)
+        if (row.internalFlag != QLatin1String("DETAIL"))
+            out << "  " << row.internalFlag.leftJustified(11) << ' ' << row.product.leftJustified(34) << ' '
+                << row.unitTotal.format(u"###,###,##0.00").rightJustified(12) << '\n';
+    return 0;
+}
+
+} // namespace zel

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+namespace zel {
+
+class AppState;
+
+// How much sample business to make: customers, years of campaigns ending with the current year.
+struct SampleSize
+{
+    int customers = 40;
+    int years = 2;
+    int campaignsPerYear = 26;
+    int productsPerCampaign = 120;
+    double orderChance = 0.35; // a customer's chance of ordering in a campaign
+    quint32 seed = 2008;
+};
+
+// Fills `path` (created when missing) with a realistic representative's business through the
+// program's own operations: options, customers with helpers and tax rates, a catalogue per
+// campaign, orders computed with back orders and discounts, payments and some credits.
+// `progress` hears about each campaign. Returns false (after saying why) when it cannot.
+bool generateSample(AppState &state, const QString &path, const SampleSize &size,
+                    const std::function<void(const QString &)> &progress = {});
+
+} // namespace zel
