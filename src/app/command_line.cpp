@@ -9,7 +9,8 @@ namespace {
 // Options that stand alone; every other "--name" takes the next argument as its value.
 bool isFlag(const QString &name)
 {
-    static const QStringList flags = {QStringLiteral("--process-backorders"), QStringLiteral("--keep-charge")};
+    static const QStringList flags = {QStringLiteral("--process-backorders"), QStringLiteral("--keep-charge"),
+                                      QStringLiteral("--short")};
     // --yes and --no are read above.
     return flags.contains(name);
 }

@@ -4,6 +4,7 @@
 #include "app/database_command.h"
 #include "app/order_commands.h"
 #include "app/record_commands.h"
+#include "app/report_command.h"
 #include "core/text.h"
 
 #include <QTextStream>
@@ -47,6 +48,8 @@ const std::vector<CommandWord> &commandWords()
          "Compute a stored order again (zel order for all its options).", runOrderCommand},
         {"balance", "zel balance --db FILE --customer N --year Y --campaign C",
          "Print a customer's balance as of a campaign and the sums it is made of.", runBalanceCommand},
+        {"report", "zel report invoice --db FILE --customer N [--year Y --campaign C] [--order O] [--short] --pdf OUT.pdf",
+         "Print a customer's invoice of a campaign to a PDF file.", runReportCommand},
         {"sample", "zel sample --db FILE [--customers N] [--years Y]",
          "Fill a database with realistic sample business.", runSampleCommand},
     };

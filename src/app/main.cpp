@@ -10,6 +10,7 @@
 #include "shell/ui/splash_screen.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QFileInfo>
 #include <QLocale>
 #include <QMessageBox>
@@ -33,7 +34,10 @@ void nameTheApplication()
 
 int runHeadless(int argc, char **argv, const CommandLine &line)
 {
-    QCoreApplication app(argc, argv);
+    // Reports measure and draw text, which needs the GUI library, though never a screen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
     nameTheApplication();
     QTextStream out(stdout);
     QTextStream err(stderr);

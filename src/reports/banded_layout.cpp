@@ -1,0 +1,172 @@
+#include "reports/banded_layout.h"
+
+#include "reports/report_fonts.h"
+
+#include <QFontMetricsF>
+#include <QImage>
+
+namespace zel::reports {
+
+namespace {
+
+// A device of 72 dots per inch, so that measurements come out in points.
+const QImage &pointDevice()
+{
+    static const QImage device = [] {
+        QImage image(1, 1, QImage::Format_RGB32);
+        image.setDotsPerMeterX(2835); // 72 dpi
+        image.setDotsPerMeterY(2835);
+        return image;
+    }();
+    return device;
+}
+
+} // namespace
+
+Band::Band(const PageSetup &setup, Page &page, double top, double height)
+    : m_setup(setup), m_page(page), m_top(top), m_height(height)
+{
+}
+
+double Band::width() const
+{
+    return m_setup.contentWidth();
+}
+
+void Band::text(double x, double width, const QString &text, const ReportFont &font, int alignment, double y, double height)
+{
+    if (text.isEmpty())
+        return;
+    const double h = height > 0 ? height : BandedLayout::textHeight(text, font, width);
+    m_page.items.push_back(
+        TextItem{QRectF(m_setup.left + x, m_top + y, width, h), text, font, alignment | Qt::TextWordWrap});
+}
+
+void Band::line(double x1, double x2, double y, double width)
+{
+    const double left = m_setup.left;
+    m_page.items.push_back(LineItem{QLineF(left + x1, m_top + y, left + x2, m_top + y), width, Qt::black});
+}
+
+void Band::box(double x, double y, double width, double height, const QColor &fill, const QColor &border)
+{
+    m_page.items.push_back(BoxItem{QRectF(m_setup.left + x, m_top + y, width, height), fill, border, 0.5});
+}
+
+void Band::image(double x, double y, double width, double height, const QImage &image, double opacity)
+{
+    m_page.items.push_back(ImageItem{QRectF(m_setup.left + x, m_top + y, width, height), image, opacity});
+}
+
+BandedLayout::BandedLayout(const PageSetup &setup) : m_setup(setup) {}
+
+void BandedLayout::setPageFooter(double height, std::function<void(Band &)> footer)
+{
+    m_footerHeight = height;
+    m_footer = std::move(footer);
+}
+
+void BandedLayout::startPage()
+{
+    m_pages.push_back(Page{m_setup.size, {}});
+    m_started = true;
+    m_y = m_setup.top;
+    m_bodyTop = m_y;
+    if (m_header)
+        m_header(*this);
+    m_bodyTop = m_y;
+}
+
+void BandedLayout::newPage()
+{
+    startPage();
+}
+
+double BandedLayout::remaining() const
+{
+    return m_setup.contentBottom() - m_footerHeight - m_y;
+}
+
+void BandedLayout::keepTogether(double height)
+{
+    if (!m_started)
+        startPage();
+    else if (height > remaining() && !pageIsEmpty())
+        newPage();
+}
+
+Band BandedLayout::band(double height)
+{
+    keepTogether(height);
+    Band band(m_setup, m_pages.back(), m_y, height);
+    m_y += height;
+    return band;
+}
+
+Band BandedLayout::at(double top, double height)
+{
+    if (!m_started)
+        startPage();
+    return Band(m_setup, m_pages.back(), top, height);
+}
+
+void BandedLayout::startGroup()
+{
+    if (!m_started || !pageIsEmpty())
+        startPage();
+    m_groupStarts.push_back(m_pages.size() - 1);
+    m_groupLabels.emplace_back();
+}
+
+void BandedLayout::setPageLabel(const QString &label)
+{
+    if (!m_groupLabels.empty())
+        m_groupLabels.back() = label;
+}
+
+Document BandedLayout::finish(const QString &title)
+{
+    if (!m_started)
+        startPage();
+    const size_t count = m_pages.size();
+    if (m_groupStarts.empty() || m_groupStarts.front() != 0) {
+        m_groupStarts.insert(m_groupStarts.begin(), 0);
+        m_groupLabels.insert(m_groupLabels.begin(), QStringLiteral("Page"));
+    }
+    for (size_t i = 0; m_footer && i < count; ++i) {
+        // The group this page belongs to: the last one starting at or before it.
+        size_t group = 0;
+        while (group + 1 < m_groupStarts.size() && m_groupStarts[group + 1] <= i)
+            ++group;
+        const size_t first = m_groupStarts[group];
+        const size_t end = group + 1 < m_groupStarts.size() ? m_groupStarts[group + 1] : count;
+        Page &page = m_pages[i];
+        const size_t before = page.items.size();
+        Band footer(m_setup, page, m_setup.contentBottom() - m_footerHeight, m_footerHeight);
+        m_footer(footer);
+        for (size_t k = before; k < page.items.size(); ++k) {
+            if (auto *text = std::get_if<TextItem>(&page.items[k])) {
+                text->text.replace(QLatin1String("{PAGELABEL}"), m_groupLabels[group].isEmpty() ? QStringLiteral("Page") : m_groupLabels[group]);
+                text->text.replace(QLatin1String("{PAGES}"), QString::number(end - first));
+                text->text.replace(QLatin1String("{PAGE}"), QString::number(i - first + 1));
+            }
+        }
+    }
+    return Document{title, std::move(m_pages)};
+}
+
+double BandedLayout::textHeight(const QString &text, const ReportFont &font, double width)
+{
+    if (text.isEmpty())
+        return 0;
+    const QFontMetricsF metrics(toQFont(font), &pointDevice());
+    const QRectF bounds = metrics.boundingRect(QRectF(0, 0, width, 1e6), Qt::TextWordWrap, text);
+    return qMax(bounds.height(), metrics.height());
+}
+
+double BandedLayout::lineHeight(const ReportFont &font)
+{
+    return QFontMetricsF(toQFont(font), &pointDevice()).height();
+}
+
+} // namespace zel::reports

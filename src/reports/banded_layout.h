@@ -1,0 +1,84 @@
+#pragma once
+
+#include "reports/page_setup.h"
+#include "reports/report_page.h"
+
+#include <functional>
+
+namespace zel::reports {
+
+// A horizontal strip of the content area; positions are relative to its top left corner.
+class Band
+{
+public:
+    Band(const PageSetup &setup, Page &page, double top, double height);
+
+    double width() const;
+    double height() const { return m_height; }
+
+    void text(double x, double width, const QString &text, const ReportFont &font, int alignment = Qt::AlignLeft,
+              double y = 0, double height = -1);
+    void line(double x1, double x2, double y, double width = 0.5);
+    void box(double x, double y, double width, double height, const QColor &fill, const QColor &border = Qt::transparent);
+    void image(double x, double y, double width, double height, const QImage &image, double opacity = 1.0);
+
+private:
+    const PageSetup &m_setup;
+    Page &m_page;
+    double m_top;
+    double m_height;
+};
+
+// The banded report engine: page header and footer on every page, bands that move to a new page
+// when they do not fit, and "Page n of m" filled in once all pages are known.
+class BandedLayout
+{
+public:
+    explicit BandedLayout(const PageSetup &setup);
+
+    // Drawn with bands at the top of every page.
+    void setPageHeader(std::function<void(BandedLayout &)> header) { m_header = std::move(header); }
+    // Drawn at the bottom of every page in a strip of `height`; "{PAGE}" and "{PAGES}" in its texts
+    // become the page number and the page count.
+    void setPageFooter(double height, std::function<void(Band &)> footer);
+
+    // A band of `height` at the current position, on a new page when it does not fit.
+    Band band(double height);
+    // A band at a fixed place of the current page, outside the flow (watermarks, logos).
+    Band at(double top, double height);
+    // Starts a group on a fresh page: "{PAGE}" and "{PAGES}" count the pages of each group, and
+    // "{PAGELABEL}" shows the group's label.
+    void startGroup();
+    void setPageLabel(const QString &label);
+    // Starts a new page unless `height` still fits on this one.
+    void keepTogether(double height);
+    void newPage();
+    void skip(double height) { m_y += height; }
+    double remaining() const;
+    double y() const { return m_y; }
+    const PageSetup &setup() const { return m_setup; }
+    bool pageIsEmpty() const { return m_y <= m_bodyTop + 0.01; }
+
+    // The finished document.
+    Document finish(const QString &title);
+
+    // The height `text` needs when wrapped to `width`.
+    static double textHeight(const QString &text, const ReportFont &font, double width);
+    static double lineHeight(const ReportFont &font);
+
+private:
+    void startPage();
+
+    PageSetup m_setup;
+    std::vector<Page> m_pages;
+    std::function<void(BandedLayout &)> m_header;
+    std::function<void(Band &)> m_footer;
+    double m_footerHeight = 0;
+    double m_y = 0;
+    double m_bodyTop = 0;
+    bool m_started = false;
+    std::vector<size_t> m_groupStarts;
+    std::vector<QString> m_groupLabels;
+};
+
+} // namespace zel::reports
