@@ -1,0 +1,53 @@
+#pragma once
+
+#include "reports/report_page.h"
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+class QScrollArea;
+class QVBoxLayout;
+
+namespace zel {
+
+class AppState;
+
+namespace reports {
+
+// The print preview: the laid-out pages on screen, to print, save as PDF or (for an invoice)
+// send by e-mail.
+class ReportPreview : public QDialog
+{
+    Q_OBJECT
+public:
+    ReportPreview(AppState &state, Document document, QWidget *parent = nullptr);
+
+    // Where an invoice goes by e-mail; without an address the e-mail button is hidden.
+    void setMail(const QString &address, const QString &subject, const QString &body);
+
+    int pageCount() const { return int(m_document.pages.size()); }
+    double zoom() const { return m_zoom; }
+    void setZoom(double zoom);
+    bool savePdf(const QString &path);
+    void print();
+
+private:
+    void render();
+    void mail();
+
+    AppState &m_state;
+    Document m_document;
+    double m_zoom = 1.0;
+    QScrollArea *m_scroll;
+    QWidget *m_pages;
+    QVBoxLayout *m_pagesLayout;
+    QPushButton *m_mailButton = nullptr;
+    QString m_address, m_subject, m_body;
+};
+
+// Shows a document as the request's "View" says: in the preview, or straight to the printer.
+void showReport(AppState &state, const Document &document, bool view, QWidget *parent = nullptr);
+
+} // namespace reports
+} // namespace zel
