@@ -66,9 +66,24 @@ void BandedLayout::setPageFooter(double height, std::function<void(Band &)> foot
     m_footer = std::move(footer);
 }
 
+void BandedLayout::setWatermarkText(const QString &text)
+{
+    m_watermark = text;
+}
+
 void BandedLayout::startPage()
 {
     m_pages.push_back(Page{m_setup.size, {}});
+    if (!m_watermark.isEmpty()) {
+        ReportFont font;
+        font.family = QStringLiteral("Helvetica");
+        font.pointSize = 96;
+        font.bold = true;
+        font.color = QColor(0, 0, 0, 28);
+        const QSizeF size = m_setup.size;
+        m_pages.back().items.push_back(TextItem{QRectF(0, size.height() / 2 - 60, size.width(), 120), m_watermark, font,
+                                                Qt::AlignCenter, -35});
+    }
     m_started = true;
     m_y = m_setup.top;
     m_bodyTop = m_y;

@@ -41,6 +41,8 @@ public:
     // Drawn at the bottom of every page in a strip of `height`; "{PAGE}" and "{PAGES}" in its texts
     // become the page number and the page count.
     void setPageFooter(double height, std::function<void(Band &)> footer);
+    // A large, light text across every page ("COPY", "PAID").
+    void setWatermarkText(const QString &text);
 
     // A band of `height` at the current position, on a new page when it does not fit.
     Band band(double height);
@@ -77,6 +79,7 @@ private:
     double m_y = 0;
     double m_bodyTop = 0;
     bool m_started = false;
+    QString m_watermark;
     std::vector<size_t> m_groupStarts;
     std::vector<QString> m_groupLabels;
 };

@@ -33,6 +33,7 @@ struct TextItem
     QString text;
     ReportFont font;
     int alignment = Qt::AlignLeft | Qt::AlignTop; // Qt::Alignment flags; wrapped inside rect
+    double rotation = 0;                          // degrees, about the rect's centre (watermarks)
 };
 
 struct LineItem

@@ -23,7 +23,15 @@ void renderPage(QPainter &painter, const Page &page, double dotsPerInch, double 
             QFont qfont = toQFont(font);
             painter.setFont(qfont);
             painter.setPen(text->font.color);
-            painter.drawText(text->rect, text->alignment, text->text);
+            if (text->rotation != 0) {
+                painter.save();
+                painter.translate(text->rect.center());
+                painter.rotate(text->rotation);
+                painter.drawText(text->rect.translated(-text->rect.center()), text->alignment, text->text);
+                painter.restore();
+            } else {
+                painter.drawText(text->rect, text->alignment, text->text);
+            }
         } else if (const auto *line = std::get_if<LineItem>(&item)) {
             painter.setPen(QPen(line->color, line->width));
             painter.drawLine(line->line);

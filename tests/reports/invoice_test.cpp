@@ -282,3 +282,23 @@ TEST(InvoiceMail, TheMailProgramGetsAddressSubjectBodyAndAttachment)
                                  "ann@example.com"}));
     EXPECT_FALSE(mailArguments("", "s", "b", "").contains("--attach"));
 }
+
+TEST_F(InvoiceTest, MarkingPrintedCoversEveryOrderOfThePrintedCustomersInTheCampaign)
+{
+    order(1, {line("1", 1, "1.00")});
+    order(1, {line("2", 1, "1.00")});
+    order(2, {line("3", 1, "1.00")});
+    order(1, {line("4", 1, "1.00")}, {2008, 4});
+    InvoiceSelection selection;
+    selection.campaign = {2008, 5};
+    selection.customer = 1;
+    selection.order = 1;
+    ASSERT_FALSE(prepareInvoices(*app.state, selection));
+    ASSERT_TRUE(markOrdersPrinted(*app.state, selection.campaign));
+    EXPECT_EQ(app.column("Select [Orders Customer Number] || '/' || [Orders Campaign Number] || '/' || [Orders Order Number] "
+                         "From Orders Where [Orders Printed] <> 0 And [Orders Internal Flag] = 'TOTAL' Order By 1"),
+              QStringList({"1/5/1", "1/5/2"}));
+    selection.unprintedOnly = true;
+    selection.order.reset();
+    EXPECT_EQ(prepareInvoices(*app.state, selection), QStringLiteral("No unprinted orders found for current criteria."));
+}
