@@ -93,6 +93,14 @@ bool createTables(AppState &state, cDataAccess &data)
     return true;
 }
 
+bool createSpeedIndexes(cDataAccess &data)
+{
+    for (const SpeedIndex &index : speedIndexes())
+        if (!run(data, createSpeedIndexSql(index)))
+            return false;
+    return true;
+}
+
 bool Gfi_Create_Db(AppState &state, const QString &path)
 {
     if (QFileInfo::exists(path)) {
@@ -114,7 +122,7 @@ bool Gfi_Create_Db(AppState &state, const QString &path)
     bool done = false;
     {
         Transaction transaction(connection.handle());
-        done = createTables(state, data) && writeStartingRows(state, data);
+        done = createTables(state, data) && createSpeedIndexes(data) && writeStartingRows(state, data);
         checkPoint(state, QStringLiteral("61P"));
         done = done && createScratchTables(data);
         // The named statements standing in for stored queries are part of the program.
@@ -144,6 +152,11 @@ void createWorkTables(AppState &state)
                        && (!scratch.withIndex || query.exec(createIndexSql(layout, scratch.name)));
         if (!made)
             state.prompter.information(scratch.failureMessage);
+    }
+    // A file made by an earlier version gets them once; afterwards this costs nothing.
+    for (const SpeedIndex &index : speedIndexes()) {
+        QSqlQuery query(state.database.handle());
+        query.exec(createSpeedIndexSql(index));
     }
     transaction.commit();
 }

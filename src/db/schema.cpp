@@ -98,6 +98,26 @@ QString createIndexSql(const TableDef &table, const QString &as)
          + QStringLiteral(" (") + fields.join(QStringLiteral(", ")) + QLatin1Char(')');
 }
 
+const std::vector<SpeedIndex> &speedIndexes()
+{
+    static const std::vector<SpeedIndex> indexes = {
+        {"Orders Helper Index", "Orders",
+         "[Orders Campaign Year], [Orders Campaign Number], [Orders Business Helper Number], [Orders Internal Flag]"},
+        {"Orders Totals Index", "Orders",
+         "[Orders Customer Number], [Orders Campaign Year], [Orders Campaign Number], [Orders Unit Total] "
+         "Where [Orders Internal Flag] = 'TOTAL'"},
+    };
+    return indexes;
+}
+
+QString createSpeedIndexSql(const SpeedIndex &index)
+{
+    return QStringLiteral("Create Index If Not Exists ") + bracket(QString::fromUtf8(index.name)) + QStringLiteral(" On ")
+         + bracket(QString::fromUtf8(index.table)) + QStringLiteral(" (") + QString::fromUtf8(index.columns).replace(
+               QLatin1String(" Where "), QLatin1String(") Where "))
+         + (QString::fromUtf8(index.columns).contains(QLatin1String(" Where ")) ? QString() : QStringLiteral(")"));
+}
+
 QString fitToField(const FieldDef &field, const QString &value)
 {
     return field.type == FieldType::Text && value.size() > field.size ? value.left(field.size) : value;

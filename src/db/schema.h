@@ -58,6 +58,17 @@ QString createTableSql(const TableDef &table, const QString &as, bool withIndex 
 // that name too, since index names are shared by the whole file.
 QString createIndexSql(const TableDef &table, const QString &as);
 
+// Indexes beyond each table's key that keep the busy look-ups quick on years of orders: the helper
+// discount of an order and the balances. Made with the tables and, for older files, at the next open.
+struct SpeedIndex
+{
+    const char *name;
+    const char *table;
+    const char *columns; // with an optional " Where ..." for a partial index
+};
+const std::vector<SpeedIndex> &speedIndexes();
+QString createSpeedIndexSql(const SpeedIndex &index);
+
 // A text value cut to its field's size, as it is written.
 QString fitToField(const FieldDef &field, const QString &value);
 

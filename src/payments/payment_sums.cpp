@@ -189,6 +189,24 @@ Currency PaymentSums::balance(int customer, int year, int number)
          + PreviousOrdersTotal(customer, year, number) + PreviousPaymentsTotal(customer, year, number);
 }
 
+std::map<int, Currency> PaymentSums::campaignBalances(int year, int number)
+{
+    std::map<int, Currency> balances;
+    const auto add = [&](const QString &sql) {
+        m_data.setSQL(sql, {year, year, number});
+        RecordSet rows = m_data.GetSnapShot(kProcedure);
+        while (rows.next())
+            balances[rows.value(0).toInt()] += Currency::fromDouble(rows.value(1).toDouble());
+    };
+    add(QStringLiteral("Select [Orders Customer Number], Sum([Orders Unit Total]) From Orders Where [Orders Internal Flag] = "
+                       "'TOTAL' And ([Orders Campaign Year] < ? Or ([Orders Campaign Year] = ? And [Orders Campaign Number] "
+                       "<= ?)) Group By [Orders Customer Number]"));
+    add(QStringLiteral("Select [Payments Customer Number], Sum([Payments Amount]) From Payments Where [Payments Campaign Year] "
+                       "< ? Or ([Payments Campaign Year] = ? And [Payments Campaign Number] <= ?) Group By [Payments Customer "
+                       "Number]"));
+    return balances;
+}
+
 Currency CustomerBalance(AppState &state, int year, int number)
 {
     return PaymentSums(state.data).balance(state.currentCustomer, year, number);

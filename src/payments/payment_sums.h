@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <map>
+
 namespace zel {
 
 class AppState;
@@ -37,6 +39,9 @@ public:
 
     // The balance as of a campaign: its orders and payments and everything before it.
     Currency balance(int customer, int year, int number);
+    // Every customer's balance as of a campaign at once (customers with no orders or payments
+    // are left out), for lists and reports of many customers.
+    std::map<int, Currency> campaignBalances(int year, int number);
 
 private:
     QVariant first(const QString &sql);

@@ -1,3 +1,4 @@
+#include "core/campaign.h"
 #include "payments/payment_sums.h"
 
 #include "test_support.h"
@@ -114,4 +115,14 @@ TEST_F(PaymentSumsTest, DisplayNamesLeaveNoStrayComma)
     EXPECT_EQ(sums.CustomerDisplayName(2, "LF"), QStringLiteral("Baker"));
     EXPECT_EQ(sums.CustomerDisplayName(3, "LF"), QStringLiteral("Cy"));
     EXPECT_EQ(sums.CustomerDisplayName(9, "FL"), QString());
+}
+
+TEST_F(PaymentSumsTest, AllBalancesAtOnceAgreeWithEachCustomersOwn)
+{
+    for (const Campaign &campaign : {Campaign{2007, 26}, Campaign{2008, 1}, Campaign{2008, 2}, Campaign{2009, 1}}) {
+        const std::map<int, Currency> all = sums.campaignBalances(campaign.year, campaign.number);
+        for (int customer : {1, 2, 3})
+            EXPECT_EQ(all.count(customer) ? all.at(customer) : Currency(), sums.balance(customer, campaign.year, campaign.number))
+                << customer << " as of " << campaign.key();
+    }
 }
