@@ -1,7 +1,7 @@
 #include "app/command_line.h"
 #include "app/commands.h"
 
-#include "test_support.h"
+#include "cli_runner.h"
 
 #include <gtest/gtest.h>
 
@@ -11,26 +11,13 @@
 using namespace zel;
 using zel::test::TempApp;
 
+using zel::test::CommandRun;
+
 namespace {
 
-struct CommandRun
+CommandRun run(const TempApp &app, const QStringList &args)
 {
-    int code;
-    QString out;
-    QString err;
-};
-
-CommandRun run(const TempApp &app, QStringList args)
-{
-    args << "--home" << app.path("");
-    QString out;
-    QString err;
-    QTextStream outStream(&out);
-    QTextStream errStream(&err);
-    const int code = runCommand(CommandLine::parse(args), outStream, errStream);
-    outStream.flush();
-    errStream.flush();
-    return {code, out, err};
+    return zel::test::runCli(app, args);
 }
 
 } // namespace

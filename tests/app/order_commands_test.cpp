@@ -2,7 +2,7 @@
 #include "app/commands.h"
 #include "app/sample_data.h"
 
-#include "test_support.h"
+#include "cli_runner.h"
 
 #include <gtest/gtest.h>
 
@@ -14,24 +14,11 @@ using zel::test::TempApp;
 
 namespace {
 
-struct Output
-{
-    int code;
-    QString out;
-    QString err;
-};
+using Output = zel::test::CommandRun;
 
-Output command(const TempApp &app, QStringList args)
+Output command(const TempApp &app, const QStringList &args)
 {
-    args << "--home" << app.path("");
-    QString out;
-    QString err;
-    QTextStream outStream(&out);
-    QTextStream errStream(&err);
-    const int code = runCommand(CommandLine::parse(args), outStream, errStream);
-    outStream.flush();
-    errStream.flush();
-    return {code, out, err};
+    return zel::test::runCli(app, args);
 }
 
 // A small sample, made once for the tests of this file.
