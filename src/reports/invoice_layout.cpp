@@ -10,6 +10,8 @@
 #include "shell/app_state.h"
 
 #include <QFileInfo>
+
+#include <array>
 #include <QLocale>
 
 namespace zel::reports {
@@ -41,6 +43,7 @@ struct Invoice
     QDateTime enteredDate;
     QString deliveryDate, deliveryTime, pickupMessage, deliveryComments;
     QStringList orderComments, standingComments;
+    std::array<int, 9> points{};
     translations::Audience audience;
     std::vector<InvoiceLine> lines;
 };
@@ -81,6 +84,8 @@ std::vector<Invoice> readInvoices(cDataAccess &data)
                 invoice.orderComments << text(QStringLiteral("OrderComments%1").arg(i));
                 invoice.standingComments << text(QStringLiteral("OrderCommentsAll%1").arg(i));
             }
+            for (int i = 0; i < 9; ++i)
+                invoice.points[size_t(i)] = rows.value(QStringLiteral("Customers Points%1").arg(i + 1)).toInt();
             invoice.orderComments.removeAll(QString());
             invoice.standingComments.removeAll(QString());
             invoice.audience.language = text(QStringLiteral("Customers Language"));
@@ -386,6 +391,14 @@ void InvoiceWriter::closing()
     textLines(inv.standingComments, m_fonts.standingComments);
     textLines({tr(13, o.Message0), tr(14, o.Message1), tr(15, o.Message2), tr(16, o.Message3), tr(17, o.Message4)},
               m_fonts.globalComments);
+    // The points messages tell the customer her counts: "%%%%%" is the value.
+    const QString *points[] = {&o.PointsMessage1, &o.PointsMessage2, &o.PointsMessage3, &o.PointsMessage4, &o.PointsMessage5,
+                               &o.PointsMessage6, &o.PointsMessage7, &o.PointsMessage8, &o.PointsMessage9};
+    QStringList pointLines;
+    for (int i = 0; i < 9; ++i)
+        if (!points[i]->trimmed().isEmpty())
+            pointLines << tr(51 + i, *points[i]).replace(QLatin1String("%%%%%"), QString::number(inv.points[size_t(i)]));
+    textLines(pointLines, m_fonts.points);
     if (!m_compact)
         textLines({tr(8, o.ThankYouMessage)}, m_fonts.thankYou);
 }

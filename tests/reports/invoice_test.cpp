@@ -198,6 +198,10 @@ TEST_F(InvoiceTest, EachPrintSwitchShowsOrHidesItsItem)
     EXPECT_TRUE(shows("Merci beaucoup"));
     o.Message2 = "Sale ends Friday";
     EXPECT_TRUE(shows("Sale ends Friday"));
+    app.state->data.setSQL("Update Customers Set [Customers Points3] = 42 Where [Customers Number] = 1");
+    ASSERT_TRUE(app.state->data.ExecSql("test"));
+    o.PointsMessage3 = "You have %%%%% beauty points";
+    EXPECT_TRUE(shows("You have 42 beauty points"));
 }
 
 TEST_F(InvoiceTest, ALongOrderFlowsOntoASecondPageWithItsHeader)
