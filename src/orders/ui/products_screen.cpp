@@ -53,6 +53,9 @@ ProductsScreen::ProductsScreen(AppState &state, QWidget *parent)
     m_grid->horizontalHeader()->setSectionsMovable(true);
     m_grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_grid->setAlternatingRowColors(true);
+    const int widths[] = {60, 62, 90, 32, 44, 200, 120, 70, 120, 40, 40, 72, 72, 72, 44, 60};
+    for (int column = 0; column < int(std::size(widths)); ++column)
+        m_grid->setColumnWidth(column, widths[column]);
     layout->addWidget(m_grid, 1);
     connect(m_model, &ProductsModel::stored, this, &ProductsScreen::updateTitle);
 
