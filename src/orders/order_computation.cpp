@@ -242,25 +242,47 @@ void OrderComputation::savings(OrderRow &row)
     m_savings += saved;
 }
 
+// The columns a line carries into its stored row; every other column starts empty.
+OrderRow lineColumns(const OrderRow &input)
+{
+    OrderRow row;
+    row.backOrderFlag = input.backOrderFlag;
+    row.earningsFlag = input.earningsFlag;
+    row.page = input.page;
+    row.catalogNumber = input.catalogNumber;
+    row.fromCampaign = input.fromCampaign;
+    row.product = input.product;
+    row.shade = input.shade;
+    row.size = input.size;
+    row.notes = input.notes;
+    row.quantity = input.quantity;
+    row.priceQuantity = input.priceQuantity;
+    row.unitPrice = input.unitPrice.round2();
+    row.regPrice = input.regPrice.round2();
+    row.specialPrice = input.specialPrice.round2();
+    row.discountPercent = input.discountPercent;
+    row.boMessage = input.boMessage;
+    row.tax1 = input.tax1;
+    row.tax2 = input.tax2;
+    row.usedFromInventory = input.usedFromInventory;
+    return row;
+}
+
 bool OrderComputation::writeLine(const OrderRow &input, int sequence)
 {
-    OrderRow row = input;
+    OrderRow row = lineColumns(input);
     const OrderRow base = stamped();
     row.customerNumber = base.customerNumber;
     row.campaignYear = base.campaignYear;
     row.campaignNumber = base.campaignNumber;
     row.orderNumber = base.orderNumber;
     row.sequenceNumber = sequence;
-    row.unitPrice = row.unitPrice.round2();
-    row.regPrice = row.regPrice.round2();
-    row.specialPrice = row.specialPrice.round2();
     row.internalFlag = QStringLiteral("DETAIL");
     row.printed = false;
     row.summaryPrinted = base.summaryPrinted;
     row.includeOnOrder = true;
     row.paymentDelivered = false;
     row.baselinePriceUsedFlag = QStringLiteral("N");
-    row.discountMessage.clear();
     row.businessHelperNumber = m_customer.helperNumber;
     row.enteredDate = base.enteredDate;
     row.modifiedDate = base.modifiedDate;

@@ -287,3 +287,25 @@ TEST(OrderSwitches, ReadAndWriteTheirFiveLetters)
     EXPECT_EQ(OrderSwitches::fromText("YNYNY"), switches);
     EXPECT_EQ(OrderSwitches::fromText("xN"), (OrderSwitches{true, false, false, false, false}));
 }
+
+TEST_F(OrderComputationTest, OnlyTheLinesOwnColumnsAreCarriedIntoTheStoredRow)
+{
+    OrderRow stale = line("1", 1, "2.345");
+    stale.paymentAmount = money("5");
+    stale.paymentType = "Visa";
+    stale.businessHelper = "Someone";
+    stale.discountMessage = "(old message)";
+    stale.regPrice = money("3.005");
+    stale.fromCampaign = 4;
+    request.lines = {stale};
+    const auto order = save();
+    const OrderRow &stored = order->rows[0];
+    EXPECT_TRUE(stored.paymentAmount.isZero());
+    EXPECT_TRUE(stored.paymentType.isEmpty());
+    EXPECT_TRUE(stored.businessHelper.isEmpty());
+    EXPECT_TRUE(stored.discountMessage.isEmpty());
+    EXPECT_EQ(stored.unitPrice, money("2.34")) << "prices are rounded to cents, half to even";
+    EXPECT_EQ(stored.regPrice, money("3.00"));
+    EXPECT_EQ(stored.fromCampaign, 4);
+    EXPECT_EQ(stored.enteredDate, request.orderDate);
+}
