@@ -23,6 +23,7 @@
 #include <QLocale>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
@@ -89,7 +90,7 @@ MainMenu::MainMenu(AppState &state, const StartCommand &command, QWidget *parent
     buildMenus();
     buildCentre();
     statusBar()->setSizeGripEnabled(true);
-    resize(600, 440);
+    resize(600, 500);
 
     m_clockTimer = new QTimer(this);
     m_clockTimer->setInterval(1000);
@@ -161,6 +162,17 @@ void MainMenu::buildCentre()
 {
     auto *centre = new QWidget(this);
     auto *layout = new QVBoxLayout(centre);
+
+    auto *banner = new QHBoxLayout;
+    auto *icon = new QLabel(this);
+    icon->setPixmap(QPixmap(QStringLiteral(":/zel/zel.png")).scaled(40, 40, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    auto *name = new QLabel(QStringLiteral("<b>ZEL</b> &mdash; Customer Management System"), this);
+    QFont larger = name->font();
+    larger.setPointSizeF(larger.pointSizeF() * 1.4);
+    name->setFont(larger);
+    banner->addWidget(icon);
+    banner->addWidget(name, 1);
+    layout->addLayout(banner);
 
     auto *commands = new QGridLayout;
     int index = 0;
@@ -436,7 +448,7 @@ void MainMenu::closeEvent(QCloseEvent *event)
 
 void MainMenu::resetScreenSize()
 {
-    resize(600, 440);
+    resize(600, 500);
     centreOnScreen(this);
 }
 
