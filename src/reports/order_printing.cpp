@@ -144,10 +144,10 @@ bool addPaymentLines(AppState &state)
         if (!paid.isZero() && !addLine(data, t.rowid, t.sequence + 9000, mark + tr.text(43, QStringLiteral("Payment")),
                                        QStringLiteral("PAYMENT"), paid))
             return false;
-        const QString state_ = balance.isZero()       ? tr.text(45, QStringLiteral("Paid In Full"))
+        const QString balanceText = balance.isZero()       ? tr.text(45, QStringLiteral("Paid In Full"))
                              : balance.isNegative() ? tr.text(46, QStringLiteral("Credit Due"))
                                                     : tr.text(44, QStringLiteral("Balance Due"));
-        if (!addLine(data, t.rowid, t.sequence + 9001, mark + state_, QStringLiteral("PAYMENT"), balance))
+        if (!addLine(data, t.rowid, t.sequence + 9001, mark + balanceText, QStringLiteral("PAYMENT"), balance))
             return false;
         if (state.options.ShowBalance != QLatin1String("Y"))
             continue;
