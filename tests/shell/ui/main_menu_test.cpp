@@ -148,3 +148,31 @@ TEST(WorkingWindow, TheBarWrapsFromAHundredBackToThree)
     EXPECT_EQ(window.barValue(), 3);
     EXPECT_EQ(window.message(), QStringLiteral("Backing Up"));
 }
+
+TEST_F(MainMenuTest, TheFileMenuClosesAndOpensDatabases)
+{
+    const QString path = makeShop();
+    auto menu = openMenu();
+    ASSERT_TRUE(app.state->isDatabaseOpen());
+    ASSERT_TRUE(menu->fileAction(MainMenu::CloseDatabase)->isEnabled());
+    menu->fileAction(MainMenu::CloseDatabase)->trigger();
+    EXPECT_FALSE(app.state->isDatabaseOpen());
+    EXPECT_EQ(menu->windowTitle(), QStringLiteral("ZEL (No Database Open)"));
+    EXPECT_TRUE(menu->lastUsedAction(0)->isVisible());
+    EXPECT_EQ(menu->lastUsedAction(0)->text(), "&1: " + path);
+    EXPECT_TRUE(menu->fileAction(MainMenu::OpenDatabase)->isEnabled());
+    EXPECT_FALSE(menu->commandButton(MainMenu::Options)->isEnabled());
+    EXPECT_TRUE(app.readFile("LogMsg.txt").contains("Close Database"));
+
+    menu->lastUsedAction(0)->trigger();
+    EXPECT_TRUE(app.state->isDatabaseOpen());
+    EXPECT_TRUE(menu->commandButton(MainMenu::Options)->isEnabled());
+    EXPECT_FALSE(menu->lastUsedAction(0)->isVisible());
+    EXPECT_TRUE(menu->windowTitle().startsWith("ZEL  (Campaign 1 For "));
+
+    menu->fileAction(MainMenu::CloseDatabase)->trigger();
+    app.prompter.queueFile(path);
+    menu->fileAction(MainMenu::OpenDatabase)->trigger();
+    EXPECT_TRUE(app.state->isDatabaseOpen());
+    EXPECT_TRUE(app.readFile("LogMsg.txt").contains("Open Database"));
+}
