@@ -6,6 +6,8 @@
 #include "app/sample_data.h"
 #include "core/scripted_prompter.h"
 #include "orders/order_computation.h"
+#include "orders/product_catalogue.h"
+#include "orders/product_lookup.h"
 #include "payments/payment_sums.h"
 #include "shell/app_state.h"
 #include "shell/main_menu_operations.h"
@@ -128,6 +130,17 @@ int main(int argc, char **argv)
     timer.restart();
     const auto all = sums.campaignBalances(state.options.CurrentCampaignYear, state.options.CurrentCampaignNumber);
     out << QStringLiteral("all balances at once:        %1 ms (%2 customers with a balance)\n").arg(timer.elapsed()).arg(all.size());
+    timer.restart();
+    const std::vector<Product> products = catalogue::load(state.data, catalogue::showAll());
+    out << QStringLiteral("show all products:           %1 ms (%2 products)\n").arg(timer.elapsed()).arg(products.size());
+
+    timer.restart();
+    const int lookups = 200;
+    int found = 0;
+    for (int i = 0; i < lookups; ++i)
+        found += ProductLookup(state.data, state.options, products[size_t(i * 97) % products.size()].catalogNumber) ? 1 : 0;
+    out << QStringLiteral("product look-up:             %1 ms (%2 found)\n").arg(double(timer.nsecsElapsed()) / 1e6 / lookups, 0, 'f', 3).arg(found);
+
     out << "\n(checksum " << check.format(u"0.00") << ")\n";
     return 0;
 }

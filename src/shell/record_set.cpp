@@ -17,9 +17,21 @@ bool RecordSet::next()
     return m_query.next();
 }
 
+// Field names are looked up once per record set; reading a column of every row by name is then cheap.
+int RecordSet::column(const QString &field) const
+{
+    if (m_columns.isEmpty()) {
+        const QSqlRecord record = m_query.record();
+        for (int i = record.count() - 1; i >= 0; --i)
+            m_columns.insert(record.fieldName(i).toLower(), i); // the first of equal names wins
+    }
+    return m_columns.value(field.toLower(), -1);
+}
+
 QVariant RecordSet::value(const QString &field) const
 {
-    return m_query.value(field);
+    const int index = column(field);
+    return index < 0 ? QVariant() : m_query.value(index);
 }
 
 QVariant RecordSet::value(int column) const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QSqlQuery>
 #include <QVariant>
 
@@ -22,7 +23,10 @@ public:
     bool isValid() const { return m_query.isActive(); }
 
 private:
+    int column(const QString &field) const;
+
     QSqlQuery m_query;
+    mutable QHash<QString, int> m_columns; // field names, lower-cased, to their positions
     int m_count = 0;
     bool m_started = false;
 };
