@@ -280,7 +280,12 @@ bool SampleBuilder::build(const std::function<void(const QString &)> &progress)
 bool generateSample(AppState &state, const QString &path, const SampleSize &size,
                     const std::function<void(const QString &)> &progress)
 {
-    if (!QFileInfo::exists(path) && !db::Gfi_Create_Db(state, path))
+    // Sample business only ever goes into a new file, never among a representative's own customers.
+    if (QFileInfo::exists(path)) {
+        state.prompter.information(path + QStringLiteral(" already exists.  Sample data is only written into a new database."));
+        return false;
+    }
+    if (!db::Gfi_Create_Db(state, path))
         return false;
     MainMenuOperations session(state);
     if (!session.openDatabase(path, QStringLiteral("Sample:") + path, QStringLiteral("zel sample")))

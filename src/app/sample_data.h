@@ -19,7 +19,7 @@ struct SampleSize
     quint32 seed = 2008;
 };
 
-// Fills `path` (created when missing) with a realistic representative's business through the
+// Creates `path` (which must not exist yet) and fills it with a realistic representative's business through the
 // program's own operations: options, customers with helpers and tax rates, a catalogue per
 // campaign, orders computed with back orders and discounts, payments and some credits.
 // `progress` hears about each campaign. Returns false (after saying why) when it cannot.

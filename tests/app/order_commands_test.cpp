@@ -103,6 +103,14 @@ TEST_F(SampleTest, RecomputingAnOrderChangesNothingUnlessAskedTo)
     EXPECT_EQ(command(*app, QStringList(args) << "--mode" << "SOMETIMES").code, 2);
 }
 
+TEST_F(SampleTest, SampleDataNeverGoesIntoAnExistingDatabase)
+{
+    const Output again = command(*app, {"sample", "--db", path, "--customers", "2"});
+    EXPECT_EQ(again.code, 1);
+    EXPECT_TRUE(again.err.contains("Sample data is only written into a new database."));
+    EXPECT_EQ(command(*app, {"sample", "--db", app->path("x.ZELDB"), "--customers", "0"}).code, 2);
+}
+
 TEST_F(SampleTest, TheBalanceCommandShowsItsParts)
 {
     const Output balance = command(*app, {"balance", "--db", path, "--customer", "2", "--year",
