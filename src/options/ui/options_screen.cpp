@@ -5,6 +5,7 @@
 #include "options/options_rules.h"
 #include "options/ui/earnings_model.h"
 #include "options/ui/fonts_page.h"
+#include "options/ui/translations_model.h"
 #include "options/ui/translations_page.h"
 #include "shell/app_state.h"
 #include "shell/grid_layout_store.h"

@@ -2,6 +2,7 @@
 
 #include "options/ui/earnings_model.h"
 #include "options/ui/fonts_page.h"
+#include "options/ui/translations_model.h"
 #include "options/ui/translations_page.h"
 #include "shell/main_menu_operations.h"
 #include "test_support.h"
