@@ -1,5 +1,6 @@
 #include "shell/database_connection.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -18,6 +19,26 @@ DatabaseConnection::~DatabaseConnection()
     close();
 }
 
+namespace {
+
+// What kind of file this is, judged by its first bytes; empty when it looks like a database of ours.
+QString notOurDatabase(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return file.errorString();
+    const QByteArray head = file.read(32);
+    if (head.isEmpty())
+        return QStringLiteral("The file is empty; it is not a database");
+    if (head.startsWith(QByteArrayLiteral("SQLite format 3")))
+        return {};
+    if (head.mid(4, 15) == QByteArrayLiteral("Standard Jet DB") || head.mid(4, 15) == QByteArrayLiteral("Standard ACE DB"))
+        return QStringLiteral("This is a database of an older version (Access format), which this version cannot open yet");
+    return QStringLiteral("The file is not a database, or it is damaged");
+}
+
+} // namespace
+
 bool DatabaseConnection::open(const QString &path)
 {
     close();
@@ -26,6 +47,9 @@ bool DatabaseConnection::open(const QString &path)
         m_error = path + QStringLiteral(" Not Found.");
         return false;
     }
+    m_error = notOurDatabase(path);
+    if (!m_error.isEmpty())
+        return false;
     return openWithMode(path, "rw");
 }
 

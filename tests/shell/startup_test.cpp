@@ -199,3 +199,22 @@ TEST_F(StartupTest, SeamsOfLaterSubsystemsRunInOrderAfterTheOpen)
     // Once for the test open of the start choice, once for the open itself.
     EXPECT_EQ(calls, QStringList({"version", "version", "upgrade", "options", "work tables"}));
 }
+
+TEST(DatabaseConnection, SaysPlainlyWhatKindOfFileCannotBeOpened)
+{
+    TempApp app;
+    DatabaseConnection connection;
+    app.writeFile("Empty.ZELDB", "");
+    EXPECT_FALSE(connection.open(app.path("Empty.ZELDB")));
+    EXPECT_EQ(connection.errorString(), QStringLiteral("The file is empty; it is not a database"));
+    app.writeFile("Letter.ZELDB", "Dear customer, thank you for your order.");
+    EXPECT_FALSE(connection.open(app.path("Letter.ZELDB")));
+    EXPECT_EQ(connection.errorString(), QStringLiteral("The file is not a database, or it is damaged"));
+    EXPECT_FALSE(connection.open(app.path("Absent.ZELDB")));
+
+    const QString jet = QStringLiteral(ZEL_FIXTURES_DIR "/jet/nwind-jet3.mdb");
+    if (!QFile::exists(jet))
+        GTEST_SKIP() << "the sample Access files are not here (" << jet.toStdString() << ")";
+    EXPECT_FALSE(connection.open(jet));
+    EXPECT_TRUE(connection.errorString().startsWith("This is a database of an older version (Access format)"));
+}
