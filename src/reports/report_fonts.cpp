@@ -29,7 +29,7 @@ ReportFont reportFont(const AppSettings &settings, const QString &section, const
     font.italic = stored.italic;
     font.underline = stored.underline;
     font.strikeOut = stored.strikethru;
-    font.color = QColor(int(stored.color & 0xFF), int((stored.color >> 8) & 0xFF), int((stored.color >> 16) & 0xFF));
+    font.color = stored.qColor();
     return font;
 }
 

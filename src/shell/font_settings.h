@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QString>
 #include <QtGlobal>
 
@@ -17,6 +18,8 @@ struct FontSettings
     bool underline = false;
     bool strikethru = false;
     quint32 color = 0; // red in the lowest byte
+
+    QColor qColor() const { return QColor(int(color & 0xFF), int((color >> 8) & 0xFF), int((color >> 16) & 0xFF)); }
 
     bool operator==(const FontSettings &) const = default;
 };

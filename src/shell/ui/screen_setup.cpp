@@ -47,7 +47,7 @@ void applyFont(QWidget *screen, const FontSettings &settings)
     screen->setFont(toQFont(settings, screen->font()));
     // Colour 0 is the classic black; leaving it alone keeps the desktop's own text colour.
     if (settings.color != 0) {
-        const QColor color(int(settings.color & 0xFF), int((settings.color >> 8) & 0xFF), int((settings.color >> 16) & 0xFF));
+        const QColor color = settings.qColor();
         QPalette palette = screen->palette();
         for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
             palette.setColor(role, color);
