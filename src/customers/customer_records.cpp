@@ -14,19 +14,6 @@ namespace {
 
 const QString kCreate = QStringLiteral("createCustomer");
 
-bool run(cDataAccess &data, const QString &procedure, const QString &sql, const QVariantList &parameters = {})
-{
-    data.setSQL(sql, parameters);
-    return data.ExecSql(procedure);
-}
-
-int firstInt(cDataAccess &data, const QString &procedure, const QString &sql, const QVariantList &parameters = {})
-{
-    data.setSQL(sql, parameters);
-    RecordSet rows = data.GetSnapShot(procedure);
-    return rows.next() ? rows.value(0).toInt() : 0;
-}
-
 // The typed empty value of a new customer's column: "" for text, 0 for numbers, Null for dates.
 QVariant emptyValue(const db::FieldDef &field)
 {
@@ -64,7 +51,7 @@ QString likePattern(QString name)
 
 bool replaceComments(cDataAccess &data, int customer, int year, int number, const QString &type, const CommentLines &lines)
 {
-    if (!run(data, QStringLiteral("saveOrderComments"),
+    if (!data.exec(QStringLiteral("saveOrderComments"),
              QStringLiteral("Delete From Comments Where [Comments Customer Number] = ? And [Comments Campaign Year] = ? "
                             "And [Comments Campaign Number] = ? And [Comments Type] = ? "),
              {customer, year, number, type}))
@@ -74,7 +61,7 @@ bool replaceComments(cDataAccess &data, int customer, int year, int number, cons
         joined += line.trimmed();
     if (joined.isEmpty())
         return true;
-    return run(data, QStringLiteral("saveOrderComments"),
+    return data.exec(QStringLiteral("saveOrderComments"),
                QStringLiteral("Insert Into Comments ([Comments Customer Number], [Comments Campaign Year], [Comments Campaign "
                               "Number], [Comments Type], [Comments Line0], [Comments Line1], [Comments Line2], [Comments "
                               "Line3], [Comments Line4]) Values (?, ?, ?, ?, ?, ?, ?, ?, ?)"),
@@ -86,7 +73,7 @@ bool replaceComments(cDataAccess &data, int customer, int year, int number, cons
 std::optional<int> newCustomerNumber(cDataAccess &data)
 {
     // The lowest gap: 1 when 1 is free, else the first number whose successor is free.
-    const int number = firstInt(data, QStringLiteral("newCustomerNumber"), QStringLiteral(
+    const int number = data.number(QStringLiteral("newCustomerNumber"), QStringLiteral(
         "Select Case When Not Exists (Select 1 From Customers Where [Customers Number] = 1) Then 1 "
         "Else (Select Min(C.[Customers Number]) + 1 From Customers C Where C.[Customers Number] >= 1 And Not Exists "
         "(Select 1 From Customers D Where D.[Customers Number] = C.[Customers Number] + 1)) End"));
@@ -114,11 +101,11 @@ std::optional<int> createCustomer(AppState &state)
         values << newCustomerValue(field, *number);
     }
     Transaction transaction(state.database.handle());
-    if (!run(data, kCreate, QStringLiteral("Insert Into Customers (") + columns.join(QStringLiteral(", "))
+    if (!data.exec(kCreate, QStringLiteral("Insert Into Customers (") + columns.join(QStringLiteral(", "))
                                 + QStringLiteral(") Values (") + marks.join(QStringLiteral(", ")) + QLatin1Char(')'),
              values))
         return std::nullopt;
-    if (!run(data, kCreate, QStringLiteral("Insert Into HelperPercents ([HelperPercents Customer Number], [HelperPercents "
+    if (!data.exec(kCreate, QStringLiteral("Insert Into HelperPercents ([HelperPercents Customer Number], [HelperPercents "
                                            "Earnings Type Code], [HelperPercents Earnings Percent]) Select ?, [Earnings Type "
                                            "Code], 0 From Earnings Order By rowid"),
              {*number}))
@@ -178,12 +165,12 @@ std::optional<DeletedRows> deleteCustomer(AppState &state, int number, bool show
 
 std::optional<int> addEventDate(cDataAccess &data, int customer, EventDate event)
 {
-    const int id = firstInt(data, QStringLiteral("addEventDate"), QStringLiteral("Select Max([Dates ID]) as MaxID From Dates ")) + 1;
+    const int id = data.number(QStringLiteral("addEventDate"), QStringLiteral("Select Max([Dates ID]) as MaxID From Dates ")) + 1;
     if (!event.date.isValid())
         event.date = QDate::currentDate();
     if (event.autoUpdateYear.isEmpty())
         event.autoUpdateYear = QStringLiteral("Y");
-    if (!run(data, QStringLiteral("addEventDate"),
+    if (!data.exec(QStringLiteral("addEventDate"),
              QStringLiteral("Insert Into Dates ([Dates ID], [Dates Customer Number], [Dates Date], [Dates Description], "
                             "[Dates Notify Days], [Dates Auto Update Year]) Values (?, ?, ?, ?, ?, ?)"),
              {id, customer, toDbDateTime(QDateTime(event.date, QTime(0, 0))), event.description.left(255), event.notifyDays,
@@ -196,8 +183,8 @@ bool saveNotes(cDataAccess &data, int customer, const QString &text)
 {
     QSqlDatabase database = data.database().handle();
     Transaction transaction(database);
-    return run(data, QStringLiteral("saveNotes"), QStringLiteral("Delete From Notes Where [Notes Customer Number] = ? "), {customer})
-        && run(data, QStringLiteral("saveNotes"),
+    return data.exec(QStringLiteral("saveNotes"), QStringLiteral("Delete From Notes Where [Notes Customer Number] = ? "), {customer})
+        && data.exec(QStringLiteral("saveNotes"),
                QStringLiteral("Insert Into Notes ([Notes Customer Number], [Notes Detail], [Notes Last Updated]) Values (?, ?, ?)"),
                {customer, text, toDbDateTime(QDateTime(QDate::currentDate(), QTime(0, 0)))})
         && transaction.commit();

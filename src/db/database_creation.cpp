@@ -20,24 +20,18 @@ void checkPoint(AppState &state, const QString &step)
     state.errors.Gs_Check_Point(kProcedure + QStringLiteral(" - ") + step);
 }
 
-bool run(cDataAccess &data, const QString &sql, const QVariantList &parameters = {})
-{
-    data.setSQL(sql, parameters);
-    return data.ExecSql(kProcedure);
-}
-
 bool createTable(cDataAccess &data, const TableDef &table, const QString &as, bool withIndex)
 {
-    if (!run(data, createTableSql(table, as, withIndex)))
+    if (!data.exec(kProcedure, createTableSql(table, as, withIndex)))
         return false;
-    return !withIndex || !table.hasIndex() || run(data, createIndexSql(table, as));
+    return !withIndex || !table.hasIndex() || data.exec(kProcedure, createIndexSql(table, as));
 }
 
 bool writeStartingRows(AppState &state, cDataAccess &data)
 {
     checkPoint(state, QStringLiteral("61M"));
     checkPoint(state, QStringLiteral("61N"));
-    if (!run(data, QStringLiteral("Insert Into Database_Version ([DBVersion Number]) Values (?)"), {kDatabaseVersion}))
+    if (!data.exec(kProcedure, QStringLiteral("Insert Into Database_Version ([DBVersion Number]) Values (?)"), {kDatabaseVersion}))
         return false;
     checkPoint(state, QStringLiteral("61O"));
     // Type, description, then the (level, percent) steps; the steps not listed are 0.
@@ -62,7 +56,7 @@ bool writeStartingRows(AppState &state, cDataAccess &data)
             values << level << percent;
         }
         const QString marks = QStringList(QList<QString>(values.size(), QStringLiteral("?"))).join(QStringLiteral(", "));
-        if (!run(data, QStringLiteral("Insert Into Earnings (") + columns.join(QStringLiteral(", "))
+        if (!data.exec(kProcedure, QStringLiteral("Insert Into Earnings (") + columns.join(QStringLiteral(", "))
                            + QStringLiteral(") Values (") + marks + QLatin1Char(')'), values))
             return false;
     }
@@ -96,7 +90,7 @@ bool createTables(AppState &state, cDataAccess &data)
 bool createSpeedIndexes(cDataAccess &data)
 {
     for (const SpeedIndex &index : speedIndexes())
-        if (!run(data, createSpeedIndexSql(index)))
+        if (!data.exec(kProcedure, createSpeedIndexSql(index)))
             return false;
     return true;
 }

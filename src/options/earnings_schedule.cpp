@@ -12,7 +12,8 @@ namespace {
 const QString kProcedure = QStringLiteral("Zel_Options Earnings");
 const Currency kLevelLimit = Currency::fromCents(100000000); // 1,000,000.00
 
-bool run(cDataAccess &data, const QString &sql, const QVariantList &parameters = {})
+// A refused row (a duplicate code) is answered by the caller's own message, not the error report.
+bool runQuietly(cDataAccess &data, const QString &sql, const QVariantList &parameters = {})
 {
     data.setSQL(sql, parameters);
     return data.tryExecSql();
@@ -128,7 +129,7 @@ bool save(cDataAccess &data, const std::vector<EarningsRow> &rows)
     QSqlDatabase database = data.database().handle();
     if (!database.transaction())
         return false;
-    bool done = run(data, QStringLiteral("Delete From Earnings"));
+    bool done = runQuietly(data, QStringLiteral("Delete From Earnings"));
     const QString insert = QStringLiteral("Insert Into Earnings (") + columnList() + QStringLiteral(") Values (")
                          + QStringList(QList<QString>(3 + 2 * EarningsRow::kSteps, QStringLiteral("?"))).join(QStringLiteral(", "))
                          + QLatin1Char(')');
@@ -138,7 +139,7 @@ bool save(cDataAccess &data, const std::vector<EarningsRow> &rows)
         QVariantList values{row.typeCode, row.includeInSalesTotal, row.description.left(30)};
         for (int i = 0; i < EarningsRow::kSteps; ++i)
             values << row.levels[i].toDouble() << row.percents[i].toDouble();
-        done = run(data, insert, values);
+        done = runQuietly(data, insert, values);
     }
     done = done && syncHelperPercents(data);
     if (done && database.commit())
@@ -149,9 +150,9 @@ bool save(cDataAccess &data, const std::vector<EarningsRow> &rows)
 
 bool syncHelperPercents(cDataAccess &data)
 {
-    return run(data, QStringLiteral("Delete From HelperPercents Where  [HelperPercents Earnings Type Code] Not In (Select "
+    return runQuietly(data, QStringLiteral("Delete From HelperPercents Where  [HelperPercents Earnings Type Code] Not In (Select "
                                     "[Earnings Type Code] From Earnings) "))
-        && run(data, QStringLiteral(
+        && runQuietly(data, QStringLiteral(
                          "Insert Into HelperPercents ([HelperPercents Customer Number], [HelperPercents Earnings Type Code], "
                          "[HelperPercents Earnings Percent]) Select C.[Customers Number], E.[Earnings Type Code], 0 From "
                          "Customers C, Earnings E Where Not Exists (Select 1 From HelperPercents H Where "

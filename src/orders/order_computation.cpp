@@ -15,6 +15,7 @@ namespace {
 
 const QString kProcedure = QStringLiteral("ComputeOrder");
 const QString kMark = QStringLiteral("**  ");
+const QString kBackOrders = QStringLiteral("gAddBackOrders");
 
 bool yes(const QString &flag)
 {
@@ -528,12 +529,6 @@ std::optional<ComputedOrder> OrderComputation::run()
     return m_result;
 }
 
-bool run(cDataAccess &data, const QString &sql, const QVariantList &parameters = {})
-{
-    data.setSQL(sql, parameters);
-    return data.ExecSql(QStringLiteral("gAddBackOrders"));
-}
-
 std::vector<OrderRow> readRows(cDataAccess &data, const QString &sql, const QVariantList &parameters = {})
 {
     data.setSQL(sql, parameters);
@@ -596,34 +591,34 @@ bool gAddBackOrders(cDataAccess &data, const cOption &options, Prompter &prompte
                 request.specialChargeAmount = row.unitTotal;
             }
         }
-        if (!run(data, QStringLiteral("Delete From [Orders] ") + filter + QStringLiteral(" And [Orders Order Number] = ?"),
+        if (!data.exec(kBackOrders, QStringLiteral("Delete From [Orders] ") + filter + QStringLiteral(" And [Orders Order Number] = ?"),
                  {customer, campaign.year, campaign.number, latestNumber}))
             return false;
     }
     // The combined lines pass through OrdersWork4, numbered afresh, in the order the invoice prints them.
-    if (!run(data, QStringLiteral("Delete From [OrdersWork4]")))
+    if (!data.exec(kBackOrders, QStringLiteral("Delete From [OrdersWork4]")))
         return false;
     int sequence = 0;
     for (OrderRow line : lines) {
         line.sequenceNumber = ++sequence;
-        if (!run(data, OrderRow::insertSql(QStringLiteral("OrdersWork4")), line.values()))
+        if (!data.exec(kBackOrders, OrderRow::insertSql(QStringLiteral("OrdersWork4")), line.values()))
             return false;
     }
     request.lines = readRows(data, options.OrdersPrintSequence == QLatin1String("ENTERED")
                                        ? QStringLiteral("Select * From [OrdersWork4] Order By [Orders Sequence Number] ")
                                        : QStringLiteral("Select * From [OrdersWork4] Order By [Orders Page], [Orders Catalog Number]"));
-    return ComputeOrder(data, options, prompter, request).has_value() && run(data, QStringLiteral("Delete From [OrdersWork3]"))
-        && run(data, QStringLiteral("Delete From [OrdersWork4]"));
+    return ComputeOrder(data, options, prompter, request).has_value() && data.exec(kBackOrders, QStringLiteral("Delete From [OrdersWork3]"))
+        && data.exec(kBackOrders, QStringLiteral("Delete From [OrdersWork4]"));
 }
 
 std::optional<ComputedOrder> saveOrder(cDataAccess &data, const cOption &options, Prompter &prompter,
                                        const OrderRequest &request, int orderNumber)
 {
     Transaction transaction(data.database().handle());
-    if (!run(data, QStringLiteral("Delete From [OrdersWork3]")))
+    if (!data.exec(kBackOrders, QStringLiteral("Delete From [OrdersWork3]")))
         return std::nullopt;
     if (orderNumber > 0
-        && !run(data, QStringLiteral("Delete From Orders Where [Orders Customer Number] = ? And [Orders Campaign Year] = ? And "
+        && !data.exec(kBackOrders, QStringLiteral("Delete From Orders Where [Orders Customer Number] = ? And [Orders Campaign Year] = ? And "
                                      "[Orders Campaign Number] = ? And [Orders Order Number] = ? "),
                 {request.customer, request.campaign.year, request.campaign.number, orderNumber}))
         return std::nullopt;

@@ -16,22 +16,9 @@ namespace {
 
 const QString kProcedure = QStringLiteral("Ms_BaseLine_Products");
 
-bool run(cDataAccess &data, const QString &sql, const QVariantList &parameters = {})
-{
-    data.setSQL(sql, parameters);
-    return data.ExecSql(kProcedure);
-}
-
-int count(cDataAccess &data, const QString &sql, const QVariantList &parameters)
-{
-    data.setSQL(sql, parameters);
-    RecordSet rows = data.GetSnapShot(kProcedure);
-    return rows.next() ? rows.value(0).toInt() : 0;
-}
-
 bool baselineExists(cDataAccess &data, const QString &catalogNumber)
 {
-    return count(data, QStringLiteral("Select Count(*) From Products Where [Products Catalog Number] = ? And [Products "
+    return data.number(kProcedure, QStringLiteral("Select Count(*) From Products Where [Products Catalog Number] = ? And [Products "
                                       "Campaign Year] = 0 And [Products Campaign Number] = 0"),
                  {catalogNumber}) > 0;
 }
@@ -47,7 +34,7 @@ bool insertBaseline(cDataAccess &data, const Product &product)
     baseline.specialPrice = Currency();
     baseline.deleteFlag = false;
     baseline.baselineUpdate = QStringLiteral("N");
-    return run(data, QStringLiteral("Insert Into Products (") + Product::columnList() + QStringLiteral(") Values (")
+    return data.exec(kProcedure, QStringLiteral("Insert Into Products (") + Product::columnList() + QStringLiteral(") Values (")
                          + Product::placeholders() + QLatin1Char(')'),
                baseline.values());
 }
@@ -67,20 +54,20 @@ bool refreshBaseline(cDataAccess &data, const Product &product, bool withPrices)
     sql += QStringLiteral(" Where [Products Catalog Number] = ? And [Products Campaign Year] = 0  And [Products Campaign "
                           "Number] = 0  And [Products Quanity On Hand] = 0 ");
     parameters << product.catalogNumber;
-    return run(data, sql, parameters);
+    return data.exec(kProcedure, sql, parameters);
 }
 
 // All stock of a catalog number is kept on its baseline row.
 bool consolidateStock(cDataAccess &data, const QString &catalogNumber)
 {
-    const int stock = count(data, QStringLiteral("Select Sum([Products Quanity On Hand]) as CountEm From Products Where "
+    const int stock = data.number(kProcedure, QStringLiteral("Select Sum([Products Quanity On Hand]) as CountEm From Products Where "
                                                  "[Products Catalog Number] = ?"),
                             {catalogNumber});
     if (stock <= 0)
         return true;
-    return run(data, QStringLiteral("Update Products Set [Products Quanity On Hand] = 0 Where [Products Catalog Number] = ?"),
+    return data.exec(kProcedure, QStringLiteral("Update Products Set [Products Quanity On Hand] = 0 Where [Products Catalog Number] = ?"),
                {catalogNumber})
-        && run(data, QStringLiteral("Update Products Set [Products Quanity On Hand] = ? Where [Products Catalog Number] = ? "
+        && data.exec(kProcedure, QStringLiteral("Update Products Set [Products Quanity On Hand] = ? Where [Products Catalog Number] = ? "
                                     "And [Products Campaign Year] = 0 And [Products Campaign Number] = 0"),
                {stock, catalogNumber});
 }
@@ -91,7 +78,7 @@ bool carryIntoBaseline(cDataAccess &data, const Product &product)
         if (!insertBaseline(data, product))
             return false;
     } else if (!product.regPrice.isZero()
-               && !run(data, QStringLiteral("Update Products Set  [Products Last Price] = ?, [Products Reg Price] = ? Where "
+               && !data.exec(kProcedure, QStringLiteral("Update Products Set  [Products Last Price] = ?, [Products Reg Price] = ? Where "
                                             "[Products Campaign Year] = 0  And [Products Campaign Number] = 0  And [Products "
                                             "Catalog Number] = ?"),
                        {product.regPrice.toDouble(), product.regPrice.toDouble(), product.catalogNumber})) {
@@ -119,7 +106,7 @@ bool baselinePass(cDataAccess &data, Prompter &prompter, const QString &select, 
         if (++done % 100 == 0)
             prompter.working(progressText.arg(done).arg(total));
     }
-    const bool finished = run(data, finish) && transaction.commit();
+    const bool finished = data.exec(kProcedure, finish) && transaction.commit();
     prompter.working(QString());
     return finished;
 }
@@ -185,10 +172,10 @@ bool Ms_Add_To_Products(cDataAccess &data, const cOption &options)
 
     for (const auto &[product, fromCampaign] : typed) {
         if (fromCampaign != options.CurrentCampaignNumber) {
-            const bool exists = count(data, QStringLiteral("Select Count(*) From Products Where [Products Campaign Year] = ? "
+            const bool exists = data.number(kProcedure, QStringLiteral("Select Count(*) From Products Where [Products Campaign Year] = ? "
                                                            "And [Products Campaign Number] = ? And [Products Catalog Number] = ?"),
                                       {product.campaignYear, product.campaignNumber, product.catalogNumber}) > 0;
-            if (!exists && !run(data, QStringLiteral("Insert Into Products (") + Product::columnList()
+            if (!exists && !data.exec(kProcedure, QStringLiteral("Insert Into Products (") + Product::columnList()
                                           + QStringLiteral(") Values (") + Product::placeholders() + QLatin1Char(')'),
                                 product.values()))
                 return false;
@@ -206,7 +193,7 @@ bool Ms_Add_To_Products(cDataAccess &data, const cOption &options)
             sql += QStringLiteral(" Where [Products Campaign Year] = ? And [Products Campaign Number] = ? And [Products "
                                   "Catalog Number] = ?");
             parameters << product.campaignYear << product.campaignNumber << product.catalogNumber;
-            if (!run(data, sql, parameters))
+            if (!data.exec(kProcedure, sql, parameters))
                 return false;
         }
         if (!Ms_BaseLine_Products(data, options, product))

@@ -13,19 +13,6 @@ namespace {
 const QString kSelect = QStringLiteral("Select * From Products ");
 const QString kProcedure = QStringLiteral("Zel_Products");
 
-bool run(cDataAccess &data, const QString &sql, const QVariantList &parameters = {})
-{
-    data.setSQL(sql, parameters);
-    return data.ExecSql(kProcedure);
-}
-
-int count(cDataAccess &data, const QString &sql, const QVariantList &parameters = {})
-{
-    data.setSQL(sql, parameters);
-    RecordSet rows = data.GetSnapShot(kProcedure);
-    return rows.next() ? rows.value(0).toInt() : 0;
-}
-
 // A number typed into a copy prompt; nothing when cancelled or empty (after saying so).
 std::optional<int> askNumber(Prompter &prompter, const QString &prompt)
 {
@@ -173,14 +160,14 @@ std::vector<Product> load(cDataAccess &data, const ProductQuery &query)
 
 int productCount(cDataAccess &data)
 {
-    return count(data, QStringLiteral("Select Count(*) as CountEm From Products "));
+    return data.number(kProcedure, QStringLiteral("Select Count(*) as CountEm From Products "));
 }
 
 QString checkRow(cDataAccess &data, const Product &row)
 {
     if (row.catalogNumber.trimmed().isEmpty())
         return QStringLiteral("Product Number can not be blank.");
-    if (count(data, QStringLiteral("Select Count(*) From Earnings Where [Earnings Type Code] = ?"), {row.earningsFlag}) == 0)
+    if (data.number(kProcedure, QStringLiteral("Select Count(*) From Earnings Where [Earnings Type Code] = ?"), {row.earningsFlag}) == 0)
         return QStringLiteral("EL (Earnings Level) column must match an entry in Options (Earnings)");
     return {};
 }
@@ -217,7 +204,7 @@ std::optional<Product> addProduct(cDataAccess &data, Prompter &prompter, const Q
         prompter.information(QStringLiteral("Please enter a product number."));
         return std::nullopt;
     }
-    if (count(data, QStringLiteral("Select Count(*) as CountEm From Products  Where [Products Campaign Year] = 0  And "
+    if (data.number(kProcedure, QStringLiteral("Select Count(*) as CountEm From Products  Where [Products Campaign Year] = 0  And "
                                    "[Products Campaign Number] = 0  And [Products Catalog Number] = ?"),
               {number}) > 0) {
         prompter.information(QStringLiteral("Product already exists"));
@@ -246,7 +233,7 @@ std::optional<Product> addProduct(cDataAccess &data, Prompter &prompter, const Q
     product.lastPrice = *price;
     product.earningsFlag = QStringLiteral("R");
     product.baselineUpdate = QStringLiteral("Y");
-    if (!run(data, QStringLiteral("Insert Into Products (") + Product::columnList() + QStringLiteral(") Values (")
+    if (!data.exec(kProcedure, QStringLiteral("Insert Into Products (") + Product::columnList() + QStringLiteral(") Values (")
                        + Product::placeholders() + QLatin1Char(')'),
              product.values()))
         return std::nullopt;
@@ -269,7 +256,7 @@ bool CopyProductsToNextCampaign(cDataAccess &data, Prompter &prompter)
     if (!outputNumber || !inRange(prompter, *outputNumber, 1, 30, QStringLiteral("Invalid Output Campaign Number")))
         return false;
 
-    if (count(data, QStringLiteral("Select Count(*) as CountEm From Products  Where [Products Campaign Year] = ? And "
+    if (data.number(kProcedure, QStringLiteral("Select Count(*) as CountEm From Products  Where [Products Campaign Year] = ? And "
                                    "[Products Campaign Number] = ?"),
               {*outputYear, *outputNumber}) > 0) {
         prompter.information(QStringLiteral("Destination Campaign year/number is not empty.  Use Utilities/Delete to remove the "
@@ -293,7 +280,7 @@ bool CopyProductsToNextCampaign(cDataAccess &data, Prompter &prompter)
     source.replace(QLatin1String("[Products Campaign Year], [Products Campaign Number]"), QLatin1String("?, ?"));
     if (choice == QLatin1String("Y"))
         source.replace(QLatin1String("[Products Page]"), QLatin1String("''"));
-    if (!run(data, QStringLiteral("Insert Into Products (") + columns + QStringLiteral(") Select ") + source
+    if (!data.exec(kProcedure, QStringLiteral("Insert Into Products (") + columns + QStringLiteral(") Select ") + source
                        + QStringLiteral(" From Products Where [Products Campaign Year] = ? And [Products Campaign Number] = ?"),
              {*outputYear, *outputNumber, *inputYear, *inputNumber}))
         return false;
@@ -316,7 +303,7 @@ bool Ms_Fix_Nulls(cDataAccess &data)
                << QStringLiteral("Update Products Set [Products Tax2] = -1 Where [Products Tax2] <> 0 ");
     Transaction transaction(data.database().handle());
     for (const QString &sql : statements)
-        if (!run(data, sql))
+        if (!data.exec(kProcedure, sql))
             return false;
     return transaction.commit();
 }

@@ -35,22 +35,15 @@ QString campaignOrders(int customer, int year, int number, const QString &flag)
 
 } // namespace
 
-QVariant PaymentSums::first(const QString &sql)
-{
-    m_data.setSQL(sql);
-    RecordSet rows = m_data.GetSnapShot(kProcedure);
-    return rows.next() ? rows.value(0) : QVariant();
-}
-
 Currency PaymentSums::sum(const QString &sql)
 {
-    const QVariant value = first(sql);
+    const QVariant value = m_data.scalar(kProcedure, sql);
     return value.isNull() ? Currency() : Currency::fromDouble(value.toDouble());
 }
 
 int PaymentSums::integer(const QString &sql)
 {
-    return first(sql).toInt();
+    return m_data.scalar(kProcedure, sql).toInt();
 }
 
 Currency PaymentSums::OrderUnitTotal(int customer, int year, int number, int order)
@@ -120,7 +113,7 @@ int PaymentSums::MaxPaymentSequence(int customer, int year, int number)
 
 bool PaymentSums::OrderExists(int customer, int year, int number, int order)
 {
-    return !first(QStringLiteral("Select [Orders Order Number] From Orders Where [Orders Campaign Year] = ") + n(year)
+    return !m_data.scalar(kProcedure, QStringLiteral("Select [Orders Order Number] From Orders Where [Orders Campaign Year] = ") + n(year)
                   + QStringLiteral(" And [Orders Campaign Number] = ") + n(number)
                   + QStringLiteral(" And [Orders Customer Number] = ") + n(customer)
                   + QStringLiteral(" And [Orders Order Number] = ") + n(order))

@@ -44,7 +44,6 @@ public:
     std::map<int, Currency> campaignBalances(int year, int number);
 
 private:
-    QVariant first(const QString &sql);
     Currency sum(const QString &sql);
     int integer(const QString &sql);
 

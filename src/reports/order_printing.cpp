@@ -13,19 +13,6 @@ namespace {
 
 const QString kProcedure = QStringLiteral("Order Printing");
 
-bool run(cDataAccess &data, const QString &sql, const QVariantList &parameters = {})
-{
-    data.setSQL(sql, parameters);
-    return data.ExecSql(kProcedure);
-}
-
-int count(cDataAccess &data, const QString &sql)
-{
-    data.setSQL(sql);
-    RecordSet rows = data.GetSnapShot(kProcedure);
-    return rows.next() ? rows.value(0).toInt() : 0;
-}
-
 QString selectInto(const AppState &state, const InvoiceSelection &selection, QVariantList &parameters)
 {
     const bool second = state.options.PrintInvoiceUseSecondAddress == QLatin1String("Y");
@@ -93,15 +80,15 @@ bool fillComments(cDataAccess &data)
                                    "'OrderPerm'), '')")
                         .arg(i);
     }
-    return run(data, QStringLiteral("Update [rptTempOrdersUnSorted] As R Set ") + order.join(QStringLiteral(", ")))
-        && run(data, QStringLiteral("Update [rptTempOrdersUnSorted] As R Set ") + standing.join(QStringLiteral(", ")));
+    return data.exec(kProcedure, QStringLiteral("Update [rptTempOrdersUnSorted] As R Set ") + order.join(QStringLiteral(", ")))
+        && data.exec(kProcedure, QStringLiteral("Update [rptTempOrdersUnSorted] As R Set ") + standing.join(QStringLiteral(", ")));
 }
 
 // A copy of the order's TOTAL row carrying a payment or balance line.
 bool addLine(cDataAccess &data, qint64 totalRow, int sequence, const QString &product, const QString &flag,
              const std::optional<Currency> &amount)
 {
-    if (!run(data, QStringLiteral("Insert Into [rptOrders] Select * From [rptOrders] Where rowid = ?"), {totalRow}))
+    if (!data.exec(kProcedure, QStringLiteral("Insert Into [rptOrders] Select * From [rptOrders] Where rowid = ?"), {totalRow}))
         return false;
     QString sql = QStringLiteral("Update [rptOrders] Set [Orders Sequence Number] = ?, [Product] = ?, [Orders Internal Flag] = ?");
     QVariantList values{sequence, product, flag};
@@ -110,7 +97,7 @@ bool addLine(cDataAccess &data, qint64 totalRow, int sequence, const QString &pr
         values << amount->toDouble();
     }
     sql += QStringLiteral(" Where rowid = last_insert_rowid()");
-    return run(data, sql, values);
+    return data.exec(kProcedure, sql, values);
 }
 
 bool addPaymentLines(AppState &state)
@@ -183,7 +170,7 @@ bool setSortKeys(cDataAccess &data, InvoiceSelection::Sort sort)
         lead = QStringLiteral("upper(Coalesce([Customers Area], '')) || '|' || upper(Coalesce([Customers Last Name], '')) || '|' || ");
         break;
     }
-    return run(data, QStringLiteral("Update [rptOrders] Set [SortKey] = ") + lead + order
+    return data.exec(kProcedure, QStringLiteral("Update [rptOrders] Set [SortKey] = ") + lead + order
                          + QStringLiteral(", [ControlBreak] = printf('%05d|%04d|%02d|%05d', [Customers Number], [Orders Campaign "
                                           "Year], [Orders Campaign Number], [Orders Order Number])"));
 }
@@ -196,23 +183,23 @@ std::optional<QString> prepareInvoices(AppState &state, const InvoiceSelection &
     const QString failed = QStringLiteral("The invoices could not be prepared.");
     Transaction transaction(state.database.handle());
     for (const char *table : {"rptTempOrdersUnSorted", "rptOrders", "rptBalance", "rptCustomers", "rptOrdersBalance"})
-        if (!run(data, QStringLiteral("Drop Table If Exists [%1]").arg(QLatin1String(table))))
+        if (!data.exec(kProcedure, QStringLiteral("Drop Table If Exists [%1]").arg(QLatin1String(table))))
             return failed;
     QVariantList parameters;
-    if (!run(data, selectInto(state, selection, parameters), parameters))
+    if (!data.exec(kProcedure, selectInto(state, selection, parameters), parameters))
         return failed;
-    if (count(data, QStringLiteral("Select Count(*) From [rptTempOrdersUnSorted]")) == 0) {
+    if (data.number(kProcedure, QStringLiteral("Select Count(*) From [rptTempOrdersUnSorted]")) == 0) {
         transaction.commit();
         return selection.unprintedOnly ? QStringLiteral("No unprinted orders found for current criteria.")
                                        : QStringLiteral("No orders found for current criteria.");
     }
-    if (count(data, QStringLiteral("SELECT Count(*) as Countem From rptTempOrdersUnSorted Where Upper([Orders Internal Flag]) "
+    if (data.number(kProcedure, QStringLiteral("SELECT Count(*) as Countem From rptTempOrdersUnSorted Where Upper([Orders Internal Flag]) "
                                    "= 'DETAIL' "))
         == 0) {
         transaction.commit();
         return QStringLiteral("No order details found for selected criteria.");
     }
-    if (!fillComments(data) || !run(data, QStringLiteral("Create Table [rptOrders] As Select * From [rptTempOrdersUnSorted]"))
+    if (!fillComments(data) || !data.exec(kProcedure, QStringLiteral("Create Table [rptOrders] As Select * From [rptTempOrdersUnSorted]"))
         || !addPaymentLines(state) || !setSortKeys(data, selection.sort) || !transaction.commit())
         return failed;
     return std::nullopt;
@@ -244,7 +231,7 @@ ReportRequest invoiceRequest(const AppState &state, const InvoiceSelection &sele
 
 bool markOrdersPrinted(AppState &state, const Campaign &campaign)
 {
-    return run(state.data,
+    return state.data.exec(kProcedure,
                QStringLiteral("Update Orders Set [Orders Printed] = -1 Where [Orders Campaign Number] = ? And [Orders Campaign "
                               "Year] = ? And [Orders Customer Number] In (Select [Customers Number] From [rptOrders])"),
                {campaign.number, campaign.year});

@@ -94,6 +94,24 @@ bool cDataAccess::tryExecSql()
     return done;
 }
 
+bool cDataAccess::exec(const QString &procedure, const QString &sql, const QVariantList &parameters)
+{
+    setSQL(sql, parameters);
+    return ExecSql(procedure);
+}
+
+QVariant cDataAccess::scalar(const QString &procedure, const QString &sql, const QVariantList &parameters)
+{
+    setSQL(sql, parameters);
+    RecordSet rows = GetSnapShot(procedure);
+    return rows.next() ? rows.value(0) : QVariant();
+}
+
+int cDataAccess::number(const QString &procedure, const QString &sql, const QVariantList &parameters)
+{
+    return scalar(procedure, sql, parameters).toInt();
+}
+
 void cDataAccess::logStatement() const
 {
     m_logs.LogWrite(QStringLiteral("SQL"), QStringLiteral("Records Affected=%1\n%2")

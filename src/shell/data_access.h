@@ -39,6 +39,13 @@ public:
     // An action statement whose failure is expected and silently ignored.
     bool tryExecSql();
 
+    // setSQL, then ExecSql.
+    bool exec(const QString &procedure, const QString &sql, const QVariantList &parameters = {});
+    // setSQL, then the first column of the first row; an invalid value when there is no row.
+    QVariant scalar(const QString &procedure, const QString &sql, const QVariantList &parameters = {});
+    // The same as a whole number (a count or a sum of units): 0 for no row or Null.
+    int number(const QString &procedure, const QString &sql, const QVariantList &parameters = {});
+
     // The statement with its parameters written in as SQL literals.
     static QString expandedSql(const QString &sql, const QVariantList &parameters);
     static QString sqlLiteral(const QVariant &value);
