@@ -3,6 +3,7 @@
 #include "core/prompter.h"
 #include "db/database_creation.h"
 #include "db/database_files.h"
+#include "db/leftover_copies.h"
 #include "shell/app_state.h"
 #include "shell/last_used_list.h"
 
@@ -86,7 +87,11 @@ bool DatabaseCommands::Ms_Open_Database(const QString &requested)
             "Combined length of Path and Filename are too long.  Please select a different directory and/or filename."));
         return false;
     }
-    if (!QFileInfo(path).isFile()) {
+    if (QFileInfo(path).isDir()) {
+        m_state.prompter.information(path + QStringLiteral(" is a folder, not a database.\nPlease choose the database file inside it."));
+        return false;
+    }
+    if (!QFileInfo(path).isFile() && !offerWholeCopy(m_state, path, path + QStringLiteral(" Not Found."))) {
         m_state.prompter.information(notFound(path));
         return false;
     }

@@ -1,6 +1,7 @@
 #include "db/database_creation.h"
 
 #include "core/prompter.h"
+#include "db/durable_file.h"
 #include "db/schema.h"
 #include "shell/app_state.h"
 #include "shell/transaction.h"
@@ -101,7 +102,7 @@ bool Gfi_Create_Db(AppState &state, const QString &path)
         state.prompter.information(QStringLiteral("File ") + path + QStringLiteral(" already exists.  Please choose a different name."));
         return false;
     }
-    const QString building = path + QStringLiteral(".creating");
+    const QString building = unfinishedName(path);
     QFile::remove(building);
 
     checkPoint(state, QStringLiteral("610A"));
@@ -126,10 +127,11 @@ bool Gfi_Create_Db(AppState &state, const QString &path)
     checkPoint(state, QStringLiteral("61R"));
     connection.close();
     state.LogWrite(QStringLiteral("MSG"), QStringLiteral("Close DB - Gfi_Create_Db "));
-    if (!done || !QFile::rename(building, path)) {
+    const QString placed = done ? putInPlace(building, path, PutMode::NeverReplace) : QString();
+    if (!done || !placed.isEmpty()) {
         QFile::remove(building);
         if (done)
-            state.prompter.information(QStringLiteral("Unable to create the database ") + path + QLatin1Char('.'));
+            state.prompter.information(QStringLiteral("Unable to create the database ") + path + QStringLiteral(".\n\n") + placed);
         return false;
     }
     return true;

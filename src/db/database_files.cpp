@@ -2,6 +2,8 @@
 
 #include "core/prompter.h"
 #include "core/text.h"
+#include "db/durable_file.h"
+#include "db/exclusive_database.h"
 #include "shell/app_state.h"
 
 #include <QDateTime>
@@ -130,48 +132,73 @@ QString chooseDatabaseToWrite(AppState &state, const QString &title, const QStri
     return path;
 }
 
-bool compactInto(AppState &state, const QString &source, const QString &target, const QString &procedure)
+namespace {
+
+// Holds `path` for this process alone; an error goes through the error report, a file in use is
+// only told about.
+bool holdForCopy(AppState &state, ExclusiveDatabase &database, const QString &path, const QString &procedure)
+{
+    for (;;) {
+        switch (database.hold(path)) {
+        case ExclusiveDatabase::Outcome::Held:
+            return true;
+        case ExclusiveDatabase::Outcome::InUse:
+            state.LogWrite(kMsg, QStringLiteral("In use by another program: ") + path);
+            state.prompter.information(inUseMessage(path));
+            return false;
+        case ExclusiveDatabase::Outcome::Failed:
+            if (state.errors.Gs_Error_Report(procedure, ErrorInfo{0, database.errorString(), 0}) == Answer::Ignore)
+                return false;
+        }
+    }
+}
+
+bool copyHeld(AppState &state, ExclusiveDatabase &database, const QString &target, PutMode mode, const QString &procedure)
 {
     return state.errors.retryUntilDone(procedure, [&]() -> std::optional<ErrorInfo> {
-        if (QFileInfo::exists(target))
+        if (mode == PutMode::NeverReplace && QFileInfo::exists(target))
             return ErrorInfo{0, QStringLiteral("File ") + target + QStringLiteral(" already exists"), 0};
-        DatabaseConnection connection;
-        if (!connection.open(source))
-            return ErrorInfo{0, connection.errorString(), 0};
-        QSqlQuery vacuum(connection.handle());
-        const QString sql = QStringLiteral("VACUUM INTO ") + sqlQuote(target);
-        state.errors.setLastSql(sql);
-        if (vacuum.exec(sql))
+        state.errors.setLastSql(QStringLiteral("VACUUM INTO ") + sqlQuote(unfinishedName(target)));
+        const QString error = database.copyTo(target, mode);
+        if (error.isEmpty())
             return std::nullopt;
-        ErrorInfo error = ErrorInfo::fromSqlError(vacuum.lastError());
-        vacuum.finish();
-        connection.close();
-        QFile::remove(target);
-        return error;
+        return ErrorInfo{0, error, 0};
     });
 }
 
+} // namespace
+
+bool compactInto(AppState &state, const QString &source, const QString &target, const QString &procedure)
+{
+    ExclusiveDatabase database;
+    return holdForCopy(state, database, source, procedure) && copyHeld(state, database, target, PutMode::NeverReplace, procedure);
+}
+
+// The database itself is only ever replaced whole, by one rename of a finished copy; the archive
+// is a copy made first, so the path always holds the database as it was or as it is now.
 bool Gfi_Compact_File(AppState &state, const QString &path)
 {
+    const QString procedure = QStringLiteral("Gfi_Compact_File");
     const QFileInfo info(path);
     const QString compactCopy = inFolder(info.absolutePath(), Gfi_Work_File_Name(info.baseName() + QStringLiteral("_Compact")));
     const QString archive = inFolder(info.absolutePath(), Gfi_Work_File_Name(info.baseName() + QStringLiteral("_Archive")));
 
+    ExclusiveDatabase original;
+    if (!holdForCopy(state, original, path, procedure))
+        return false;
     state.prompter.working(QStringLiteral("Compacting"));
     state.LogWrite(kMsg, QStringLiteral("Compact Starting... "));
     state.LogWrite(kMsg, QStringLiteral("Compact ") + path + QStringLiteral(" as ") + compactCopy);
-    bool done = compactInto(state, path, compactCopy, QStringLiteral("Gfi_Compact_File"));
+    bool done = copyHeld(state, original, compactCopy, PutMode::NeverReplace, procedure);
     if (done) {
-        state.LogWrite(kMsg, QStringLiteral("Rename ") + path + QStringLiteral(" as ") + archive);
-        done = QFile::rename(path, archive);
-        if (!done)
-            state.prompter.information(QStringLiteral("Unable to rename ") + path + QStringLiteral(" as ") + archive + QLatin1Char('.'));
+        state.LogWrite(kMsg, QStringLiteral("Archive ") + path + QStringLiteral(" as ") + archive);
+        done = copyHeld(state, original, archive, PutMode::NeverReplace, procedure);
     }
     if (done) {
         state.LogWrite(kMsg, QStringLiteral("Compact ") + compactCopy + QStringLiteral(" as ") + path);
-        done = compactInto(state, compactCopy, path, QStringLiteral("Gfi_Compact_File"));
-        if (!done)
-            QFile::rename(archive, path); // the archive still holds the file as it was
+        ExclusiveDatabase compacted;
+        done = holdForCopy(state, compacted, compactCopy, procedure)
+            && copyHeld(state, compacted, path, PutMode::Replace, procedure);
     }
     if (done)
         state.LogWrite(kMsg, QStringLiteral("Compact Complete "));

@@ -3,6 +3,7 @@
 #include "db/database_commands.h"
 #include "db/database_creation.h"
 #include "db/database_files.h"
+#include "db/leftover_copies.h"
 #include "options/translations.h"
 #include "shell/app_state.h"
 
@@ -19,6 +20,8 @@ void installDatabaseSeams(AppState &state)
     seams.autoBackup = [&state](const QString &path) { Gfi_Auto_Backup(state, path); };
     seams.manualBackup = [&state] { DatabaseCommands(state).Ms_Backup_Database(); };
     seams.compactFile = [&state](const QString &path) { Gfi_Compact_File(state, path); };
+    seams.noticeLeftovers = [&state](const QString &path) { noticeUnfinishedCopies(state, path); };
+    seams.offerWholeCopy = [&state](const QString &path, const QString &problem) { return offerWholeCopy(state, path, problem); };
     seams.writeDefaultTranslations = [](cDataAccess &data) { return translations::writeDefaultRows(data); };
 }
 

@@ -41,8 +41,31 @@ QString notOurDatabase(const QString &path)
 
 bool DatabaseConnection::open(const QString &path)
 {
+    return openExisting(path, "rw");
+}
+
+bool DatabaseConnection::openForReading(const QString &path)
+{
+    return openExisting(path, "ro");
+}
+
+bool DatabaseConnection::isWritable(const QString &path)
+{
+    const QFileInfo file(path);
+    // A file marked read-only is treated as such even for a user the system would let write it.
+    const auto anyWrite = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+    // SQLite writes its journal beside the file, so the folder must take new files too.
+    return (file.permissions() & anyWrite) && file.isWritable() && QFileInfo(file.absolutePath()).isWritable();
+}
+
+bool DatabaseConnection::openExisting(const QString &path, const char *mode)
+{
     close();
     m_error.clear();
+    if (QFileInfo(path).isDir()) {
+        m_error = path + QStringLiteral(" is a folder, not a database.");
+        return false;
+    }
     if (!QFileInfo(path).isFile()) {
         m_error = path + QStringLiteral(" Not Found.");
         return false;
@@ -50,7 +73,7 @@ bool DatabaseConnection::open(const QString &path)
     m_error = notOurDatabase(path);
     if (!m_error.isEmpty())
         return false;
-    return openWithMode(path, "rw");
+    return openWithMode(path, mode);
 }
 
 bool DatabaseConnection::create(const QString &path)
@@ -86,6 +109,7 @@ bool DatabaseConnection::openWithMode(const QString &path, const char *mode)
         return false;
     }
     m_path = path;
+    m_readOnly = qstrcmp(mode, "ro") == 0;
     return true;
 }
 
@@ -99,6 +123,7 @@ void DatabaseConnection::close()
         QSqlDatabase::removeDatabase(m_connectionName);
     }
     m_path.clear();
+    m_readOnly = false;
 }
 
 bool DatabaseConnection::isOpen() const

@@ -17,6 +17,11 @@ public:
     // Opens the file and proves it is a database. Returns false and sets errorString() otherwise;
     // a missing file is never created here.
     bool open(const QString &path);
+    // Opens the file for reading only: nothing is written to it, not even a journal.
+    bool openForReading(const QString &path);
+    bool isReadOnly() const { return m_readOnly; }
+    // True when this process could write to the file (the file and its folder are writable).
+    static bool isWritable(const QString &path);
     // Creates a new, empty database file and opens it. Returns false when the file exists already
     // or cannot be made.
     bool create(const QString &path);
@@ -30,11 +35,13 @@ public:
     QSqlDatabase handle() const;
 
 private:
+    bool openExisting(const QString &path, const char *mode);
     bool openWithMode(const QString &path, const char *mode);
 
     QString m_connectionName;
     QString m_path;
     QString m_error;
+    bool m_readOnly = false;
 };
 
 } // namespace zel

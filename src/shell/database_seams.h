@@ -25,6 +25,9 @@ struct DatabaseSeams
     std::function<void(const QString &path)> autoBackup;        // Gfi_Auto_Backup
     std::function<void()> manualBackup;                         // Ms_Backup_Database
     std::function<void(const QString &path)> compactFile;       // Gfi_Compact_File
+    std::function<void(const QString &path)> noticeLeftovers;   // unfinished copies beside a database being opened
+    // Offers a whole copy of a missing or damaged database; true when one was put in its place.
+    std::function<bool(const QString &path, const QString &problem)> offerWholeCopy;
 };
 
 } // namespace zel

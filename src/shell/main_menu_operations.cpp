@@ -57,17 +57,50 @@ bool MainMenuOperations::openDatabase(const QString &path, const QString &commen
 
 bool MainMenuOperations::connect(const QString &path, const QString &comment, const QString &procedure)
 {
+    if (m_state.seams.noticeLeftovers)
+        m_state.seams.noticeLeftovers(path);
     if (m_state.seams.checkDbVersion && !m_state.seams.checkDbVersion(path))
         return false;
-    const bool opened = m_state.errors.retryUntilDone(procedure, [&]() -> std::optional<ErrorInfo> {
-        if (m_state.database.open(path))
+    if (!openConnection(path, procedure))
+        return false;
+    if (m_state.database.isReadOnly()) {
+        m_state.prompter.information(lines({path, QString(),
+                                            QStringLiteral("This database can only be read: the file or its folder is read-only. "
+                                                           "It has been opened for reading, and nothing can be saved in it.")}));
+    } else {
+        addExeHistory(comment);
+    }
+    m_state.LogWrite(kMsg, QStringLiteral("Open DB - ") + procedure + QLatin1Char(' ') + path);
+    return true;
+}
+
+bool MainMenuOperations::openConnection(const QString &path, const QString &procedure)
+{
+    const auto attempt = [&]() -> std::optional<ErrorInfo> {
+        const bool opened = DatabaseConnection::isWritable(path) ? m_state.database.open(path)
+                                                                 : m_state.database.openForReading(path);
+        if (opened)
             return std::nullopt;
         return ErrorInfo{0, m_state.database.errorString(), 0};
-    });
-    if (!opened)
+    };
+    if (m_state.errors.retryUntilDone(procedure, attempt))
+        return true;
+    // A damaged file may have a whole copy beside it from an interrupted compact.
+    const QString problem = path + QStringLiteral(" could not be opened: ") + m_state.database.errorString();
+    return QFileInfo(path).isFile() && m_state.seams.offerWholeCopy && m_state.seams.offerWholeCopy(path, problem)
+        && m_state.errors.retryUntilDone(procedure, attempt);
+}
+
+bool MainMenuOperations::openForReading(const QString &path)
+{
+    if (!m_state.database.openForReading(path)) {
+        m_state.errors.Gs_Error_Report(QStringLiteral("zel"), ErrorInfo{0, m_state.database.errorString(), 0});
         return false;
-    addExeHistory(comment);
-    m_state.LogWrite(kMsg, QStringLiteral("Open DB - ") + procedure + QLatin1Char(' ') + path);
+    }
+    m_state.databaseState = AppState::DatabaseState::Open;
+    m_state.databasePath = path;
+    if (m_state.seams.loadOptions)
+        m_state.seams.loadOptions();
     return true;
 }
 
@@ -82,11 +115,7 @@ void MainMenuOperations::activate(const QString &path)
 bool MainMenuOperations::reopenDatabase(const QString &procedure)
 {
     const QString path = m_state.databasePath;
-    const bool reopened = m_state.errors.retryUntilDone(procedure, [&]() -> std::optional<ErrorInfo> {
-        if (m_state.database.open(path))
-            return std::nullopt;
-        return ErrorInfo{0, m_state.database.errorString(), 0};
-    });
+    const bool reopened = openConnection(path, procedure);
     m_state.databaseState = reopened ? AppState::DatabaseState::Open : AppState::DatabaseState::Closed;
     return reopened;
 }
@@ -102,11 +131,13 @@ void MainMenuOperations::addExeHistory(const QString &comment)
 
 void MainMenuOperations::afterOpen()
 {
-    if (m_state.seams.upgradeDb)
+    // A file that can only be read is shown as it is: no upgrade, no scratch tables.
+    const bool writable = !m_state.database.isReadOnly();
+    if (writable && m_state.seams.upgradeDb)
         m_state.seams.upgradeDb();
     if (m_state.seams.loadOptions)
         m_state.seams.loadOptions();
-    if (m_state.seams.createWorkTables)
+    if (writable && m_state.seams.createWorkTables)
         m_state.seams.createWorkTables();
 }
 

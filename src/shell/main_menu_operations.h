@@ -40,6 +40,9 @@ public:
     // The second half: the connected file becomes the current database; upgrade, options and
     // scratch tables follow.
     void activate(const QString &path);
+    // Opens `path` for reading only, with the options: what headless commands that only read use.
+    // Nothing is written to the file. Returns false after the error report.
+    bool openForReading(const QString &path);
     // Opens the current file again after work on the closed file (backup, compaction).
     bool reopenDatabase(const QString &procedure);
     void closeDatabase(const QString &procedure);
@@ -67,6 +70,7 @@ public:
     void Ms_Delete_Temp_Tables();
 
 private:
+    bool openConnection(const QString &path, const QString &procedure);
     void addExeHistory(const QString &comment);
     void afterOpen();
     void writeExitChoices(const ExitChoices &choices);

@@ -59,7 +59,7 @@ TEST(Compaction, KeepsEveryRowAndLeavesBothWorkingCopies)
     EXPECT_EQ(QDir(app.path("")).entryList({"Shop_Compact_*.ZELWK"}).size(), 1);
     EXPECT_EQ(QDir(app.path("")).entryList({"Shop_Archive_*.ZELWK"}).size(), 1);
     const QString log = app.readFile("LogMsg.txt");
-    EXPECT_LT(log.indexOf("Compact Starting... "), log.indexOf("Rename " + path + " as "));
+    EXPECT_LT(log.indexOf("Compact Starting... "), log.indexOf("Archive " + path + " as "));
     EXPECT_TRUE(log.contains("Compact Complete "));
 }
 
