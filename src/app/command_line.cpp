@@ -21,10 +21,11 @@ CommandLine CommandLine::parse(const QStringList &args)
 {
     CommandLine line;
     QStringList rest;
+    QString unknown;
     for (int i = 0; i < args.size(); ++i) {
         const QString &arg = args.at(i);
         const auto value = [&](QString &target) {
-            if (i + 1 >= args.size())
+            if (i + 1 >= args.size() || knownOptions().contains(args.at(i + 1)))
                 line.error = arg + QStringLiteral(" needs a value.");
             else
                 target = args.at(++i);
@@ -41,6 +42,10 @@ CommandLine CommandLine::parse(const QStringList &args)
             line.home = arg.mid(7);
         else if (arg.startsWith(QLatin1String("--db=")))
             line.database = arg.mid(5);
+        else if (arg == QLatin1String("--verbose"))
+            line.verbose = true;
+        else if (arg.startsWith(QLatin1String("--")) && !knownOptions().contains(arg.section(QLatin1Char('='), 0, 0)))
+            unknown = unknown.isEmpty() ? arg.section(QLatin1Char('='), 0, 0) : unknown;
         else if (arg.startsWith(QLatin1String("--")) && arg.contains(QLatin1Char('=')))
             line.options.insert(arg.section(QLatin1Char('='), 0, 0), arg.section(QLatin1Char('='), 1));
         else if (arg.startsWith(QLatin1String("--")) && isFlag(arg))
@@ -50,8 +55,13 @@ CommandLine CommandLine::parse(const QStringList &args)
         else
             rest << arg;
     }
+    if (!unknown.isEmpty() && line.error.isEmpty())
+        line.error = QStringLiteral("Unknown option %1. Run 'zel help' to see the options.").arg(unknown);
     if (line.yes && line.no)
         line.error = QStringLiteral("--yes and --no cannot be used together.");
+    if (rest.isEmpty() && line.error.isEmpty() && !line.options.isEmpty())
+        line.error = QStringLiteral("The option %1 belongs to a command. Run 'zel help' to see the commands.")
+                         .arg(line.options.firstKey());
     if (rest.isEmpty())
         return line;
 
@@ -59,9 +69,17 @@ CommandLine CommandLine::parse(const QStringList &args)
     if (isCommandWord(first)) {
         line.command = first;
         line.arguments = rest.mid(1);
+        const QStringList accepted = commandOptions(first);
+        for (auto it = line.options.cbegin(); it != line.options.cend() && line.error.isEmpty(); ++it)
+            if (!accepted.contains(it.key()))
+                line.error = QStringLiteral("The option %1 does not belong to 'zel %2'. Run 'zel help' to see its options.")
+                                 .arg(it.key(), first);
     } else if (first.toUpper() == QLatin1String("AUTOSTART") || first.toUpper() == QLatin1String("REPAIR")) {
         line.startText = rest.join(QLatin1Char(' '));
-    } else {
+        if (line.error.isEmpty() && !line.options.isEmpty())
+            line.error = QStringLiteral("The option %1 belongs to a command. Run 'zel help' to see the commands.")
+                             .arg(line.options.firstKey());
+    } else if (line.error.isEmpty()) {
         line.error = QStringLiteral("Unknown command '%1'. Run 'zel help' to see the commands.").arg(first);
     }
     return line;

@@ -14,6 +14,7 @@ struct CommandLine
     QString database;      // --db FILE
     bool yes = false;      // --yes: answer questions Yes
     bool no = false;       // --no: answer questions No
+    bool verbose = false;  // --verbose: print the status texts too
     QString command;       // the command word, empty for the windowed program
     QStringList arguments; // after the command word
     QString startText;     // the windowed program's command line

@@ -24,25 +24,81 @@ TerminalPrompter::Policy policyOf(const CommandLine &line)
 } // namespace
 
 CommandSession::CommandSession(const CommandLine &line, QTextStream &err)
-    : m_in(stdin),
+    : m_err(err),
+      m_in(stdin),
       m_prompter(m_in, err, policyOf(line), isatty(fileno(stdin)) != 0),
       m_state(std::make_unique<AppState>(AppPaths::resolve(line.home), m_prompter))
 {
+    m_prompter.setVerbose(line.verbose);
+    m_state->errors.setStopInsteadOfAsking([](const QString &text) { throw CommandStopped{text}; });
 }
 
-bool CommandSession::openDatabase(const QString &path)
+bool CommandSession::openDatabase(const QString &path, Access access)
 {
     if (path.isEmpty()) {
-        m_prompter.information(QStringLiteral("Give the database with --db FILE."), QStringLiteral("zel"), Icon::Critical);
+        m_err << "Give the database with --db FILE.\n";
         return false;
     }
     const QString absolute = QFileInfo(path).absoluteFilePath();
-    if (!QFileInfo(absolute).isFile()) {
-        m_prompter.information(absolute + QStringLiteral(" Not Found."), QStringLiteral("zel"), Icon::Critical);
+    if (QFileInfo(absolute).isDir()) {
+        m_err << absolute << " is a folder, not a database.\n";
         return false;
     }
-    return MainMenuOperations(*m_state).openDatabase(absolute, QStringLiteral("Command Line:") + absolute,
-                                                     QStringLiteral("zel"));
+    if (!QFileInfo(absolute).isFile()) {
+        m_err << absolute << " Not Found.\n";
+        return false;
+    }
+    // Errors from here on name the database they happened in.
+    m_state->databasePath = absolute;
+    MainMenuOperations operations(*m_state);
+    if (access == Access::Read)
+        return operations.openForReading(absolute);
+    return operations.openDatabase(absolute, QStringLiteral("Command Line:") + absolute, QStringLiteral("zel"));
+}
+
+bool CommandSession::reopenForWriting()
+{
+    const QString path = m_state->databasePath;
+    m_state->database.close();
+    return openDatabase(path, Access::Write);
+}
+
+bool CommandSession::customerExists(int number)
+{
+    m_state->data.setSQL(QStringLiteral("Select Count(*) From Customers Where [Customers Number] = ?"), {number});
+    RecordSet count = m_state->data.GetSnapShot(QStringLiteral("zel"));
+    if (count.next() && count.value(0).toInt() > 0)
+        return true;
+    m_err << "Customer " << number << " does not exist.\n";
+    return false;
+}
+
+bool CommandSession::campaignInRange(int year, int number)
+{
+    const int last = m_state->options.LastCampaignNumberOfYear;
+    if (number >= 1 && number <= last)
+        return true;
+    m_err << "Campaign " << number << " of " << year << " does not exist: campaigns are numbered 1 to " << last << ".\n";
+    return false;
+}
+
+std::optional<int> wholeOption(const CommandLine &line, const QString &name, int lowest, int highest, QTextStream &err,
+                               std::optional<int> fallback)
+{
+    const QString text = line.option(name);
+    if (text.isEmpty() && !line.options.contains(name) && fallback)
+        return fallback;
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    if (!ok) {
+        err << name << " needs a whole number.\n";
+        return std::nullopt;
+    }
+    if (value < lowest || value > highest) {
+        err << name << " must be from " << lowest << " to " << highest << ", not " << value << ".\n";
+        return std::nullopt;
+    }
+    return value;
 }
 
 } // namespace zel

@@ -6,26 +6,50 @@
 #include <QTextStream>
 
 #include <memory>
+#include <optional>
 
 namespace zel {
 
 struct CommandLine;
+
+// Thrown when a headless command meets an error it cannot go on from; `runCommand` prints the line
+// and ends the command with exit code 1.
+struct CommandStopped
+{
+    QString line;
+};
 
 // What a headless command works with: the application folder's settings and logs, and a prompter
 // on the terminal that answers as --yes / --no say.
 class CommandSession
 {
 public:
+    enum class Access { Read, Write };
+
     CommandSession(const CommandLine &line, QTextStream &err);
 
     AppState &state() { return *m_state; }
     // Opens the --db database as the session's database; false (after saying why) when it cannot.
-    bool openDatabase(const QString &path);
+    // With Access::Read nothing is written to the file.
+    bool openDatabase(const QString &path, Access access = Access::Write);
+    // After the values were checked on a database opened for reading: the same file, now for writing.
+    bool reopenForWriting();
+
+    // Checks of a command's values against the open database. Each prints one line and returns
+    // false when the value is not one the database has.
+    bool customerExists(int number);
+    bool campaignInRange(int year, int number);
 
 private:
+    QTextStream &m_err;
     QTextStream m_in;
     TerminalPrompter m_prompter;
     std::unique_ptr<AppState> m_state;
 };
+
+// A whole number given as option `name`: the fallback when it is absent, nothing (after one line on
+// `err`) when it is not a number or outside lowest..highest.
+std::optional<int> wholeOption(const CommandLine &line, const QString &name, int lowest, int highest, QTextStream &err,
+                               std::optional<int> fallback = std::nullopt);
 
 } // namespace zel

@@ -1,12 +1,14 @@
 #include "app/commands.h"
 
 #include "app/command_line.h"
+#include "app/command_session.h"
 #include "app/database_command.h"
 #include "app/order_commands.h"
 #include "app/record_commands.h"
 #include "app/report_command.h"
 #include "core/text.h"
 
+#include <QMap>
 #include <QTextStream>
 
 #include <functional>
@@ -22,6 +24,24 @@ struct CommandWord
     const char *summary;
     std::function<int(const CommandLine &, QTextStream &, QTextStream &)> run;
 };
+
+// What each command word accepts, so a mistyped option stops the command before it touches anything.
+const QMap<QString, QStringList> &optionsOfWords()
+{
+    static const QMap<QString, QStringList> options = {
+        {QStringLiteral("product"), {QStringLiteral("--year"), QStringLiteral("--campaign")}},
+        {QStringLiteral("order"),
+         {QStringLiteral("--customer"), QStringLiteral("--year"), QStringLiteral("--campaign"), QStringLiteral("--order"),
+          QStringLiteral("--mode"), QStringLiteral("--switches"), QStringLiteral("--discount"), QStringLiteral("--special-charge"),
+          QStringLiteral("--backorder-campaign"), QStringLiteral("--process-backorders"), QStringLiteral("--keep-charge")}},
+        {QStringLiteral("balance"), {QStringLiteral("--customer"), QStringLiteral("--year"), QStringLiteral("--campaign")}},
+        {QStringLiteral("report"),
+         {QStringLiteral("--customer"), QStringLiteral("--year"), QStringLiteral("--campaign"), QStringLiteral("--order"),
+          QStringLiteral("--short"), QStringLiteral("--pdf")}},
+        {QStringLiteral("sample"), {QStringLiteral("--customers"), QStringLiteral("--years")}},
+    };
+    return options;
+}
 
 int printHelp(const CommandLine &, QTextStream &out, QTextStream &);
 
@@ -39,6 +59,7 @@ const std::vector<CommandWord> &commandWords()
         {"db", "zel db new FILE", "Create a new, empty database.", runDatabaseCommand},
         {"db", "zel db check FILE", "Report a database's version, missing tables and integrity.", nullptr},
         {"db", "zel db backup FILE TARGET", "Write a compacted copy of a database to TARGET.", nullptr},
+        {"db", "zel db restore BACKUP TARGET", "Restore a backup into a new database TARGET.", nullptr},
         {"db", "zel db compact FILE", "Compact a database in place (keeps the old file as a .ZELWK copy).", nullptr},
         {"customer", "zel customer new --db FILE", "Add a customer; prints its number.", runCustomerCommand},
         {"customer", "zel customer delete --db FILE NUMBER", "Delete a customer and everything that belongs to it.", nullptr},
@@ -68,7 +89,8 @@ int printHelp(const CommandLine &, QTextStream &out, QTextStream &)
     out << "\nOptions for every command:\n"
         << "  --home DIR   the folder for settings and logs (default: ZEL_HOME, or the per-user data folder)\n"
         << "  --db FILE    the database to work on\n"
-        << "  --yes, --no  answer every question Yes or No instead of asking\n";
+        << "  --yes, --no  answer every question Yes or No instead of asking\n"
+        << "  --verbose    also print what the program reports along the way\n";
     return 0;
 }
 
@@ -82,11 +104,38 @@ bool isCommandWord(const QString &word)
     return false;
 }
 
+QStringList commandOptions(const QString &word)
+{
+    return optionsOfWords().value(word);
+}
+
+QStringList knownOptions()
+{
+    QStringList all{QStringLiteral("--home"), QStringLiteral("--db"), QStringLiteral("--yes"), QStringLiteral("--no"),
+                    QStringLiteral("--verbose")};
+    for (const QStringList &options : optionsOfWords())
+        all += options;
+    all.removeDuplicates();
+    return all;
+}
+
 int runCommand(const CommandLine &line, QTextStream &out, QTextStream &err)
 {
-    for (const CommandWord &c : commandWords())
-        if (line.command == QLatin1String(c.word) && c.run)
+    if (!line.error.isEmpty()) {
+        err << line.error << '\n';
+        return 2;
+    }
+    for (const CommandWord &c : commandWords()) {
+        if (line.command != QLatin1String(c.word) || !c.run)
+            continue;
+        try {
             return c.run(line, out, err);
+        } catch (const CommandStopped &stopped) {
+            // An error the program cannot go on from: one line, and nothing more is done.
+            err << stopped.line << '\n';
+            return 1;
+        }
+    }
     err << "Unknown command '" << line.command << "'. Run 'zel help' to see the commands.\n";
     return 2;
 }

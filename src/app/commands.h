@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QTextStream;
 
@@ -10,6 +11,10 @@ struct CommandLine;
 
 // The command words of the headless program, each with a one-line summary for `zel help`.
 bool isCommandWord(const QString &word);
+// The options a command word accepts besides the global ones (--home, --db, --yes, --no, --verbose).
+QStringList commandOptions(const QString &word);
+// Every option some command accepts, global ones included.
+QStringList knownOptions();
 // Runs a headless command; returns the process exit code (0 success, 1 failure, 2 bad usage).
 int runCommand(const CommandLine &line, QTextStream &out, QTextStream &err);
 

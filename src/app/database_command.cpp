@@ -15,7 +15,8 @@ namespace {
 
 int usage(QTextStream &err)
 {
-    err << "Usage: zel db new FILE | zel db check FILE | zel db backup FILE TARGET | zel db compact FILE\n";
+    err << "Usage: zel db new FILE | zel db check FILE | zel db backup FILE TARGET | zel db restore BACKUP TARGET | "
+           "zel db compact FILE\n";
     return 2;
 }
 
@@ -56,7 +57,7 @@ int runDatabaseCommand(const CommandLine &line, QTextStream &out, QTextStream &e
         out << "Created " << file << '\n';
         return 0;
     }
-    if (verb == QLatin1String("backup") && args.size() == 3) {
+    if ((verb == QLatin1String("backup") || verb == QLatin1String("restore")) && args.size() == 3) {
         const QString target = QFileInfo(args.at(2)).absoluteFilePath();
         if (!QFileInfo(file).isFile()) {
             err << file << " Not Found.\n";
@@ -66,12 +67,17 @@ int runDatabaseCommand(const CommandLine &line, QTextStream &out, QTextStream &e
             err << target << " already exists; choose another name.\n";
             return 1;
         }
-        if (!db::compactInto(state, file, target, QStringLiteral("Gfi_Backup_Db")))
+        const bool backup = verb == QLatin1String("backup");
+        if (!db::compactInto(state, file, target, backup ? QStringLiteral("Gfi_Backup_Db") : QStringLiteral("Gfi_Restore_Db")))
             return 1;
-        out << "Backed up " << file << " to " << target << '\n';
+        out << (backup ? "Backed up " : "Restored ") << file << " to " << target << '\n';
         return 0;
     }
     if (verb == QLatin1String("compact") && args.size() == 2) {
+        if (QFileInfo(file).isDir()) {
+            err << file << " is a folder, not a database.\n";
+            return 1;
+        }
         if (!QFileInfo(file).isFile()) {
             err << file << " Not Found.\n";
             return 1;

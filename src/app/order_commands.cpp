@@ -3,9 +3,11 @@
 #include "app/command_line.h"
 #include "app/command_session.h"
 #include "app/sample_data.h"
+#include "db/durable_file.h"
 #include "orders/order_computation.h"
 #include "payments/payment_sums.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QTextStream>
@@ -16,19 +18,17 @@ namespace zel {
 
 namespace {
 
-// A whole-number option; nothing (after saying so) when it is missing or not a number.
-std::optional<int> number(const CommandLine &line, const char *name, QTextStream &err, std::optional<int> fallback = {})
+constexpr int kFirstYear = 1980;
+constexpr int kLastYear = 2200;
+constexpr int kHighestNumber = 32767;
+
+// A percentage from -100 to 100; nothing for anything else.
+std::optional<Currency> percentOption(const QString &text)
 {
-    const QString text = line.option(QString::fromLatin1(name));
-    if (text.isEmpty() && fallback)
-        return fallback;
-    bool ok = false;
-    const int value = text.toInt(&ok);
-    if (!ok) {
-        err << name << " needs a whole number.\n";
+    const auto percent = Currency::fromString(text);
+    if (!percent || *percent > Currency::fromCents(10000) || *percent < Currency::fromCents(-10000))
         return std::nullopt;
-    }
-    return value;
+    return percent;
 }
 
 std::optional<ComputeMode> modeOf(const QString &text)
@@ -91,9 +91,9 @@ std::optional<OrderRequest> requestFor(const CommandLine &line, const std::vecto
     }
     request.mode = *mode;
     if (const QString discount = line.option(QStringLiteral("--discount")); !discount.isEmpty()) {
-        const auto percent = Currency::fromString(discount);
+        const auto percent = percentOption(discount);
         if (!percent) {
-            err << "--discount needs a percentage such as 10 or 12.5.\n";
+            err << "--discount needs a percentage from -100 to 100, such as 10 or 12.5.\n";
             return std::nullopt;
         }
         request.discountPercent = *percent;
@@ -113,15 +113,28 @@ std::optional<OrderRequest> requestFor(const CommandLine &line, const std::vecto
     return request;
 }
 
+// "YYYY/CC"; nothing when it is not a campaign of a plausible year.
+std::optional<Campaign> campaignOption(const QString &text)
+{
+    const QStringList parts = text.split(QLatin1Char('/'));
+    bool yearOk = false;
+    bool numberOk = false;
+    const int year = parts.size() == 2 ? parts[0].toInt(&yearOk) : 0;
+    const int number = parts.size() == 2 ? parts[1].toInt(&numberOk) : 0;
+    if (!yearOk || !numberOk || year < kFirstYear || year > kLastYear || number < 1 || number > 99)
+        return std::nullopt;
+    return Campaign{year, number};
+}
+
 } // namespace
 
 int runSampleCommand(const CommandLine &line, QTextStream &out, QTextStream &err)
 {
-    const auto customers = number(line, "--customers", err, 40);
-    const auto years = number(line, "--years", err, 2);
+    const auto customers = wholeOption(line, QStringLiteral("--customers"), 1, kHighestNumber, err, 40);
+    const auto years = wholeOption(line, QStringLiteral("--years"), 1, 30, err, 2);
     if (!customers || !years)
         return 2;
-    if (line.database.isEmpty() || *customers < 1 || *customers > 32767 || *years < 1 || *years > 30) {
+    if (line.database.isEmpty() || !line.arguments.isEmpty()) {
         err << "Usage: zel sample --db FILE [--customers N (1-32767)] [--years Y (1-30)]\n";
         return 2;
     }
@@ -130,26 +143,45 @@ int runSampleCommand(const CommandLine &line, QTextStream &out, QTextStream &err
     size.customers = *customers;
     size.years = *years;
     const QString path = QFileInfo(line.database).absoluteFilePath();
-    const bool done = generateSample(session.state(), path, size, [&](const QString &step) {
+    if (QFileInfo::exists(path)) {
+        err << path << " already exists.  Sample data is only written into a new database.\n";
+        return 1;
+    }
+    // Built under its unfinished name, so an interrupted run never leaves a partial database at the path.
+    const QString building = db::unfinishedName(path);
+    QFile::remove(building);
+    const bool done = generateSample(session.state(), building, size, [&](const QString &step) {
         err << step << '\n';
         err.flush();
     });
-    if (!done)
+    session.state().database.close();
+    const QString placed = done ? db::putInPlace(building, path, db::PutMode::NeverReplace) : QString();
+    if (!done || !placed.isEmpty()) {
+        QFile::remove(building);
+        if (!placed.isEmpty())
+            err << placed << '\n';
         return 1;
+    }
     out << "Sample database ready: " << path << '\n';
     return 0;
 }
 
 int runBalanceCommand(const CommandLine &line, QTextStream &out, QTextStream &err)
 {
-    const auto customer = number(line, "--customer", err);
-    const auto year = number(line, "--year", err);
-    const auto campaign = number(line, "--campaign", err);
+    if (!line.arguments.isEmpty()) {
+        err << "Usage: zel balance --db FILE --customer N --year Y --campaign C\n";
+        return 2;
+    }
+    const auto customer = wholeOption(line, QStringLiteral("--customer"), 1, kHighestNumber, err);
+    const auto year = wholeOption(line, QStringLiteral("--year"), kFirstYear, kLastYear, err);
+    const auto campaign = wholeOption(line, QStringLiteral("--campaign"), 1, 99, err);
     if (!customer || !year || !campaign)
         return 2;
     CommandSession session(line, err);
-    if (!session.openDatabase(line.database))
+    if (!session.openDatabase(line.database, CommandSession::Access::Read))
         return 1;
+    if (!session.customerExists(*customer) || !session.campaignInRange(*year, *campaign))
+        return 2;
     PaymentSums sums(session.state().data);
     const auto show = [&](const char *label, const Currency &amount) {
         out << QString::fromLatin1(label).leftJustified(28) << amount.format(u"###,###,##0.00").rightJustified(14) << '\n';
@@ -170,15 +202,35 @@ int runOrderCommand(const CommandLine &line, QTextStream &out, QTextStream &err)
                "       [--process-backorders] [--keep-charge] [--yes|--no]\n";
         return 2;
     }
-    const auto customer = number(line, "--customer", err);
-    const auto year = number(line, "--year", err);
-    const auto campaign = number(line, "--campaign", err);
-    const auto order = number(line, "--order", err);
+    const auto customer = wholeOption(line, QStringLiteral("--customer"), 1, kHighestNumber, err);
+    const auto year = wholeOption(line, QStringLiteral("--year"), kFirstYear, kLastYear, err);
+    const auto campaign = wholeOption(line, QStringLiteral("--campaign"), 1, 99, err);
+    const auto order = wholeOption(line, QStringLiteral("--order"), 1, kHighestNumber, err);
     if (!customer || !year || !campaign || !order)
         return 2;
+    // Every value is checked before the database is opened for writing, so a mistake changes nothing.
+    std::optional<Campaign> backOrderCampaign;
+    if (const QString bo = line.option(QStringLiteral("--backorder-campaign")); !bo.isEmpty()) {
+        backOrderCampaign = campaignOption(bo);
+        if (!backOrderCampaign) {
+            err << "--backorder-campaign is YYYY/CC, for example 2008/06.\n";
+            return 2;
+        }
+    }
+    if (!modeOf(line.option(QStringLiteral("--mode")))) {
+        err << "--mode is NORMAL, SHORTS or UPDATES.\n";
+        return 2;
+    }
+    if (const QString discount = line.option(QStringLiteral("--discount")); !discount.isEmpty() && !percentOption(discount)) {
+        err << "--discount needs a percentage from -100 to 100, such as 10 or 12.5.\n";
+        return 2;
+    }
     CommandSession session(line, err);
-    if (!session.openDatabase(line.database))
+    if (!session.openDatabase(line.database, CommandSession::Access::Read))
         return 1;
+    if (!session.customerExists(*customer) || !session.campaignInRange(*year, *campaign)
+        || (backOrderCampaign && !session.campaignInRange(backOrderCampaign->year, backOrderCampaign->number)))
+        return 2;
     AppState &state = session.state();
     const Campaign which{*year, *campaign};
     const std::vector<OrderRow> rows = storedRows(state.data, *customer, which, *order);
@@ -191,15 +243,10 @@ int runOrderCommand(const CommandLine &line, QTextStream &out, QTextStream &err)
         return 2;
     request->customer = *customer;
     request->campaign = which;
-    request->backOrderCampaign = which.next(state.options.LastCampaignNumberOfYear);
-    if (const QString bo = line.option(QStringLiteral("--backorder-campaign")); !bo.isEmpty()) {
-        const QStringList parts = bo.split(QLatin1Char('/'));
-        if (parts.size() != 2 || parts[0].toInt() < 1900 || parts[1].toInt() < 1) {
-            err << "--backorder-campaign is YYYY/CC, for example 2008/06.\n";
-            return 2;
-        }
-        request->backOrderCampaign = {parts[0].toInt(), parts[1].toInt()};
-    }
+    request->backOrderCampaign = backOrderCampaign.value_or(which.next(state.options.LastCampaignNumberOfYear));
+    // Checked and read; now the database is opened for the one write.
+    if (!session.reopenForWriting())
+        return 1;
     const std::optional<ComputedOrder> computed = saveOrder(state.data, state.options, state.prompter, *request, *order);
     if (!computed)
         return 1;

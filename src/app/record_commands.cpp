@@ -19,7 +19,7 @@ int runCustomerCommand(const CommandLine &line, QTextStream &out, QTextStream &e
         return 2;
     }
     CommandSession session(line, err);
-    if (!session.openDatabase(line.database))
+    if (!session.openDatabase(line.database, remove ? CommandSession::Access::Read : CommandSession::Access::Write))
         return 1;
     if (create) {
         const std::optional<int> number = customers::createCustomer(session.state());
@@ -34,6 +34,10 @@ int runCustomerCommand(const CommandLine &line, QTextStream &out, QTextStream &e
         err << "Not a customer number: " << args[1] << '\n';
         return 2;
     }
+    if (!session.customerExists(number))
+        return 2;
+    if (!session.reopenForWriting())
+        return 1;
     const std::optional<customers::DeletedRows> rows = customers::deleteCustomer(session.state(), number, false);
     if (!rows)
         return 1;
@@ -52,14 +56,21 @@ int runProductCommand(const CommandLine &line, QTextStream &out, QTextStream &er
         err << "Usage: zel product lookup --db FILE [--year Y --campaign C] CATALOG\n";
         return 2;
     }
+    const auto year = wholeOption(line, QStringLiteral("--year"), 1980, 2200, err, 0);
+    const auto campaign = wholeOption(line, QStringLiteral("--campaign"), 1, 99, err, 0);
+    if (!year || !campaign)
+        return 2;
     CommandSession session(line, err);
-    if (!session.openDatabase(line.database))
+    if (!session.openDatabase(line.database, CommandSession::Access::Read))
         return 1;
     AppState &state = session.state();
-    if (!line.option(QStringLiteral("--year")).isEmpty())
-        state.options.CurrentCampaignYear = line.option(QStringLiteral("--year")).toInt();
-    if (!line.option(QStringLiteral("--campaign")).isEmpty())
-        state.options.CurrentCampaignNumber = line.option(QStringLiteral("--campaign")).toInt();
+    if (*year != 0)
+        state.options.CurrentCampaignYear = *year;
+    if (*campaign != 0) {
+        if (!session.campaignInRange(state.options.CurrentCampaignYear, *campaign))
+            return 2;
+        state.options.CurrentCampaignNumber = *campaign;
+    }
     const std::optional<ProductFound> found = ProductLookup(state.data, state.options, args[1]);
     if (!found) {
         out << "No product " << args[1] << " in campaign " << state.options.CurrentCampaignNumber << " of "

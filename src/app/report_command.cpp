@@ -14,26 +14,33 @@ namespace zel {
 int runReportCommand(const CommandLine &line, QTextStream &out, QTextStream &err)
 {
     const QString pdf = line.option(QStringLiteral("--pdf"));
-    bool customerOk = false;
-    const int customer = line.option(QStringLiteral("--customer")).toInt(&customerOk);
-    if (line.arguments != QStringList{QStringLiteral("invoice")} || pdf.isEmpty() || !customerOk) {
+    if (line.arguments != QStringList{QStringLiteral("invoice")} || pdf.isEmpty()
+        || !line.options.contains(QStringLiteral("--customer"))) {
         err << "Usage: zel report invoice --db FILE --customer N [--year Y --campaign C] [--order O] [--short] --pdf OUT.pdf\n";
         return 2;
     }
+    const auto customer = wholeOption(line, QStringLiteral("--customer"), 1, 32767, err);
+    const auto year = wholeOption(line, QStringLiteral("--year"), 1980, 2200, err, 0);
+    const auto campaign = wholeOption(line, QStringLiteral("--campaign"), 1, 99, err, 0);
+    const auto order = wholeOption(line, QStringLiteral("--order"), 1, 32767, err, 0);
+    if (!customer || !year || !campaign || !order)
+        return 2;
     CommandSession session(line, err);
     if (!session.openDatabase(line.database))
         return 1;
     AppState &state = session.state();
-    state.currentCustomer = customer;
     reports::InvoiceSelection selection;
-    selection.customer = customer;
+    selection.customer = *customer;
     selection.campaign = {state.options.CurrentCampaignYear, state.options.CurrentCampaignNumber};
-    if (!line.option(QStringLiteral("--year")).isEmpty())
-        selection.campaign.year = line.option(QStringLiteral("--year")).toInt();
-    if (!line.option(QStringLiteral("--campaign")).isEmpty())
-        selection.campaign.number = line.option(QStringLiteral("--campaign")).toInt();
-    if (!line.option(QStringLiteral("--order")).isEmpty())
-        selection.order = line.option(QStringLiteral("--order")).toInt();
+    if (*year != 0)
+        selection.campaign.year = *year;
+    if (*campaign != 0)
+        selection.campaign.number = *campaign;
+    if (!session.customerExists(*customer) || !session.campaignInRange(selection.campaign.year, selection.campaign.number))
+        return 2;
+    state.currentCustomer = *customer;
+    if (*order != 0)
+        selection.order = *order;
     if (const std::optional<QString> problem = reports::prepareInvoices(state, selection)) {
         err << *problem << '\n';
         return 1;

@@ -8,6 +8,8 @@
 #include <QLocale>
 #include <QSqlError>
 
+#include <sqlite3.h>
+
 #include <cerrno>
 #include <cstdlib>
 
@@ -45,6 +47,12 @@ Answer ErrorReport::Gs_Error_Report(const QString &procedure, const ErrorInfo &e
                        + QStringLiteral("Last DLL Error Code: %1.\n\n").arg(error.systemError);
     m_logs.LogWrite(QStringLiteral("ERROR"), text);
 
+    if (m_stop) {
+        logDetails(procedure);
+        m_stop(oneLine(error));
+        return Answer::Ignore;
+    }
+
     const QString shown = text
         + lines({QStringLiteral("Abort: Exit Campaign"), QStringLiteral("Retry: Try again."),
                  QStringLiteral("Ignore: Skip the error and attempt to continue."), QString(),
@@ -58,6 +66,25 @@ Answer ErrorReport::Gs_Error_Report(const QString &procedure, const ErrorInfo &e
     if (answer == Answer::Abort)
         std::exit(EXIT_FAILURE);
     return answer == Answer::Retry ? Answer::Retry : Answer::Ignore;
+}
+
+QString ErrorReport::oneLine(const ErrorInfo &error) const
+{
+    constexpr int kCorrupt = 11;
+    constexpr int kNotADatabase = 26;
+    const int code = static_cast<int>(error.number & 0xff);
+    const bool damaged = code == kCorrupt || code == kNotADatabase
+                      || error.description.contains(QLatin1String("malformed"), Qt::CaseInsensitive)
+                      || error.description.contains(QLatin1String("not a database"), Qt::CaseInsensitive);
+    const QString path = m_databasePath ? m_databasePath() : QString();
+    QString problem = error.description;
+    if (code == kCorrupt || error.description.contains(QLatin1String("malformed"), Qt::CaseInsensitive))
+        problem = QString::fromUtf8(sqlite3_errstr(kCorrupt));
+    else if (code == kNotADatabase)
+        problem = QString::fromUtf8(sqlite3_errstr(kNotADatabase));
+    if (path.isEmpty() || problem.contains(path))
+        return problem;
+    return path + (damaged ? QStringLiteral(" is damaged: ") : QStringLiteral(": ")) + problem;
 }
 
 void ErrorReport::logDetails(const QString &procedure)

@@ -44,6 +44,12 @@ public:
     // Abort ends the program at once, without the exit sequence.
     Answer Gs_Error_Report(const QString &procedure, const ErrorInfo &error);
 
+    // Headless commands do not ask: the error is logged as usual, then `stop` gets one line naming the
+    // database and the problem, and is expected not to return (it throws).
+    void setStopInsteadOfAsking(std::function<void(const QString &line)> stop) { m_stop = std::move(stop); }
+    // "FILE is damaged: database disk image is malformed", or "FILE: description".
+    QString oneLine(const ErrorInfo &error) const;
+
     // Runs `attempt` until it succeeds (returns no error), or the user chooses Ignore (returns false).
     bool retryUntilDone(const QString &procedure, const std::function<std::optional<ErrorInfo>()> &attempt);
 
@@ -56,6 +62,7 @@ private:
     std::function<QString()> m_databasePath;
     std::array<QString, kCheckPoints> m_checkPoints;
     QString m_lastSql;
+    std::function<void(const QString &)> m_stop;
 };
 
 } // namespace zel

@@ -107,7 +107,7 @@ QString TerminalPrompter::chooseFile(const FileChoice &choice)
 
 void TerminalPrompter::working(const QString &message)
 {
-    if (!message.isEmpty()) {
+    if (m_verbose && !message.isEmpty()) {
         m_err << message << "...\n";
         m_err.flush();
     }
@@ -115,6 +115,8 @@ void TerminalPrompter::working(const QString &message)
 
 void TerminalPrompter::status(const QString &text)
 {
+    if (!m_verbose)
+        return;
     m_err << text << '\n';
     m_err.flush();
 }

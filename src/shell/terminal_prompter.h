@@ -24,6 +24,8 @@ public:
     void hourglass(bool) override {}
     void working(const QString &message) override;
     void status(const QString &text) override;
+    // Status and progress texts are printed only when asked for: a script wants the results alone.
+    void setVerbose(bool verbose) { m_verbose = verbose; }
 
 private:
     Answer decide(const Question &question);
@@ -32,6 +34,7 @@ private:
     QTextStream &m_err;
     Policy m_policy;
     bool m_interactive;
+    bool m_verbose = false;
 };
 
 } // namespace zel

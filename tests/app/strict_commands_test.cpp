@@ -1,0 +1,122 @@
+#include "app/command_line.h"
+
+#include "cli_runner.h"
+
+#include <gtest/gtest.h>
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+
+using namespace zel;
+using zel::test::CommandRun;
+using zel::test::TempApp;
+
+namespace {
+
+class StrictCommands : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        file = app.makeZelDatabase("Shop.ZELDB", {"Insert Into Customers ([Customers Number], [Customers Last Name]) "
+                                                  "Values (1, 'Adams'), (3, 'Baker')"});
+        app.state->database.close();
+    }
+    CommandRun run(const QStringList &args) const { return zel::test::runCli(app, args); }
+    QByteArray fingerprint() const
+    {
+        QFile f(file);
+        f.open(QIODevice::ReadOnly);
+        return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
+    }
+    QStringList balanceOf(const QString &customer, const QString &year, const QString &campaign) const
+    {
+        return {"balance", "--db", file, "--customer", customer, "--year", year, "--campaign", campaign};
+    }
+
+    TempApp app;
+    QString file;
+};
+
+} // namespace
+
+TEST_F(StrictCommands, MistakesStopWithOneLineAndExitTwoBeforeAnythingIsWritten)
+{
+    const QByteArray before = fingerprint();
+    const QStringList recompute{"order", "recompute", "--db", file, "--customer", "1", "--year", "2026",
+                                "--campaign", "5", "--order", "1"};
+    const struct
+    {
+        QStringList args;
+        const char *says;
+    } cases[] = {
+        {QStringList(recompute) << "--bogus-flag", "Unknown option --bogus-flag."},
+        {QStringList(recompute) << "--backorder-campaign" << "2025/99", "Campaign 99 of 2025 does not exist"},
+        {QStringList(recompute) << "--discount" << "150", "--discount needs a percentage from -100 to 100"},
+        {QStringList(recompute) << "--pdf" << "x.pdf", "The option --pdf does not belong to 'zel order'."},
+        {balanceOf("999", "2026", "5"), "Customer 999 does not exist."},
+        {balanceOf("40000", "2026", "5"), "--customer must be from 1 to 32767, not 40000."},
+        {balanceOf("1", "0", "5"), "--year must be from 1980 to 2200, not 0."},
+        {balanceOf("1", "2026", "0"), "--campaign must be from 1 to 99, not 0."},
+        {balanceOf("1", "2026", "99"), "Campaign 99 of 2026 does not exist: campaigns are numbered 1 to 30."},
+        {{"customer", "delete", "--db", file, "2"}, "Customer 2 does not exist."},
+        {{"product", "lookup", "--db", file, "--campaign", "31", "12345"}, "Campaign 31 of"},
+    };
+    for (const auto &c : cases) {
+        const CommandRun result = run(c.args);
+        EXPECT_EQ(result.code, 2) << qPrintable(c.args.join(' '));
+        EXPECT_TRUE(result.err.startsWith(QString::fromUtf8(c.says))) << qPrintable(result.err);
+        EXPECT_EQ(result.err.count('\n'), 1) << "one line: " << qPrintable(result.err);
+        EXPECT_TRUE(result.out.isEmpty());
+    }
+    EXPECT_EQ(fingerprint(), before) << "no command above may touch the database";
+}
+
+TEST_F(StrictCommands, TheWindowedProgramNamesAWrongOptionNotTheFolder)
+{
+    const CommandLine line = CommandLine::parse({"--bogus-option", "--home", "/tmp/somewhere"});
+    EXPECT_EQ(line.error, "Unknown option --bogus-option. Run 'zel help' to see the options.");
+    EXPECT_EQ(CommandLine::parse({"--customer", "3"}).error,
+              "The option --customer belongs to a command. Run 'zel help' to see the commands.");
+    EXPECT_EQ(CommandLine::parse({"--db", "--home", "x"}).error, "--db needs a value.");
+    EXPECT_TRUE(CommandLine::parse({"--verbose", "balance"}).verbose);
+}
+
+TEST_F(StrictCommands, ReadingCommandsWriteNothingAndSayOnlyTheResult)
+{
+    const QByteArray before = fingerprint();
+    const CommandRun balance = run(balanceOf("3", "2026", "5"));
+    EXPECT_EQ(balance.code, 0) << qPrintable(balance.err);
+    EXPECT_TRUE(balance.out.contains("Balance:"));
+    EXPECT_TRUE(balance.err.isEmpty()) << qPrintable(balance.err);
+    EXPECT_EQ(fingerprint(), before) << "not even an ExeHistory row";
+
+    const CommandRun chatty = run(QStringList(balanceOf("3", "2026", "5")) << "--verbose");
+    EXPECT_EQ(chatty.code, 0);
+    EXPECT_TRUE(chatty.err.isEmpty()) << "reading never reports an open: " << qPrintable(chatty.err);
+    const CommandRun added = run({"customer", "new", "--db", file, "--verbose"});
+    EXPECT_TRUE(added.err.contains("has been opened sucessfully.")) << qPrintable(added.err);
+    EXPECT_FALSE(run({"customer", "new", "--db", file}).err.contains("sucessfully"));
+}
+
+TEST_F(StrictCommands, DamagedFoldersAndMissingFilesGetOneLineNamingTheFile)
+{
+    // Every page but the first overwritten: the file still looks like a database until it is read.
+    QFile damage(file);
+    ASSERT_TRUE(damage.open(QIODevice::ReadWrite));
+    const qint64 size = damage.size();
+    damage.seek(4096);
+    damage.write(QByteArray(int(size - 4096), '\x5a'));
+    damage.close();
+    const CommandRun balance = run(balanceOf("3", "2026", "5"));
+    EXPECT_EQ(balance.code, 1);
+    EXPECT_EQ(balance.err, file + " is damaged: database disk image is malformed\n") << qPrintable(balance.err);
+
+    QDir(app.path("")).mkdir("Folder.ZELDB");
+    const CommandRun folder = run(balanceOf("3", "2026", "5").replaceInStrings(file, app.path("Folder.ZELDB")));
+    EXPECT_EQ(folder.code, 1);
+    EXPECT_EQ(folder.err, app.path("Folder.ZELDB") + " is a folder, not a database.\n");
+    const CommandRun compact = run({"db", "compact", app.path("Folder.ZELDB")});
+    EXPECT_EQ(compact.err, app.path("Folder.ZELDB") + " is a folder, not a database.\n");
+}
