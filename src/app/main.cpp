@@ -13,7 +13,6 @@
 #include <QGuiApplication>
 #include <QFileInfo>
 #include <QLocale>
-#include <QMessageBox>
 #include <QStatusBar>
 #include <QTextStream>
 #include <QTimer>
@@ -44,6 +43,18 @@ int runHeadless(int argc, char **argv, const CommandLine &line)
     return runCommand(line, out, err);
 }
 
+void bringToFront(QWidget &window)
+{
+    window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
+    window.show();
+    window.raise();
+    window.activateWindow();
+    if (QWidget *screen = QApplication::activeModalWidget()) {
+        screen->raise();
+        screen->activateWindow();
+    }
+}
+
 int runWindowed(int argc, char **argv, const CommandLine &line)
 {
     QApplication app(argc, argv);
@@ -54,14 +65,16 @@ int runWindowed(int argc, char **argv, const CommandLine &line)
     DialogPrompter prompter;
     AppState state(paths, prompter);
 
+    // A second copy passes its start words to the first, which comes to the front.
+    const StartCommand start = StartCommand::parse(line.startText);
     SingleInstance instance(paths.appFolder);
-    if (!instance.acquire()) {
-        instance.raiseRunningInstance();
-        QMessageBox box(QMessageBox::Critical, QStringLiteral("Customer Management System"),
-                        QStringLiteral("Another copy of ZEL is already running. If this copy can not be seen, then a "
-                                       "reboot may be required to clear up the issue."));
-        box.setWindowTitle(QStringLiteral("... Duplicate Instance ..."));
-        box.exec();
+    switch (instance.claim(start.handOverText())) {
+    case SingleInstance::Claim::First:
+        break;
+    case SingleInstance::Claim::HandedOver:
+        return 0;
+    case SingleInstance::Claim::NoAnswer:
+        SingleInstance::reportNoAnswer(prompter);
         return 0;
     }
 
@@ -79,12 +92,14 @@ int runWindowed(int argc, char **argv, const CommandLine &line)
             startup.confirmHideSplash();
     }
 
-    MainMenu menu(state, StartCommand::parse(line.startText));
+    MainMenu menu(state, start);
     prompter.setStatusSink([&menu](const QString &text) { menu.statusBar()->showMessage(text); });
-    QObject::connect(&instance, &SingleInstance::raiseRequested, &menu, [&menu] {
-        menu.showNormal();
-        menu.raise();
-        menu.activateWindow();
+    QObject::connect(&instance, &SingleInstance::raiseRequested, &menu, [&](const QString &startText) {
+        bringToFront(menu);
+        // A database is switched only at the menu itself, never under an open screen.
+        const StartCommand handed = StartCommand::parse(startText);
+        if (handed.autostart && !QApplication::activeModalWidget() && startup.openHandedOver(handed))
+            menu.refresh();
     });
     menu.show();
     QTimer::singleShot(0, &menu, [&menu] { menu.load(); });

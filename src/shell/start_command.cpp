@@ -1,22 +1,34 @@
 #include "shell/start_command.h"
 
+#include <QFileInfo>
+
 namespace zel {
 
 StartCommand StartCommand::parse(const QString &commandLine)
 {
     StartCommand command;
-    const QString upper = commandLine.toUpper();
-    command.repair = upper.contains(QLatin1String("REPAIR"));
-    const qsizetype at = upper.indexOf(QLatin1String("AUTOSTART"));
+    const auto autostartWord = QLatin1String("AUTOSTART");
+    const qsizetype at = commandLine.indexOf(autostartWord, 0, Qt::CaseInsensitive);
+    // The path runs to the end of the line, so words after AUTOSTART belong to it: a database in
+    // a folder called "Repairs" is opened, not repaired.
+    const QString words = at >= 0 ? commandLine.left(at) : commandLine;
+    command.repair = words.contains(QLatin1String("REPAIR"), Qt::CaseInsensitive);
     if (at >= 0) {
         command.autostart = true;
         // "AUTOSTART", one blank, then the path to the end of the line.
-        QString path = commandLine.mid(at + 10).trimmed();
+        QString path = commandLine.mid(at + autostartWord.size() + 1).trimmed();
         if (path.size() >= 2 && path.startsWith(QLatin1Char('"')) && path.endsWith(QLatin1Char('"')))
             path = path.mid(1, path.size() - 2);
         command.autostartPath = path;
     }
     return command;
+}
+
+QString StartCommand::handOverText() const
+{
+    if (!autostart || autostartPath.isEmpty())
+        return {};
+    return QStringLiteral("AUTOSTART ") + QFileInfo(autostartPath).absoluteFilePath();
 }
 
 } // namespace zel

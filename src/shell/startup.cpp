@@ -1,6 +1,7 @@
 #include "shell/startup.h"
 
 #include "core/prompter.h"
+#include "db/database_commands.h"
 #include "shell/app_state.h"
 #include "shell/start_command.h"
 
@@ -130,17 +131,31 @@ QString Startup::Gs_Get_Last_Used(const StartCommand &command)
 QString Startup::autostartPath(const StartCommand &command)
 {
     const QString path = command.autostartPath;
+    if (!confirmAutostart(path))
+        return {};
+    if (m_state.seams.checkOpenFile && !m_state.seams.checkOpenFile(path))
+        return {};
+    return path;
+}
+
+bool Startup::confirmAutostart(const QString &path)
+{
     const Answer answer = m_state.prompter.ask(
         {lines({QStringLiteral("ZEL was launched by double clicking a DATABASE file."), QString(),
                 QStringLiteral("This will open: "), QString(), path, QString(),
                 QStringLiteral("This may ==NOT== be your last used Database!"), QString(),
                 QStringLiteral("Do You Wish to Continue?")}),
          QStringLiteral("ZEL Database Warning"), Buttons::YesNoCancel, Answer::Yes, Icon::Exclamation});
-    if (answer != Answer::Yes)
-        return {};
-    if (m_state.seams.checkOpenFile && !m_state.seams.checkOpenFile(path))
-        return {};
-    return path;
+    return answer == Answer::Yes;
+}
+
+bool Startup::openHandedOver(const StartCommand &command)
+{
+    if (!command.autostart || command.autostartPath.isEmpty() || !confirmAutostart(command.autostartPath))
+        return false;
+    m_state.LogWrite(QStringLiteral("MSG"), QStringLiteral("Open Database"));
+    // The File menu's open: it checks the file, closes the current database and opens this one.
+    return db::DatabaseCommands(m_state).Ms_Open_Database(command.autostartPath);
 }
 
 // True when the user chose not to open the database after an abnormal end.

@@ -27,6 +27,11 @@ public:
     // Gs_Get_Last_Used: the database to open at start, or an empty text for none.
     QString Gs_Get_Last_Used(const StartCommand &command);
 
+    // A database double-clicked while the program runs reaches it from the second copy: the user
+    // is asked as at start, and on Yes it is opened in place of the current one. Returns true
+    // when it was opened.
+    bool openHandedOver(const StartCommand &command);
+
     static void clearReadOnly(const QString &folder);
 
 private:
@@ -36,6 +41,7 @@ private:
     void warnDecimalSymbol(const QLocale &locale);
     void readShortcuts();
     QString autostartPath(const StartCommand &command);
+    bool confirmAutostart(const QString &path);
     bool previousRunEndedBadly(const QString &path);
     bool testOpen(const QString &path);
 

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QLocale>
 
@@ -49,6 +50,27 @@ TEST(StartCommand, FindsTheWordsAnywhereAndKeepsThePathsCase)
     EXPECT_TRUE(StartCommand::parse("Repair").repair);
     EXPECT_EQ(StartCommand::parse("AUTOSTART \"/x/y.ZELDB\"").autostartPath, QStringLiteral("/x/y.ZELDB"));
     EXPECT_FALSE(StartCommand::parse("").autostart);
+}
+
+TEST(StartCommand, ThePathRunsToTheEndOfTheLine)
+{
+    // Words inside the path are part of it, not start words.
+    const StartCommand inRepairs = StartCommand::parse("AUTOSTART /home/Ann/Repairs/Shop.ZELDB");
+    EXPECT_FALSE(inRepairs.repair);
+    EXPECT_EQ(inRepairs.autostartPath, QStringLiteral("/home/Ann/Repairs/Shop.ZELDB"));
+    EXPECT_TRUE(StartCommand::parse("REPAIR AUTOSTART /x/Shop.ZELDB").repair);
+    // Upper-casing can change a text's length; the path is cut from the text as it was given.
+    EXPECT_EQ(StartCommand::parse(QString::fromUtf8("stra\u00dfe AUTOSTART /home/J\u00fcrgen/Kunden.ZELDB")).autostartPath,
+              QString::fromUtf8("/home/J\u00fcrgen/Kunden.ZELDB"));
+}
+
+TEST(StartCommand, TheHandOverTextCarriesAnAbsolutePath)
+{
+    EXPECT_EQ(StartCommand::parse("AUTOSTART Shop.ZELDB").handOverText(),
+              "AUTOSTART " + QDir::current().absoluteFilePath("Shop.ZELDB"));
+    EXPECT_EQ(StartCommand::parse("autostart /x/Shop.ZELDB").handOverText(), QStringLiteral("AUTOSTART /x/Shop.ZELDB"));
+    EXPECT_TRUE(StartCommand::parse("REPAIR").handOverText().isEmpty());
+    EXPECT_TRUE(StartCommand::parse("").handOverText().isEmpty());
 }
 
 TEST_F(StartupTest, PrepareWritesTheStartLineToEveryLogAndInstallsTheManual)
@@ -217,4 +239,29 @@ TEST(DatabaseConnection, SaysPlainlyWhatKindOfFileCannotBeOpened)
         GTEST_SKIP() << "the sample Access files are not here (" << jet.toStdString() << ")";
     EXPECT_FALSE(connection.open(jet));
     EXPECT_TRUE(connection.errorString().startsWith("This is a database of an older version (Access format)"));
+}
+
+TEST_F(StartupTest, AHandedOverDatabaseReplacesTheOpenOneOnlyOnYes)
+{
+    const QString shop = makeShop();
+    const QString other = makeShop("Other.ZELDB");
+    app.state->settings.write(settings::LastDBName, shop);
+    ASSERT_TRUE(load());
+    app.prompter.clear();
+
+    Startup startup(*app.state);
+    app.prompter.queueAnswer(Answer::No);
+    EXPECT_FALSE(startup.openHandedOver(StartCommand::parse("AUTOSTART " + other)));
+    EXPECT_EQ(app.state->databasePath, shop);
+    EXPECT_TRUE(app.state->isDatabaseOpen());
+    EXPECT_EQ(app.prompter.messages().at(0).title, QStringLiteral("ZEL Database Warning"));
+
+    app.prompter.queueAnswer(Answer::Yes);
+    EXPECT_TRUE(startup.openHandedOver(StartCommand::parse("AUTOSTART " + other)));
+    EXPECT_EQ(app.state->databasePath, other);
+    EXPECT_TRUE(app.state->isDatabaseOpen());
+
+    app.prompter.clear();
+    EXPECT_FALSE(startup.openHandedOver(StartCommand::parse("")));
+    EXPECT_TRUE(app.prompter.messages().empty()) << "a plain second start only raises the window";
 }
