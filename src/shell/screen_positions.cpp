@@ -36,4 +36,18 @@ ScreenRect placeScreen(const std::array<int, 4> &saved, int screenWidth, int scr
     return {(screenWidth - windowWidth) / 2, (screenHeight - windowHeight) / 2, windowWidth, windowHeight};
 }
 
+QRect openingGeometry(const std::array<int, 4> &saved, const QRect &available, const QSize &size)
+{
+    const ScreenRect place = placeScreen(saved, available.width(), available.height(), size.width(), size.height());
+    if (std::none_of(saved.begin(), saved.end(), [](int v) { return v == -1; }))
+        return {place.left, place.top, place.width, place.height};
+    return {available.left() + place.left, available.top() + place.top, place.width, place.height};
+}
+
+QSize resetSize(const QSize &designed, const QSize &contentsNeed, const QSize &available)
+{
+    const QSize wanted = designed.expandedTo(contentsNeed);
+    return available.isValid() ? wanted.boundedTo(available) : wanted;
+}
+
 } // namespace zel

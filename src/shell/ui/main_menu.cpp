@@ -7,6 +7,7 @@
 #include "shell/app_state.h"
 #include "shell/captions.h"
 #include "shell/last_used_list.h"
+#include "shell/ui/help_window.h"
 #include "shell/ui/screen_setup.h"
 
 #include <QAction>
@@ -14,7 +15,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDateTime>
-#include <QDesktopServices>
 #include <QDir>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -28,7 +28,6 @@
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QTimer>
-#include <QUrl>
 #include <QVBoxLayout>
 
 namespace zel {
@@ -72,8 +71,9 @@ constexpr FileText kDatabaseCommands[] = {
     {MainMenu::CloseDatabase, "&Close Database", "Close Database"},
     {MainMenu::BackupDatabase, "&Backup Database", "Backup Database"},
     {MainMenu::RestoreBackup, "&Restore Backup", "Restore Database"},
-    {MainMenu::RepairDatabase, "&Repair Database", "Repair Database"},
-    {MainMenu::CompactDatabase, "&Compact Database", "Compact Database"},
+    // Alt+R and Alt+C go to Restore and Close; repairing and compacting are rarer.
+    {MainMenu::RepairDatabase, "Re&pair Database", "Repair Database"},
+    {MainMenu::CompactDatabase, "Co&mpact Database", "Compact Database"},
 };
 
 constexpr FileText kTransferCommands[] = {
@@ -110,7 +110,8 @@ void MainMenu::buildMenus()
     misc->addAction(QStringLiteral("Reset &All Screens Sizes / Positions"), this, &MainMenu::resetAllScreens);
     misc->addAction(QStringLiteral("Reset All &Grids"), this, &MainMenu::resetAllGrids);
 
-    QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
+    // Alt+H is the Histories button's; F1 is the usual way to help anyway.
+    QMenu *help = menuBar()->addMenu(QStringLiteral("He&lp"));
     help->addAction(QStringLiteral("&Help"), QKeySequence::HelpContents, this, &MainMenu::openHelp);
     help->addAction(QStringLiteral("&About"), this, &MainMenu::showAbout);
 }
@@ -185,7 +186,8 @@ void MainMenu::buildCentre()
 
     auto *campaigns = new QHBoxLayout;
     const QString campaignTip = QStringLiteral("Change Current ####. See Title Bar For Current #### Setting. ");
-    m_previous = new QPushButton(QStringLiteral("&Previous ####"), this);
+    // Alt+P belongs to Products, the more used command.
+    m_previous = new QPushButton(QStringLiteral("Pre&vious ####"), this);
     m_next = new QPushButton(QStringLiteral("&Next ####"), this);
     for (QPushButton *button : {m_previous, m_next}) {
         button->setToolTip(campaignTip);
@@ -201,7 +203,8 @@ void MainMenu::buildCentre()
     m_backupAuto = new QRadioButton(QStringLiteral("Auto"), frame);
     m_backupManual = new QRadioButton(QStringLiteral("Manual"), frame);
     m_backupNone = new QRadioButton(QStringLiteral("None"), frame);
-    m_compress = new QCheckBox(QStringLiteral("&Compact DB on Exit"), frame);
+    // Alt+C belongs to Customers.
+    m_compress = new QCheckBox(QStringLiteral("Compact &DB on Exit"), frame);
     m_backupAuto->setChecked(true);
     for (QWidget *w : std::initializer_list<QWidget *>{m_backupAuto, m_backupManual, m_backupNone, m_compress})
         frameLayout->addWidget(w);
@@ -448,7 +451,6 @@ void MainMenu::closeEvent(QCloseEvent *event)
 
 void MainMenu::resetScreenSize()
 {
-    resize(600, 500);
     centreOnScreen(this);
 }
 
@@ -464,10 +466,20 @@ void MainMenu::resetAllGrids()
     m_state.prompter.information(QStringLiteral("All grids have been reset to their standard sizes."));
 }
 
+// The program's own window shows the manual, so help works on a machine without a web browser.
 void MainMenu::openHelp()
 {
     const QString manual = QDir(m_state.paths.appFolder).filePath(QStringLiteral("ZEL User Manual.htm"));
-    QDesktopServices::openUrl(QUrl::fromLocalFile(manual));
+    if (!m_help)
+        m_help = new HelpWindow(m_state.settings, this);
+    if (!m_help->openManual(manual)) {
+        m_state.prompter.information(lines({QStringLiteral("The user manual could not be opened."), QString(),
+                                            QStringLiteral("It is kept in the file:"), QDir::toNativeSeparators(manual)}));
+        return;
+    }
+    m_help->show();
+    m_help->raise();
+    m_help->activateWindow();
 }
 
 void MainMenu::showAbout()

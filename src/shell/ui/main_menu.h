@@ -18,6 +18,7 @@ class QTimer;
 namespace zel {
 
 class AppState;
+class HelpWindow;
 
 // Zel_Main: the hub of the program. Its command buttons open the working screens, its File menu
 // runs the database's life cycle, and closing it runs the exit sequence.
@@ -47,10 +48,16 @@ public:
     QAction *fileAction(FileCommand command) const { return m_fileActions[command]; }
     QAction *lastUsedAction(int index) const { return m_lastUsed[index]; }
     QLabel *clockLabel() const { return m_clock; }
+    HelpWindow *helpWindow() const { return m_help; }
     ExitChoices exitChoices() const;
 
     // Re-reads everything that depends on the open database: title, buttons, tooltips, last-used list.
     void refresh();
+
+    // Misc / Reset Screen Size / Position: the designed size (never smaller than the contents need), centred.
+    void resetScreenSize();
+    // Help / Help (F1): the user manual in the help window, or where to find it when it cannot be read.
+    void openHelp();
 
 protected:
     bool event(QEvent *event) override;
@@ -70,10 +77,8 @@ private:
     void stepCampaign(bool forward);
     void updateClock();
     void setExitChoices(const ExitChoices &choices);
-    void resetScreenSize();
     void resetAllScreens();
     void resetAllGrids();
-    void openHelp();
     void showAbout();
 
     AppState &m_state;
@@ -99,6 +104,7 @@ private:
     QWidget *m_backupFrame = nullptr;
     QLabel *m_clock = nullptr;
     QTimer *m_clockTimer = nullptr;
+    HelpWindow *m_help = nullptr;
 };
 
 } // namespace zel

@@ -18,10 +18,14 @@
 #include <QScreen>
 #include <QTabWidget>
 #include <QTableView>
+#include <QVariant>
 
 namespace zel {
 
 namespace {
+
+const char *const kDesignedSize = "zelDesignedSize";
+constexpr int kTitleBarButtons = 160; // icon, minimise, maximise and close beside the title text
 
 void replaceInActions(const QList<QAction *> &actions)
 {
@@ -59,6 +63,20 @@ void applyFont(QWidget *screen, const FontSettings &settings)
     }
 }
 
+QRect availableArea(const QWidget *screen)
+{
+    return screen->screen() ? screen->screen()->availableGeometry() : QRect(0, 0, 1024, 768);
+}
+
+// What a screen needs so that nothing is cut off: its layout's size hints, and room for its title
+// beside the title bar's buttons.
+QSize contentsNeed(const QWidget *screen)
+{
+    const int titleWidth = screen->fontMetrics().horizontalAdvance(screen->windowTitle()) + kTitleBarButtons;
+    return screen->sizeHint().expandedTo(screen->minimumSizeHint()).expandedTo(screen->minimumSize())
+        .expandedTo(QSize(titleWidth, 0));
+}
+
 } // namespace
 
 void Gs_Caption_Replace(QWidget *screen)
@@ -89,28 +107,28 @@ void Gs_Screen_Setup(QWidget *screen, const AppSettings &settings)
     Gs_Caption_Replace(screen);
     applyFont(screen, Gs_Read_Fonts(settings, screen->objectName()));
 
-    const QRect available = screen->screen() ? screen->screen()->availableGeometry() : QRect(0, 0, 1024, 768);
-    const ScreenRect place = placeScreen(readScreenPosition(settings, screen->objectName()), available.width(),
-                                         available.height(), screen->width(), screen->height());
-    screen->resize(place.width, place.height);
-    screen->move(available.left() + place.left, available.top() + place.top);
+    // The size the screen was built with, for "Reset Screen Size / Position".
+    if (!screen->property(kDesignedSize).isValid())
+        screen->setProperty(kDesignedSize, screen->size());
+    // setGeometry places the client area, as Gs_Screen_Save records it, whether or not the window
+    // manager has framed the window yet.
+    screen->setGeometry(openingGeometry(readScreenPosition(settings, screen->objectName()), availableArea(screen),
+                                        screen->size()));
     screen->setWindowIcon(QIcon(QStringLiteral(":/zel/zel.png")));
 }
 
 void Gs_Screen_Save(const QWidget *screen, const AppSettings &settings)
 {
-    const QRect available = screen->screen() ? screen->screen()->availableGeometry() : QRect();
-    saveScreenPosition(settings, screen->objectName(),
-                       {screen->x() - available.left(), screen->y() - available.top(), screen->width(), screen->height()});
+    const QRect client = screen->geometry();
+    saveScreenPosition(settings, screen->objectName(), {client.x(), client.y(), client.width(), client.height()});
 }
 
 void centreOnScreen(QWidget *screen)
 {
-    screen->resize(screen->sizeHint().expandedTo(screen->minimumSize()));
-    const QRect available = screen->screen() ? screen->screen()->availableGeometry() : QRect(0, 0, 1024, 768);
-    const ScreenRect place = placeScreen({-1, -1, -1, -1}, available.width(), available.height(), screen->width(),
-                                         screen->height());
-    screen->move(available.left() + place.left, available.top() + place.top);
+    const QVariant designed = screen->property(kDesignedSize);
+    const QSize size = resetSize(designed.isValid() ? designed.toSize() : screen->size(), contentsNeed(screen),
+                                 availableArea(screen).size());
+    screen->setGeometry(openingGeometry({-1, -1, -1, -1}, availableArea(screen), size));
 }
 
 void printScreen(QWidget *screen)
