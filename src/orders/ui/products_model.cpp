@@ -45,6 +45,15 @@ QVariant cell(const Product &p, int column)
     }
 }
 
+Product blankProduct(const Campaign &campaign)
+{
+    Product blank;
+    blank.campaignYear = campaign.year;
+    blank.campaignNumber = campaign.number;
+    blank.earningsFlag = QStringLiteral("R");
+    return blank;
+}
+
 } // namespace
 
 ProductsModel::ProductsModel(cDataAccess &data, std::function<void(const QString &)> tell, QObject *parent)
@@ -64,15 +73,32 @@ void ProductsModel::setProducts(std::vector<Product> products)
 
 int ProductsModel::addBlankRow(const Campaign &campaign)
 {
-    Product blank;
-    blank.campaignYear = campaign.year;
-    blank.campaignNumber = campaign.number;
-    blank.earningsFlag = QStringLiteral("R");
     const int row = int(m_rows.size());
     beginInsertRows({}, row, row);
-    m_rows.push_back({blank, true});
+    m_rows.push_back({blankProduct(campaign), true});
     endInsertRows();
     return row;
+}
+
+int ProductsModel::firstUnsavedRow() const
+{
+    for (int row = 0; row < int(m_rows.size()); ++row) {
+        const Row &r = m_rows[row];
+        if (r.pending && !(r.product == blankProduct(r.product.campaign())))
+            return row;
+    }
+    return -1;
+}
+
+void ProductsModel::dropPendingRows()
+{
+    for (int row = int(m_rows.size()) - 1; row >= 0; --row) {
+        if (!m_rows[row].pending)
+            continue;
+        beginRemoveRows({}, row, row);
+        m_rows.erase(m_rows.begin() + row);
+        endRemoveRows();
+    }
 }
 
 int ProductsModel::rowCount(const QModelIndex &parent) const

@@ -28,6 +28,11 @@ public:
     bool isPending(int row) const { return m_rows.at(row).pending; }
     // Adds a blank row of a campaign (0/0 for the baseline) for data entry; returns its index.
     int addBlankRow(const Campaign &campaign);
+    // The first data-entry row that holds typed values but no product number yet, so nothing of it
+    // is stored; -1 when there is none.
+    int firstUnsavedRow() const;
+    // Forgets the data-entry rows that were never stored.
+    void dropPendingRows();
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;

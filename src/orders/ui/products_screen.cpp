@@ -2,6 +2,7 @@
 
 #include "core/prompter.h"
 #include "orders/product_baseline.h"
+#include "orders/ui/products_delegate.h"
 #include "orders/ui/products_model.h"
 #include "shell/app_state.h"
 #include "shell/ui/screen_setup.h"
@@ -21,6 +22,8 @@ namespace zel {
 
 namespace {
 const QString kGridName = QStringLiteral("Products");
+// A long description or note may widen its column only this far; the rest shows when widened.
+constexpr int kWidestFittedColumn = 260;
 }
 
 ProductsScreen::ProductsScreen(AppState &state, QWidget *parent)
@@ -28,6 +31,7 @@ ProductsScreen::ProductsScreen(AppState &state, QWidget *parent)
       m_state(state),
       m_model(new ProductsModel(state.data, [&state](const QString &message) { state.prompter.information(message); }, this)),
       m_grid(new QTableView(this)),
+      m_delegate(new ProductsDelegate(this)),
       m_newNumber(new QLineEdit(this)),
       m_campaign(new QLabel(this))
 {
@@ -49,19 +53,18 @@ ProductsScreen::ProductsScreen(AppState &state, QWidget *parent)
     m_grid->setObjectName(kGridName);
     m_grid->setAccessibleName(QStringLiteral("Products"));
     m_grid->setModel(m_model);
+    m_grid->setItemDelegate(m_delegate);
     m_grid->setSortingEnabled(true);
     m_grid->horizontalHeader()->setSectionsMovable(true);
     m_grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_grid->setAlternatingRowColors(true);
-    const int widths[] = {60, 62, 90, 32, 44, 200, 120, 70, 120, 40, 40, 72, 72, 72, 44, 60};
-    for (int column = 0; column < int(std::size(widths)); ++column)
-        m_grid->setColumnWidth(column, widths[column]);
     layout->addWidget(m_grid, 1);
     connect(m_model, &ProductsModel::stored, this, &ProductsScreen::updateTitle);
 
     auto *entry = new QGroupBox(QStringLiteral("New Product Entry"), this);
     auto *entryLayout = new QHBoxLayout(entry);
-    auto *numberLabel = new QLabel(QStringLiteral("Product &Number"), entry);
+    // Alt+N is Next Campaign's.
+    auto *numberLabel = new QLabel(QStringLiteral("Pro&duct Number"), entry);
     numberLabel->setBuddy(m_newNumber);
     m_newNumber->setMaxLength(10);
     auto *add = new QPushButton(QStringLiteral("&Add"), entry);
@@ -78,7 +81,20 @@ ProductsScreen::ProductsScreen(AppState &state, QWidget *parent)
     Gs_Screen_Setup(this, m_state.settings);
     catalogue::Ms_Fix_Nulls(m_state.data);
     showCurrentCampaign();
+    fitColumns();
     loadGridLayout(m_grid->horizontalHeader(), m_state.settings, kGridName);
+}
+
+// Each column as wide as its heading and its contents need, so no heading is cut off; a long text
+// column stops at a sensible width, but never narrower than its heading.
+void ProductsScreen::fitColumns()
+{
+    QHeaderView *header = m_grid->horizontalHeader();
+    for (int column = 0; column < m_model->columnCount(); ++column) {
+        m_grid->resizeColumnToContents(column); // the wider of the heading and the cells
+        if (header->sectionSize(column) > kWidestFittedColumn)
+            m_grid->setColumnWidth(column, qMax(header->sectionSizeHint(column), kWidestFittedColumn));
+    }
 }
 
 void ProductsScreen::buildMenus()
@@ -195,9 +211,42 @@ void ProductsScreen::copyProducts()
         showCurrentCampaign();
 }
 
+// Cell edits are stored as they are made; what can still be lost on closing is a value typed into
+// an open cell and a data-entry row that never got its product number.
+bool ProductsScreen::confirmClose()
+{
+    const bool typing = m_delegate->editorChanged();
+    if (!typing && m_model->firstUnsavedRow() < 0) {
+        m_delegate->discardEditor();
+        m_model->dropPendingRows();
+        return true;
+    }
+    const Answer answer = m_state.prompter.ask({QStringLiteral("Save the changes to the products?"), kMessageTitle,
+                                                Buttons::YesNoCancel, Answer::Yes, Icon::Question});
+    if (answer == Answer::Cancel)
+        return false;
+    if (answer == Answer::No) {
+        m_delegate->discardEditor();
+        m_model->dropPendingRows();
+        return true;
+    }
+    if (!m_delegate->commitEditor())
+        return false; // the model has said what is wrong; the cell stays open to correct or Escape
+    if (const int row = m_model->firstUnsavedRow(); row >= 0) {
+        m_state.prompter.information(QStringLiteral("Please enter a product number."));
+        m_grid->setCurrentIndex(m_model->index(row, ProductsModel::CatalogNumber));
+        m_grid->edit(m_grid->currentIndex());
+        return false;
+    }
+    m_model->dropPendingRows();
+    return true;
+}
+
 void ProductsScreen::done(int result)
 {
     if (!m_closing) {
+        if (!confirmClose())
+            return;
         m_closing = true;
         m_state.prompter.hourglass(true);
         UpdateBaseLine(m_state.data, m_state.prompter);

@@ -11,6 +11,7 @@ class QTableView;
 namespace zel {
 
 class AppState;
+class ProductsDelegate;
 class ProductsModel;
 
 // Zel_Products: the product catalogue of every campaign and the baseline, to browse, filter, edit,
@@ -31,6 +32,7 @@ public:
 
     ProductsModel *model() const { return m_model; }
     QTableView *grid() const { return m_grid; }
+    ProductsDelegate *delegate() const { return m_delegate; }
     QLineEdit *productNumberBox() const { return m_newNumber; }
 
 protected:
@@ -39,10 +41,13 @@ protected:
 private:
     void buildMenus();
     void updateTitle();
+    void fitColumns();
+    bool confirmClose();
 
     AppState &m_state;
     ProductsModel *m_model;
     QTableView *m_grid;
+    ProductsDelegate *m_delegate;
     QLineEdit *m_newNumber;
     QLabel *m_campaign;
     bool m_closing = false;

@@ -1,12 +1,18 @@
 #include "orders/ui/products_screen.h"
 
+#include "orders/ui/products_delegate.h"
 #include "orders/ui/products_model.h"
 #include "shell/main_menu_operations.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QTableView>
 
 using namespace zel;
@@ -36,6 +42,24 @@ protected:
     }
     QStringList column(const QString &sql) { return app.column(sql); }
     ProductsModel *model() { return screen->model(); }
+    // Opens the cell's editor and types `text` into it, as a user does before leaving the cell.
+    QLineEdit *typeInto(int row, int column, const QString &text)
+    {
+        screen->setVisible(true);
+        screen->grid()->setCurrentIndex(model()->index(row, column));
+        screen->grid()->edit(screen->grid()->currentIndex());
+        auto *editor = qobject_cast<QLineEdit *>(screen->delegate()->editor());
+        if (editor)
+            editor->setText(text);
+        return editor;
+    }
+    void press(QWidget *target, int key)
+    {
+        QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(target, &event);
+        QApplication::processEvents();
+    }
+    int questions() const { return app.prompter.count(ScriptedPrompter::Kind::Question); }
 
     TempApp app;
     QString path;
@@ -109,4 +133,100 @@ TEST_F(ProductsScreenTest, AddingFilteringAndClosingCarryIntoTheBaseline)
                      "= '333-333'"),
               QStringList{"Large"});
     EXPECT_EQ(column("Select Count(*) From Products Where [Products Baseline Update] = 'Y'"), QStringList{"0"});
+}
+
+TEST_F(ProductsScreenTest, EveryHeadingFitsItsColumn)
+{
+    QHeaderView *header = screen->grid()->horizontalHeader();
+    const QFontMetrics metrics(header->font());
+    for (int column = 0; column < model()->columnCount(); ++column) {
+        const QString heading = model()->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+        EXPECT_GT(header->sectionSize(column), metrics.horizontalAdvance(heading)) << heading.toStdString();
+        EXPECT_GE(header->sectionSize(column), header->sectionSizeHint(column)) << heading.toStdString();
+    }
+}
+
+TEST_F(ProductsScreenTest, TheScrollBarRunsLeftToRight)
+{
+    screen->resize(500, 400);
+    screen->setVisible(true);
+    QApplication::processEvents();
+    QScrollBar *bar = screen->grid()->horizontalScrollBar();
+    ASSERT_GT(bar->maximum(), 0);
+    EXPECT_EQ(screen->grid()->layoutDirection(), Qt::LeftToRight);
+    EXPECT_FALSE(bar->invertedAppearance());
+    bar->setValue(bar->minimum());
+    const int leftmost = screen->grid()->columnAt(0);
+    bar->setValue(bar->maximum());
+    EXPECT_GT(screen->grid()->columnAt(0), leftmost) << "the far end of the bar shows the last columns";
+    EXPECT_EQ(leftmost, 0);
+}
+
+TEST_F(ProductsScreenTest, EscapeCancelsTheCellAndLeavesTheScreenOpen)
+{
+    QLineEdit *editor = typeInto(0, ProductsModel::Description, "Rouge");
+    ASSERT_NE(editor, nullptr);
+    press(editor, Qt::Key_Escape);
+    EXPECT_FALSE(screen->delegate()->isEditing());
+    EXPECT_TRUE(screen->isVisible()) << "Escape in a cell only cancels the cell";
+    EXPECT_EQ(model()->product(0).description, QStringLiteral("Blush"));
+    EXPECT_EQ(questions(), 0);
+
+    press(screen->grid(), Qt::Key_Escape);
+    EXPECT_FALSE(screen->isVisible()) << "with nothing unsaved, Escape closes without asking";
+    EXPECT_EQ(questions(), 0);
+}
+
+TEST_F(ProductsScreenTest, ClosingWithATypedCellAsksAndStoresItOnYes)
+{
+    typeInto(0, ProductsModel::Description, "Rouge");
+    app.prompter.queueAnswer(Answer::Cancel);
+    screen->reject();
+    EXPECT_TRUE(screen->isVisible()) << "Cancel keeps the screen open";
+    EXPECT_TRUE(screen->delegate()->isEditing());
+    ASSERT_EQ(questions(), 1);
+    EXPECT_EQ(app.prompter.messages().back().text, QStringLiteral("Save the changes to the products?"));
+    EXPECT_EQ(app.prompter.messages().back().buttons, Buttons::YesNoCancel);
+
+    app.prompter.queueAnswer(Answer::Yes);
+    screen->reject();
+    EXPECT_FALSE(screen->isVisible());
+    EXPECT_EQ(column("Select [Products Description] From Products Where [Products Campaign Number] = 5 And "
+                     "[Products Catalog Number] = '111-111'"),
+              QStringList{"Rouge"});
+}
+
+TEST_F(ProductsScreenTest, ARefusedValueKeepsTheScreenOpenAndNoForgetsIt)
+{
+    typeInto(0, ProductsModel::UnitPrice, "cheap");
+    app.prompter.queueAnswer(Answer::Yes);
+    screen->reject();
+    EXPECT_TRUE(screen->isVisible());
+    EXPECT_EQ(app.prompter.messageTexts().last(), catalogue::kRejectedRow);
+
+    app.prompter.queueAnswer(Answer::No);
+    screen->reject();
+    EXPECT_FALSE(screen->isVisible());
+    EXPECT_EQ(column("Select [Products Last Price] From Products Where [Products Catalog Number] = '111-111' And "
+                     "[Products Campaign Number] = 5"),
+              QStringList{"2.5"});
+}
+
+TEST_F(ProductsScreenTest, ADataEntryRowWithoutItsNumberIsNotLostUnasked)
+{
+    screen->setVisible(true);
+    screen->startDataEntry(false);
+    screen->delegate()->discardEditor();
+    ASSERT_TRUE(model()->setData(model()->index(0, ProductsModel::Description), "Mascara", Qt::EditRole));
+    app.prompter.queueAnswer(Answer::Yes);
+    screen->reject();
+    EXPECT_TRUE(screen->isVisible()) << "a row without its product number cannot be stored";
+    EXPECT_EQ(app.prompter.messageTexts().last(), QStringLiteral("Please enter a product number."));
+    EXPECT_EQ(screen->grid()->currentIndex().column(), int(ProductsModel::CatalogNumber));
+
+    screen->delegate()->discardEditor();
+    app.prompter.queueAnswer(Answer::No);
+    screen->reject();
+    EXPECT_FALSE(screen->isVisible());
+    EXPECT_EQ(column("Select Count(*) From Products"), QStringList{"4"});
 }
