@@ -148,6 +148,8 @@ bool save(cDataAccess &data, const std::vector<EarningsRow> &rows)
     return false;
 }
 
+// Only business helpers pass a percentage on; other customers' rows would be clutter that the
+// helper reports and the order computation never read.
 bool syncHelperPercents(cDataAccess &data)
 {
     return runQuietly(data, QStringLiteral("Delete From HelperPercents Where  [HelperPercents Earnings Type Code] Not In (Select "
@@ -155,7 +157,8 @@ bool syncHelperPercents(cDataAccess &data)
         && runQuietly(data, QStringLiteral(
                          "Insert Into HelperPercents ([HelperPercents Customer Number], [HelperPercents Earnings Type Code], "
                          "[HelperPercents Earnings Percent]) Select C.[Customers Number], E.[Earnings Type Code], 0 From "
-                         "Customers C, Earnings E Where Not Exists (Select 1 From HelperPercents H Where "
+                         "Customers C, Earnings E Where C.[Customers Business Helper Flag] = 'Y' And Not Exists (Select 1 From "
+                         "HelperPercents H Where "
                          "H.[HelperPercents Customer Number] = C.[Customers Number] And H.[HelperPercents Earnings Type Code] "
                          "= E.[Earnings Type Code])"));
 }

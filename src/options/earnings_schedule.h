@@ -53,7 +53,8 @@ std::vector<EarningsRow> load(cDataAccess &data);
 // Replaces every schedule by `rows` in one transaction and brings HelperPercents in line.
 // Returns false, with nothing changed, when the database refuses a row (a duplicate code).
 bool save(cDataAccess &data, const std::vector<EarningsRow> &rows);
-// Removes helper percentages of types that no longer exist and adds the missing ones at 0.
+// Removes helper percentages of types that no longer exist and gives every business helper
+// (Customers Business Helper Flag 'Y') the missing ones at 0.
 bool syncHelperPercents(cDataAccess &data);
 
 } // namespace earnings

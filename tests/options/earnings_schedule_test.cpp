@@ -47,7 +47,7 @@ TEST(EarningsStore, SavingBringsHelperPercentsInLineOrChangesNothing)
 {
     TempApp app;
     const QString path = app.makeZelDatabase("Shop.ZELDB", {
-        "Insert Into Customers ([Customers Number]) Values (1), (2)",
+        "Insert Into Customers ([Customers Number], [Customers Business Helper Flag]) Values (1, 'Y'), (2, 'N'), (3, 'N')",
         "Insert Into HelperPercents Values (1, 'R', 5), (1, 'F', 3), (2, 'R', 4), (2, 'Q', 9)"});
     ASSERT_TRUE(app.state->database.open(path));
     std::vector<EarningsRow> rows = earnings::load(app.state->data);
@@ -64,7 +64,8 @@ TEST(EarningsStore, SavingBringsHelperPercentsInLineOrChangesNothing)
     app.state->database.close();
     EXPECT_EQ(TempApp::queryColumn(path, "Select [HelperPercents Customer Number] || [HelperPercents Earnings Type Code] || "
                                          "'=' || [HelperPercents Earnings Percent] From HelperPercents Order By 1"),
-              QStringList({"1R=5.0", "1S=0.0", "2R=4.0", "2S=0.0"}));
+              QStringList({"1R=5.0", "1S=0.0", "2R=4.0"}))
+        << "only the business helper gets the new type; other customers' rows stay as they were";
 
     ASSERT_TRUE(app.state->database.open(path));
     rows.push_back(extra); // a second "S"

@@ -87,10 +87,12 @@ void FontsPage::build()
         connect(button, &QPushButton::clicked, this, slot);
         buttons->addWidget(button);
     };
-    addButton(QStringLiteral("&Set ALL Screen Fonts"), &FontsPage::setAllScreenFonts);
-    addButton(QStringLiteral("S&et ALL Report Fonts"), &FontsPage::setAllReportFonts);
-    addButton(QStringLiteral("&Reset ALL Screen Fonts"), &FontsPage::resetAllScreenFonts);
-    addButton(QStringLiteral("Reset ALL Re&port Fonts"), &FontsPage::resetAllReportFonts);
+    // The options screen's tabs and buttons hold most letters of these captions; the rarest of the
+    // four is left to the Tab key.
+    addButton(QStringLiteral("Set &ALL Screen Fonts"), &FontsPage::setAllScreenFonts);
+    addButton(QStringLiteral("Set ALL Re&port Fonts"), &FontsPage::setAllReportFonts);
+    addButton(QStringLiteral("Reset ALL Scree&n Fonts"), &FontsPage::resetAllScreenFonts);
+    addButton(QStringLiteral("Reset ALL Report Fonts"), &FontsPage::resetAllReportFonts);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_tree);

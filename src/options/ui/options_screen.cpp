@@ -84,16 +84,18 @@ OptionsScreen::OptionsScreen(AppState &state, QWidget *parent) : QDialog(parent)
     layout->addWidget(m_databaseLabel);
 
     m_pages = new QTabWidget(this);
+    // Tab titles, the menus and the Save/Close buttons answer Alt+letter on every page, so their
+    // letters are kept out of the pages' own captions.
     m_pages->addTab(scrolling(representativePage()), QStringLiteral("&Representative"));
     m_pages->addTab(scrolling(taxesPage()), QStringLiteral("&Taxes && Charges"));
-    m_pages->addTab(scrolling(campaignPage()), QStringLiteral("&####"));
-    m_pages->addTab(scrolling(lookupPage()), QStringLiteral("&Look Up"));
-    m_pages->addTab(scrolling(textsPage()), QStringLiteral("Invoice Te&xts"));
+    m_pages->addTab(scrolling(campaignPage()), QStringLiteral("Campai&gn"));
+    m_pages->addTab(scrolling(lookupPage()), QStringLiteral("Loo&k Up"));
+    m_pages->addTab(scrolling(textsPage()), QStringLiteral("In&voice Texts"));
     m_pages->addTab(scrolling(printingPage()), QStringLiteral("&Invoice Printing"));
     m_pages->addTab(earningsPage(), QStringLiteral("&Earnings"));
-    m_pages->addTab(fontsPageWidget(), QStringLiteral("&Fonts"));
+    m_pages->addTab(fontsPageWidget(), QStringLiteral("F&onts"));
     m_translations = new TranslationsPage(m_state.data);
-    m_pages->addTab(m_translations, QStringLiteral("Tra&nslations"));
+    m_pages->addTab(m_translations, QStringLiteral("Trans&lations"));
     layout->addWidget(m_pages);
 
     auto *buttons = new QDialogButtonBox(this);
@@ -177,7 +179,7 @@ QWidget *OptionsScreen::representativePage()
     addText(form, QStringLiteral("Misc &2"), &cOption::Misc2, 50);
     addText(form, QStringLiteral("Misc &3"), &cOption::Misc3, 50);
     QFormLayout *fax = groupForm(layout, QStringLiteral("FAX Use Only"));
-    addText(fax, QStringLiteral("A&ccount"), &cOption::FaxAccount, 8);
+    addText(fax, QStringLiteral("Acco&unt"), &cOption::FaxAccount, 8);
     addText(fax, QStringLiteral("&District"), &cOption::FaxDistrict, 4);
     layout->addStretch();
     return page;
@@ -205,7 +207,7 @@ QWidget *OptionsScreen::taxesPage()
                                           "the tax rate is 7.5 percent, then enter '7.5', Do Not Enter '.075'")));
 
     QFormLayout *charges = groupForm(layout, QStringLiteral("Charges"));
-    addMoney(charges, QStringLiteral("Processing &Charge"), &cOption::ProcessingCharge);
+    addMoney(charges, QStringLiteral("&Processing Charge"), &cOption::ProcessingCharge);
     addFlag(charges, QStringLiteral("Calculate Tax After &Discounts"), &cOption::TaxAfterDiscounts);
     addMoney(charges, QStringLiteral("Amount ##.##"), &cOption::FlatAmount);
     addText(charges, QStringLiteral("Amount Description"), &cOption::FlatAmountDesc, 20);
@@ -222,7 +224,8 @@ QWidget *OptionsScreen::lookupPage()
     QFormLayout *form = groupForm(layout, QStringLiteral("Price Look Up"));
     addFlag(form, QStringLiteral("Use Previous #### Lower Price Look Up"), &cOption::PromptForLowerPrice);
     m_pastCampaigns = new QComboBox;
-    m_pastCampaigns->addItems({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")});
+    // 0 turns the look-up of lower past prices off.
+    m_pastCampaigns->addItems({QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")});
     m_pastCampaigns->setAccessibleName(QStringLiteral("Number of Past Campaigns For Price Lookup"));
     form->addRow(QStringLiteral("Number of Past ####s For Price Lookup"), m_pastCampaigns);
     addFlag(form, QStringLiteral("Update Current #### Prices With Order Entry Prices"), &cOption::OverrideProductPrice);
@@ -243,11 +246,11 @@ QWidget *OptionsScreen::textsPage()
     QFormLayout *invoice = groupForm(layout, QStringLiteral("Invoice Texts"));
     addText(invoice, QStringLiteral("Order Title Line &1"), &cOption::OrdersTitle1, 50);
     addText(invoice, QStringLiteral("Order Title Line &2"), &cOption::OrdersTitle2, 50);
-    addText(invoice, QStringLiteral("&Thank You Message"), &cOption::ThankYouMessage, 50);
+    addText(invoice, QStringLiteral("T&hank You Message"), &cOption::ThankYouMessage, 50);
     addText(invoice, QStringLiteral("&Back Order Message"), &cOption::BackOrderMessage, 50);
     addText(invoice, QStringLiteral("&Unavailable Message"), &cOption::UnavailableMessage, 50);
-    addText(invoice, QStringLiteral("Su&bstitution Message"), &cOption::SubstitutionMessage, 50);
-    addText(invoice, QStringLiteral("&Special Charge Description"), &cOption::SpecialChargeDescription, 25);
+    addText(invoice, QStringLiteral("Substitutio&n Message"), &cOption::SubstitutionMessage, 50);
+    addText(invoice, QStringLiteral("S&pecial Charge Description"), &cOption::SpecialChargeDescription, 25);
 
     QFormLayout *comments = groupForm(layout, QStringLiteral("Global Order Comments"));
     std::vector<QLineEdit *> commentEdits;
@@ -255,7 +258,7 @@ QWidget *OptionsScreen::textsPage()
                                     &cOption::Message4};
     for (int i = 0; i < 5; ++i)
         commentEdits.push_back(addText(comments, QStringLiteral("Comment %1").arg(i + 1), messages[i], 100));
-    auto *clear = new QPushButton(QStringLiteral("C&lear"));
+    auto *clear = new QPushButton(QStringLiteral("Cle&ar"));
     connect(clear, &QPushButton::clicked, this, [commentEdits] {
         for (QLineEdit *edit : commentEdits)
             edit->clear();
@@ -352,7 +355,7 @@ QWidget *OptionsScreen::campaignPage()
     m_lastCampaign->setAccessibleName(QStringLiteral("Last Campaign Number Of Year"));
     form->addRow(QStringLiteral("Current #### &Number"), m_campaignNumber);
     form->addRow(QStringLiteral("Current #### &Year"), m_campaignYear);
-    form->addRow(QStringLiteral("&Last #### Number Of Year"), m_lastCampaign);
+    form->addRow(QStringLiteral("Last #### Num&ber Of Year"), m_lastCampaign);
     auto *steps = new QHBoxLayout;
     auto *previous = new QPushButton(QStringLiteral("&Previous ####"));
     auto *next = new QPushButton(QStringLiteral("Ne&xt ####"));
@@ -438,7 +441,7 @@ void OptionsScreen::load()
     select(m_dateChoice, options.PrintDateOnOrder, QStringLiteral("E"));
     m_dateEntered->setEnabled(m_dateBox->isChecked());
     m_dateCurrent->setEnabled(m_dateBox->isChecked());
-    m_pastCampaigns->setCurrentText(QString::number(qBound(1, options.NumberPastCampaignForProductLookup, 3)));
+    m_pastCampaigns->setCurrentText(QString::number(qBound(0, options.NumberPastCampaignForProductLookup, 3)));
     fillMargins();
     m_topMargin->setCurrentText(options.PrintInvoiceTopMargin);
     m_bottomMargin->setCurrentText(options.PrintInvoiceBottomMargin);

@@ -19,7 +19,7 @@ TranslationsPage::TranslationsPage(cDataAccess &data, QWidget *parent)
       m_grid(new QTableView(this))
 {
     m_language->addItems({QStringLiteral("Spanish"), QStringLiteral("French"), QStringLiteral("Custom")});
-    auto *label = new QLabel(QStringLiteral("&Language"), this);
+    auto *label = new QLabel(QStringLiteral("L&anguage"), this);
     label->setBuddy(m_language);
     auto *top = new QHBoxLayout;
     top->addWidget(label);

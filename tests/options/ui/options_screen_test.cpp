@@ -188,3 +188,27 @@ TEST_F(OptionsScreenTest, TranslationsAreEditedPerLanguageAndSaved)
                                          "'Custom' And [Translations Key] = 25"),
               QStringList{"Cant."});
 }
+
+TEST_F(OptionsScreenTest, NoPastCampaignLookUpIsOfferedAndKept)
+{
+    app.state->options.NumberPastCampaignForProductLookup = 0;
+    ASSERT_TRUE(app.state->options.OptionSave(app.state->data));
+    OptionsScreen reopened(*app.state);
+    QComboBox *past = nullptr;
+    for (QComboBox *box : reopened.findChildren<QComboBox *>())
+        if (box->accessibleName() == "Number of Past Campaigns For Price Lookup")
+            past = box;
+    ASSERT_NE(past, nullptr);
+    QStringList offered;
+    for (int i = 0; i < past->count(); ++i)
+        offered << past->itemText(i);
+    EXPECT_EQ(offered, QStringList({"0", "1", "2", "3"}));
+    EXPECT_EQ(past->currentText(), QStringLiteral("0"));
+
+    reopened.textField("Name")->setText("Someone Else");
+    ASSERT_TRUE(reopened.save());
+    EXPECT_EQ(stored("Options Number Past Campaigns For Product Lookup"), QStringLiteral("0"));
+    past->setCurrentText("3");
+    ASSERT_TRUE(reopened.save());
+    EXPECT_EQ(stored("Options Number Past Campaigns For Product Lookup"), QStringLiteral("3"));
+}
