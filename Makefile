@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps build run test clean
+.PHONY: all deps build run test clean install
 
 all: build
 
@@ -26,3 +26,9 @@ test: build
 
 clean:
 	rm -rf $(BUILD)
+
+# The program with its desktop entry, icons and file types; PREFIX=~/.local installs for one user.
+PREFIX ?= /usr/local
+
+install: build
+	cmake --install $(BUILD) --prefix "$(PREFIX)"

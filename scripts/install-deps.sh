@@ -10,6 +10,7 @@ packages=(
   libzip-dev libcurl4-openssl-dev mdbtools-dev nlohmann-json3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   poppler-utils xdg-utils fonts-liberation
+  desktop-file-utils shared-mime-info file
   xvfb xauth xdotool
 )
 

@@ -60,6 +60,8 @@ int runWindowed(int argc, char **argv, const CommandLine &line)
     QApplication app(argc, argv);
     nameTheApplication();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/zel/zel.png")));
+    // Lets the desktop match the window to the installed zel.desktop, and so to its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("zel"));
 
     const AppPaths paths = AppPaths::resolve(line.home);
     DialogPrompter prompter;

@@ -14,11 +14,12 @@ StartCommand StartCommand::parse(const QString &commandLine)
     const QString words = at >= 0 ? commandLine.left(at) : commandLine;
     command.repair = words.contains(QLatin1String("REPAIR"), Qt::CaseInsensitive);
     if (at >= 0) {
-        command.autostart = true;
         // "AUTOSTART", one blank, then the path to the end of the line.
         QString path = commandLine.mid(at + autostartWord.size() + 1).trimmed();
         if (path.size() >= 2 && path.startsWith(QLatin1Char('"')) && path.endsWith(QLatin1Char('"')))
             path = path.mid(1, path.size() - 2);
+        // The desktop entry's "zel AUTOSTART %f" run from the menu carries no file: a plain start.
+        command.autostart = !path.isEmpty();
         command.autostartPath = path;
     }
     return command;
@@ -26,7 +27,7 @@ StartCommand StartCommand::parse(const QString &commandLine)
 
 QString StartCommand::handOverText() const
 {
-    if (!autostart || autostartPath.isEmpty())
+    if (!autostart)
         return {};
     return QStringLiteral("AUTOSTART ") + QFileInfo(autostartPath).absoluteFilePath();
 }

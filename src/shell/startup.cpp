@@ -151,7 +151,7 @@ bool Startup::confirmAutostart(const QString &path)
 
 bool Startup::openHandedOver(const StartCommand &command)
 {
-    if (!command.autostart || command.autostartPath.isEmpty() || !confirmAutostart(command.autostartPath))
+    if (!command.autostart || !confirmAutostart(command.autostartPath))
         return false;
     m_state.LogWrite(QStringLiteral("MSG"), QStringLiteral("Open Database"));
     // The File menu's open: it checks the file, closes the current database and opens this one.

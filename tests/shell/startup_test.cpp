@@ -59,6 +59,9 @@ TEST(StartCommand, ThePathRunsToTheEndOfTheLine)
     EXPECT_FALSE(inRepairs.repair);
     EXPECT_EQ(inRepairs.autostartPath, QStringLiteral("/home/Ann/Repairs/Shop.ZELDB"));
     EXPECT_TRUE(StartCommand::parse("REPAIR AUTOSTART /x/Shop.ZELDB").repair);
+    // The desktop entry started from the menu, with no file for its %f.
+    EXPECT_FALSE(StartCommand::parse("AUTOSTART").autostart);
+    EXPECT_FALSE(StartCommand::parse("AUTOSTART  ").autostart);
     // Upper-casing can change a text's length; the path is cut from the text as it was given.
     EXPECT_EQ(StartCommand::parse(QString::fromUtf8("stra\u00dfe AUTOSTART /home/J\u00fcrgen/Kunden.ZELDB")).autostartPath,
               QString::fromUtf8("/home/J\u00fcrgen/Kunden.ZELDB"));
