@@ -65,9 +65,10 @@ bool isWholeDatabase(const QString &path)
 void noticeUnfinishedCopies(AppState &state, const QString &databasePath)
 {
     const QString folder = QFileInfo(databasePath).absolutePath();
+    const QString opening = QFileInfo(databasePath).absoluteFilePath();
     for (const QFileInfo &file : filesIn(folder, {QStringLiteral("*") + unfinishedName(QString())})) {
-        // A copy another program is writing right now is not a leftover.
-        if (!ExclusiveDatabase::openElsewhere(file.absoluteFilePath()))
+        // A copy another program is writing right now is not a leftover, nor is one being built here.
+        if (file.absoluteFilePath() != opening && !ExclusiveDatabase::openElsewhere(file.absoluteFilePath()))
             noticeOne(state, file);
     }
 }
