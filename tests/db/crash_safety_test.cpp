@@ -26,7 +26,7 @@ namespace {
 int killsPerOperation()
 {
     const int runs = qEnvironmentVariableIntValue("ZEL_CRASH_RUNS");
-    return runs > 0 ? runs : 3;
+    return runs > 0 ? runs : 2;
 }
 
 class CrashSafety : public ::testing::Test
