@@ -12,7 +12,6 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QScrollBar>
 #include <QTableView>
 
 using namespace zel;
@@ -144,22 +143,6 @@ TEST_F(ProductsScreenTest, EveryHeadingFitsItsColumn)
         EXPECT_GT(header->sectionSize(column), metrics.horizontalAdvance(heading)) << heading.toStdString();
         EXPECT_GE(header->sectionSize(column), header->sectionSizeHint(column)) << heading.toStdString();
     }
-}
-
-TEST_F(ProductsScreenTest, TheScrollBarRunsLeftToRight)
-{
-    screen->resize(500, 400);
-    screen->setVisible(true);
-    QApplication::processEvents();
-    QScrollBar *bar = screen->grid()->horizontalScrollBar();
-    ASSERT_GT(bar->maximum(), 0);
-    EXPECT_EQ(screen->grid()->layoutDirection(), Qt::LeftToRight);
-    EXPECT_FALSE(bar->invertedAppearance());
-    bar->setValue(bar->minimum());
-    const int leftmost = screen->grid()->columnAt(0);
-    bar->setValue(bar->maximum());
-    EXPECT_GT(screen->grid()->columnAt(0), leftmost) << "the far end of the bar shows the last columns";
-    EXPECT_EQ(leftmost, 0);
 }
 
 TEST_F(ProductsScreenTest, EscapeCancelsTheCellAndLeavesTheScreenOpen)

@@ -68,17 +68,6 @@ TEST(ScreenSetup, AScreenOpensExactlyWhereItWasClosedStartAfterStart)
     }
 }
 
-TEST(ScreenSetup, AMovedScreenIsSavedWhereItIsNow)
-{
-    TempApp app;
-    auto screen = openScreen(app.state->settings, true);
-    screen->setGeometry(211, 187, 640, 480);
-    QApplication::processEvents();
-    Gs_Screen_Save(screen.get(), app.state->settings);
-    auto again = openScreen(app.state->settings, true);
-    EXPECT_EQ(again->geometry(), QRect(211, 187, 640, 480));
-}
-
 TEST(ScreenSetup, ResetBringsBackTheDesignedSizeWithNothingCutOff)
 {
     TempApp app;
