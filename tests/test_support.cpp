@@ -28,6 +28,19 @@ void withConnection(const QString &path, F work)
 
 } // namespace
 
+StoppedClock::StoppedClock() : m_before(Clock::run().setTime())
+{
+    Clock::run().set(QDateTime::currentDateTime());
+}
+
+StoppedClock::~StoppedClock()
+{
+    if (m_before)
+        Clock::run().set(*m_before);
+    else
+        Clock::run().release();
+}
+
 TempApp::TempApp()
 {
     state = std::make_unique<AppState>(AppPaths{m_dir.path(), m_dir.filePath(QStringLiteral("Registry.ini"))}, prompter);
@@ -57,6 +70,9 @@ QString TempApp::makeDatabase(const QString &name, const QStringList &statements
 {
     const QString file = path(name);
     withConnection(file, [&](QSqlDatabase &db) {
+        // Test data need not survive a power cut: without a disk flush per statement, hundreds of
+        // rows are written in moments.
+        QSqlQuery(db).exec(QStringLiteral("PRAGMA synchronous = OFF"));
         for (const QString &sql : statements) {
             QSqlQuery query(db);
             if (!query.exec(sql))
@@ -100,6 +116,14 @@ QStringList TempApp::queryColumn(const QString &databasePath, const QString &sql
             values << query.value(0).toString();
     });
     return values;
+}
+
+void OpenDatabaseTest::open(const QStringList &statements)
+{
+    path = app.makeZelDatabase(QStringLiteral("Shop.ZELDB"), statements);
+    ASSERT_TRUE(app.state->database.open(path)) << qPrintable(app.state->database.errorString());
+    app.state->databasePath = path;
+    app.state->databaseState = AppState::DatabaseState::Open;
 }
 
 } // namespace zel::test

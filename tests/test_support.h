@@ -2,12 +2,15 @@
 
 #include "core/scripted_prompter.h"
 #include "shell/app_state.h"
+#include "shell/clock.h"
 
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStringList>
 #include <QTemporaryDir>
+
+#include <gtest/gtest.h>
 
 #include <memory>
 
@@ -21,7 +24,22 @@ inline void PrintTo(const QString &text, std::ostream *out)
 
 namespace zel::test {
 
-// An application folder of its own in a temporary directory, with a scripted prompter.
+// Stops the run's clock at the present second for as long as it lives, so that whatever would
+// wait for the next second moves the clock on instead; the clock is then put back as it was.
+class StoppedClock
+{
+public:
+    StoppedClock();
+    ~StoppedClock();
+    StoppedClock(const StoppedClock &) = delete;
+    StoppedClock &operator=(const StoppedClock &) = delete;
+
+private:
+    std::optional<QDateTime> m_before;
+};
+
+// An application folder of its own in a temporary directory, with a scripted prompter, on a
+// stopped clock.
 class TempApp
 {
 public:
@@ -47,7 +65,20 @@ public:
     std::unique_ptr<AppState> state;
 
 private:
+    StoppedClock m_clock;
     QTemporaryDir m_dir;
+};
+
+// A new database of this program (every table, its starting rows and an options row) opened in a
+// temporary application folder.
+class OpenDatabaseTest : public ::testing::Test
+{
+protected:
+    // Makes the database with `statements` run on it, and opens it as the program's database.
+    void open(const QStringList &statements = {});
+
+    TempApp app;
+    QString path;
 };
 
 } // namespace zel::test

@@ -66,11 +66,7 @@ bool Gfi_Check_Open_File(Prompter &prompter, const QString &path)
 QString Gfi_Work_File_Name(const QString &pathOrName)
 {
     static qint64 previousSecond = -1; // per run, as the names must differ within it
-    qint64 second = QDateTime::currentSecsSinceEpoch();
-    while (second == previousSecond) {
-        QThread::msleep(20);
-        second = QDateTime::currentSecsSinceEpoch();
-    }
+    const qint64 second = Clock::run().secondOtherThan(previousSecond);
     previousSecond = second;
     QString name = pathOrName;
     name.replace(QLatin1Char('.'), QLatin1Char('_'));

@@ -2,6 +2,7 @@
 
 #include "options/c_option.h"
 #include "shell/app_settings.h"
+#include "shell/clock.h"
 #include "shell/data_access.h"
 #include "shell/database_connection.h"
 #include "shell/database_seams.h"
@@ -59,6 +60,10 @@ public:
     int currentCustomer = 0; // the customer the screens are working on
     ShortcutSettings shortcuts;
     bool webSubmission = false;
+
+    // The run's clock (tests set it): the time of anything that must differ within a run.
+    Clock &clock = Clock::run();
+    QDateTime now() const { return clock.now(); }
 
     bool isDatabaseOpen() const { return databaseState == DatabaseState::Open; }
     void LogWrite(const QString &category, const QString &message) const { logs.LogWrite(category, message); }
