@@ -11,42 +11,107 @@
 
 namespace zel {
 
-cDataAccess::cDataAccess(DatabaseConnection &database, const LogWriter &logs, ErrorReport &errors)
-    : m_database(database), m_logs(logs), m_errors(errors)
+namespace {
+
+// Enough for every fixed statement of the program; texts with values written in come and go.
+constexpr int kKeptStatements = 400;
+
+// Forward-only and scrollable queries of one text are prepared apart: the mode is fixed at preparing.
+QString statementKey(const QString &sql, bool forwardOnly)
 {
+    return (forwardOnly ? QLatin1Char('F') : QLatin1Char('S')) + sql;
+}
+
+void bind(QSqlQuery &query, const QVariantList &parameters)
+{
+    for (qsizetype i = 0; i < parameters.size(); ++i) {
+        const QVariant &value = parameters.at(i);
+        // A null QString would reach SQLite as Null; an empty text must stay an empty text.
+        if (value.typeId() == QMetaType::QString && value.toString().isNull())
+            query.bindValue(int(i), QStringLiteral(""));
+        else
+            query.bindValue(int(i), value);
+    }
+}
+
+} // namespace
+
+cDataAccess::cDataAccess(DatabaseConnection &database, const LogWriter &logs, ErrorReport &errors)
+    : m_database(database), m_logs(logs), m_errors(errors), m_statements(kKeptStatements)
+{
+    // Prepared statements must be gone before their connection is.
+    m_closeListener = m_database.addCloseListener([this] { m_statements.clear(); });
+}
+
+cDataAccess::~cDataAccess()
+{
+    m_statements.clear();
+    m_database.removeCloseListener(m_closeListener);
 }
 
 void cDataAccess::setSQL(const QString &sql, const QVariantList &parameters)
 {
     m_sql = sql;
     m_parameters = parameters;
-    m_errors.setLastSql(expandedSql(sql, parameters));
+    m_expandedReady = false;
+    // Writing the values in costs time: a statement kept out of the log gets it only if it fails.
+    m_errors.setLastSql(m_sqlLogging || parameters.isEmpty() ? expanded() : sql);
 }
 
-bool cDataAccess::prepareAndRun(QSqlQuery &query)
+const QString &cDataAccess::expanded()
 {
-    if (!query.prepare(m_sql))
-        return false;
-    for (const QVariant &value : m_parameters) {
-        // A null QString would reach SQLite as Null; an empty text must stay an empty text.
-        if (value.typeId() == QMetaType::QString && value.toString().isNull())
-            query.addBindValue(QStringLiteral(""));
-        else
-            query.addBindValue(value);
+    if (!m_expandedReady) {
+        m_expanded = expandedSql(m_sql, m_parameters);
+        m_expandedReady = true;
     }
-    return query.exec();
+    return m_expanded;
+}
+
+// A statement still held by a RecordSet that is reading it is not handed out a second time.
+cDataAccess::Statement cDataAccess::keptStatement(const QString &key) const
+{
+    const Statement *kept = m_statements.object(key);
+    if (!kept || kept->use_count() > 1 || (*kept)->boundValues().size() != m_parameters.size())
+        return {};
+    return *kept;
+}
+
+std::optional<ErrorInfo> cDataAccess::run(bool forwardOnly, Statement &query)
+{
+    const QString key = statementKey(m_sql, forwardOnly);
+    query = keptStatement(key);
+    if (!query) {
+        query = std::make_shared<QSqlQuery>(m_database.handle());
+        query->setForwardOnly(forwardOnly);
+        if (!query->prepare(m_sql))
+            return failure(*query);
+        if (!m_statements.contains(key))
+            m_statements.insert(key, new Statement(query));
+    }
+    bind(*query, m_parameters);
+    if (query->exec())
+        return std::nullopt;
+    // A statement that failed is prepared afresh next time rather than trusted again.
+    if (const Statement *kept = m_statements.object(key); kept && *kept == query)
+        m_statements.remove(key);
+    return failure(*query);
+}
+
+ErrorInfo cDataAccess::failure(const QSqlQuery &query)
+{
+    m_errors.setLastSql(expanded());
+    return ErrorInfo::fromSqlError(query.lastError());
 }
 
 RecordSet cDataAccess::GetRecordSet(const QString &procedure)
 {
     RecordSet result;
     m_errors.retryUntilDone(procedure, [&]() -> std::optional<ErrorInfo> {
-        QSqlQuery query(m_database.handle());
-        query.setForwardOnly(false);
-        if (!prepareAndRun(query))
-            return ErrorInfo::fromSqlError(query.lastError());
+        Statement query;
+        if (auto error = run(false, query))
+            return error;
         // Walking to the last row makes the count exact; an empty result simply has none.
-        const int count = query.last() ? query.at() + 1 : 0;
+        const int count = query->last() ? query->at() + 1 : 0;
         result = RecordSet(std::move(query), count);
         return std::nullopt;
     });
@@ -59,11 +124,10 @@ RecordSet cDataAccess::GetSnapShot(const QString &procedure)
 {
     RecordSet result;
     m_errors.retryUntilDone(procedure, [&]() -> std::optional<ErrorInfo> {
-        QSqlQuery query(m_database.handle());
-        query.setForwardOnly(true);
-        if (!prepareAndRun(query))
-            return ErrorInfo::fromSqlError(query.lastError());
-        m_recordsAffected = qMax(0, query.numRowsAffected());
+        Statement query;
+        if (auto error = run(true, query))
+            return error;
+        m_recordsAffected = qMax(0, query->numRowsAffected());
         result = RecordSet(std::move(query), -1);
         return std::nullopt;
     });
@@ -75,10 +139,11 @@ bool cDataAccess::ExecSql(const QString &procedure)
 {
     m_recordsAffected = 0;
     const bool done = m_errors.retryUntilDone(procedure, [&]() -> std::optional<ErrorInfo> {
-        QSqlQuery query(m_database.handle());
-        if (!prepareAndRun(query))
-            return ErrorInfo::fromSqlError(query.lastError());
-        m_recordsAffected = qMax(0, query.numRowsAffected());
+        Statement query;
+        if (auto error = run(true, query))
+            return error;
+        m_recordsAffected = qMax(0, query->numRowsAffected());
+        query->finish();
         return std::nullopt;
     });
     logStatement();
@@ -87,9 +152,11 @@ bool cDataAccess::ExecSql(const QString &procedure)
 
 bool cDataAccess::tryExecSql()
 {
-    QSqlQuery query(m_database.handle());
-    const bool done = prepareAndRun(query);
-    m_recordsAffected = done ? qMax(0, query.numRowsAffected()) : 0;
+    Statement query;
+    const bool done = !run(true, query);
+    m_recordsAffected = done ? qMax(0, query->numRowsAffected()) : 0;
+    if (done)
+        query->finish();
     logStatement();
     return done;
 }
@@ -112,11 +179,12 @@ int cDataAccess::number(const QString &procedure, const QString &sql, const QVar
     return scalar(procedure, sql, parameters).toInt();
 }
 
-void cDataAccess::logStatement() const
+void cDataAccess::logStatement()
 {
-    m_logs.LogWrite(QStringLiteral("SQL"), QStringLiteral("Records Affected=%1\n%2")
-                                               .arg(m_recordsAffected)
-                                               .arg(expandedSql(m_sql, m_parameters)));
+    if (!m_sqlLogging)
+        return;
+    m_logs.LogWrite(QStringLiteral("SQL"),
+                    QStringLiteral("Records Affected=") + QString::number(m_recordsAffected) + QLatin1Char('\n') + expanded());
 }
 
 QString cDataAccess::sqlLiteral(const QVariant &value)

@@ -115,6 +115,8 @@ bool DatabaseConnection::openWithMode(const QString &path, const char *mode)
 
 void DatabaseConnection::close()
 {
+    for (const auto &listener : m_closeListeners)
+        listener.second();
     if (QSqlDatabase::contains(m_connectionName)) {
         {
             QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
@@ -142,6 +144,17 @@ bool DatabaseConnection::hasTable(const QString &name) const
 QStringList DatabaseConnection::tableNames() const
 {
     return isOpen() ? handle().tables(QSql::Tables) : QStringList();
+}
+
+int DatabaseConnection::addCloseListener(std::function<void()> beforeClose)
+{
+    m_closeListeners.emplace(++m_nextListener, std::move(beforeClose));
+    return m_nextListener;
+}
+
+void DatabaseConnection::removeCloseListener(int key)
+{
+    m_closeListeners.erase(key);
 }
 
 QSqlDatabase DatabaseConnection::handle() const

@@ -3,6 +3,9 @@
 #include <QSqlDatabase>
 #include <QString>
 
+#include <functional>
+#include <map>
+
 namespace zel {
 
 // The one open database file of the run, shared by every screen.
@@ -34,6 +37,11 @@ public:
     QStringList tableNames() const;
     QSqlDatabase handle() const;
 
+    // `beforeClose` runs at the start of every close(), while the connection still works, so that
+    // statements prepared on it can be let go first. Returns the key that removes it again.
+    int addCloseListener(std::function<void()> beforeClose);
+    void removeCloseListener(int key);
+
 private:
     bool openExisting(const QString &path, const char *mode);
     bool openWithMode(const QString &path, const char *mode);
@@ -42,6 +50,8 @@ private:
     QString m_path;
     QString m_error;
     bool m_readOnly = false;
+    std::map<int, std::function<void()>> m_closeListeners;
+    int m_nextListener = 0;
 };
 
 } // namespace zel

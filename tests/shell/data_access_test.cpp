@@ -9,21 +9,39 @@ using zel::test::TempApp;
 
 namespace {
 
-class DataAccessTest : public ::testing::Test
+class DataAccessTest : public test::OpenDatabaseTest
 {
 protected:
     void SetUp() override
     {
-        const QString db = app.makeDatabase("shop.ZELDB", {
-            "CREATE TABLE Customers ([Customers Number] INTEGER PRIMARY KEY, [Customers Last Name] TEXT)",
-            "INSERT INTO Customers VALUES (1, 'Adams'), (2, 'O''Brien'), (3, 'Chen'), (4, 'Diaz')",
-        });
-        ASSERT_TRUE(app.state->database.open(db));
+        open({"INSERT INTO Customers ([Customers Number], [Customers Last Name]) "
+              "VALUES (1, 'Adams'), (2, 'O''Brien'), (3, 'Chen'), (4, 'Diaz')"});
     }
 
     QString sqlLog() const { return app.readFile("LogSql.txt"); }
+};
 
-    TempApp app;
+// Collects Qt's warnings while it lives (a query outliving its connection is one of them).
+class WarningCatcher
+{
+public:
+    WarningCatcher()
+    {
+        s_warnings.clear();
+        m_previous = qInstallMessageHandler(&WarningCatcher::handle);
+    }
+    ~WarningCatcher() { qInstallMessageHandler(m_previous); }
+    const QStringList &warnings() const { return s_warnings; }
+
+private:
+    static void handle(QtMsgType type, const QMessageLogContext &, const QString &text)
+    {
+        if (type != QtDebugMsg && type != QtInfoMsg)
+            s_warnings << text;
+    }
+
+    static inline QStringList s_warnings;
+    QtMessageHandler m_previous = nullptr;
 };
 
 } // namespace
@@ -61,7 +79,7 @@ TEST_F(DataAccessTest, UserTextTravelsAsParametersQuotesAndAll)
 {
     cDataAccess &data = app.state->data;
     const QString name = QStringLiteral("O'Brien\"; Drop Table Customers; --");
-    data.setSQL("Insert Into Customers Values (?, ?)", {10, name});
+    data.setSQL("Insert Into Customers ([Customers Number], [Customers Last Name]) Values (?, ?)", {10, name});
     ASSERT_TRUE(data.ExecSql("test"));
     data.setSQL("Select [Customers Last Name] From Customers Where [Customers Last Name] = ?", {name});
     RecordSet rows = data.GetSnapShot("test");
@@ -109,6 +127,100 @@ TEST_F(DataAccessTest, RetryRunsTheFailingStatementAgain)
     EXPECT_TRUE(data.ExecSql("test"));
     EXPECT_EQ(app.prompter.count(ScriptedPrompter::Kind::Question), 1);
     EXPECT_EQ(TempApp::queryColumn(app.state->database.path(), "Select x From Later"), QStringList{"7"});
+}
+
+TEST_F(DataAccessTest, AStatementIsPreparedOnceAndRunsWithEachCallsOwnValues)
+{
+    cDataAccess &data = app.state->data;
+    const int before = data.keptStatements();
+    QStringList names;
+    for (int customer : {4, 1, 99, 2})
+        names << data.scalar("test", "Select [Customers Last Name] From Customers Where [Customers Number] = ?", {customer})
+                     .toString();
+    EXPECT_EQ(names, QStringList({"Diaz", "Adams", "", "O'Brien"})) << "no value of an earlier call stays bound";
+    EXPECT_EQ(data.keptStatements(), before + 1);
+    EXPECT_TRUE(sqlLog().contains("Where [Customers Number] = 99\n")) << "each call is logged with its own value";
+}
+
+TEST_F(DataAccessTest, AStatementStillBeingReadIsNotRunAgainUnderneathItsReader)
+{
+    cDataAccess &data = app.state->data;
+    const QString sql = "Select [Customers Number] From Customers Where [Customers Number] >= ? Order By 1";
+    data.setSQL(sql, {2});
+    RecordSet outer = data.GetSnapShot("test");
+    QStringList seen;
+    while (outer.next()) {
+        const int customer = outer.value(0).toInt();
+        // The same text again while the outer rows are being walked.
+        seen << QString("%1:%2").arg(customer).arg(data.scalar("test", sql, {customer + 1}).toInt());
+    }
+    EXPECT_EQ(seen, QStringList({"2:3", "3:4", "4:0"}));
+}
+
+TEST_F(DataAccessTest, ARecordSetLeftHalfReadDoesNotHoldTheTable)
+{
+    cDataAccess &data = app.state->data;
+    app.prompter.queueAnswer(Answer::Ignore);
+    for (int round = 0; round < 2; ++round) {
+        {
+            data.setSQL("Select [Customers Number] From Customers Order By 1");
+            RecordSet rows = data.GetSnapShot("test");
+            ASSERT_TRUE(rows.next());
+            data.setSQL("Select [Customers Number] From Customers Order By 1 Desc");
+            rows = data.GetSnapShot("test"); // assigning a new result lets go of the half-read one
+            ASSERT_TRUE(rows.next());
+        }
+        // SQLite refuses to drop a table that an unfinished statement is still reading.
+        EXPECT_TRUE(data.exec("test", "Drop Table Customers")) << round;
+        // The kept statements then meet a table made anew.
+        ASSERT_TRUE(data.exec("test", "Create Table Customers ([Customers Number] INTEGER)"));
+        ASSERT_TRUE(data.exec("test", "Insert Into Customers Values (1), (2)"));
+    }
+    EXPECT_TRUE(app.prompter.messages().empty()) << qPrintable(app.prompter.messageTexts().join('\n'));
+}
+
+TEST_F(DataAccessTest, ClosingDropsThePreparedStatementsAndReopeningUsesTheNewFile)
+{
+    cDataAccess &data = app.state->data;
+    const QString sql = "Select Count(*) From Customers";
+    EXPECT_EQ(data.number("test", sql), 4);
+    const QString other = app.makeZelDatabase("Other.ZELDB", {"INSERT INTO Customers ([Customers Number]) VALUES (1)"});
+    {
+        WarningCatcher catcher;
+        app.state->database.close();
+        EXPECT_EQ(data.keptStatements(), 0);
+        ASSERT_TRUE(app.state->database.open(other));
+        EXPECT_EQ(data.number("test", sql), 1);
+        app.state->database.close();
+        ASSERT_TRUE(app.state->database.open(path));
+        EXPECT_EQ(data.number("test", sql), 4);
+        EXPECT_TRUE(catcher.warnings().isEmpty()) << qPrintable(catcher.warnings().join('\n'));
+    }
+}
+
+TEST_F(DataAccessTest, AFailedStatementIsPreparedAfreshOnceTheCauseIsGone)
+{
+    cDataAccess &data = app.state->data;
+    ASSERT_TRUE(data.exec("test", "Create Table Later (x INTEGER PRIMARY KEY)"));
+    const QString insert = "Insert Into Later Values (?)";
+    ASSERT_TRUE(data.exec("test", insert, {1}));
+    app.prompter.queueAnswer(Answer::Ignore);
+    EXPECT_FALSE(data.exec("test", insert, {1})) << "the same key twice";
+    EXPECT_TRUE(data.exec("test", insert, {2}));
+    EXPECT_EQ(data.number("test", "Select Sum(x) From Later"), 3);
+}
+
+TEST_F(DataAccessTest, WithTheLogPausedAFailureStillReportsTheStatementWithItsValues)
+{
+    cDataAccess &data = app.state->data;
+    const qint64 logged = sqlLog().size();
+    data.setSqlLogging(false);
+    EXPECT_EQ(data.number("test", "Select Count(*) From Customers Where [Customers Number] < ?", {3}), 2);
+    app.prompter.queueAnswer(Answer::Ignore);
+    EXPECT_FALSE(data.exec("Ms_Bulk", "Insert Into NoSuchTable Values (?, ?)", {7, QStringLiteral("it's")}));
+    data.setSqlLogging(true);
+    EXPECT_EQ(sqlLog().size(), logged) << "nothing logged while paused";
+    EXPECT_TRUE(app.readFile("LogError.txt").contains("Last SQL:Insert Into NoSuchTable Values (7, 'it''s')"));
 }
 
 TEST(ErrorReport, CheckPointsKeepTheLastTwentyFiveInOrder)
