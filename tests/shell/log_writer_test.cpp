@@ -62,3 +62,30 @@ TEST(LogWriter, AFailingWriteIsIgnored)
     logs.LogWrite("ERROR", "nowhere to go"); // must neither throw nor crash
     EXPECT_FALSE(QFileInfo::exists(logs.pathFor("ERROR")));
 }
+
+TEST(LogWriter, AFileRemovedWhileTheProgramRunsIsMadeAgainByTheNextEntry)
+{
+    TempApp app;
+    LogWriter logs(app.path(""), "1.0.0");
+    logs.LogWrite("MSG", "first");
+    ASSERT_TRUE(QFile::remove(logs.pathFor("MSG")));
+    logs.LogWrite("MSG", "second");
+    const QString text = app.readFile("LogMsg.txt");
+    EXPECT_TRUE(text.contains("second"));
+    EXPECT_FALSE(text.contains("first"));
+}
+
+TEST(LogWriter, WritersSharingAFileAppendAfterEachOtherAndAreReadableAtOnce)
+{
+    TempApp app;
+    LogWriter one(app.path(""), "1.0.0");
+    LogWriter two(app.path(""), "2.0.0");
+    one.LogWrite("ORDERS", "a");
+    two.LogWrite("orders", "b");
+    one.LogWrite("ORDERS", "c");
+    const QStringList lines = app.readFile("LogOrders.txt").split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 3) << qPrintable(lines.join('\n'));
+    EXPECT_TRUE(lines[0].startsWith("1.0.0 - ") && lines[0].endsWith(" - a"));
+    EXPECT_TRUE(lines[1].startsWith("2.0.0 - ") && lines[1].endsWith(" - b"));
+    EXPECT_TRUE(lines[2].endsWith(" - c"));
+}
