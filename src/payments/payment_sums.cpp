@@ -8,159 +8,157 @@ namespace {
 
 const QString kProcedure = QStringLiteral("PaymentSums");
 
-QString n(int value)
-{
-    return QString::number(value);
-}
+// The statements keep their classic texts with the numbers as bound values, so each text is
+// prepared once however many customers are asked about; the log still shows the numbers.
+const QString kOrdersSum = QStringLiteral("Select Sum([Orders Unit Total]) as TotalOrders From Orders  Where [Orders Customer Number] = ?"
+                                          "  And [Orders Internal Flag] = ? ");
+const QString kCampaignOrders = kOrdersSum + QStringLiteral(" And [Orders Campaign Number] = ?  And [Orders Campaign Year] = ? ");
+const QString kOrderOfCampaign = kCampaignOrders + QStringLiteral(" And [Orders Order Number] = ? ");
+const QString kPaymentsSum = QStringLiteral("Select Sum([Payments Amount]) as TotalPayments From Payments ");
+const QString kCampaignPayments = kPaymentsSum + QStringLiteral("Where [Payments Campaign Year] = ? And [Payments Campaign Number] = ?"
+                                                                " And [Payments Customer Number] = ?");
+const QString kOrderPayments = kCampaignPayments + QStringLiteral(" And [Payments Order Number] = ?");
+const QString kOrdersOfCampaign = QStringLiteral("Select [Orders Order Number] From Orders Where [Orders Campaign Year] = ?"
+                                                 " And [Orders Campaign Number] = ? And [Orders Customer Number] = ?");
+const QString kCustomerSelect = QStringLiteral("Select * From Customers   Where [Customers Number] = ?");
 
-// The statements carry their numbers as text, as every caller builds them; no user text goes in.
-QString ordersWhere(int customer, const QString &flag)
-{
-    return QStringLiteral("Select Sum([Orders Unit Total]) as TotalOrders From Orders  Where [Orders Customer Number] = ")
-         + n(customer) + QStringLiteral("  And [Orders Internal Flag] = '") + flag + QStringLiteral("' ");
-}
+// The six sums of a balance in one statement: this campaign's orders and payments, then the
+// earlier years' and this year's earlier campaigns' orders, then the same for payments.
+const QString kBalanceSums = QStringLiteral(
+    "Select (Select Sum([Orders Unit Total]) From Orders Where [Orders Customer Number] = ? And [Orders Internal Flag] = 'TOTAL'"
+    " And [Orders Campaign Number] = ? And [Orders Campaign Year] = ?),"
+    " (Select Sum([Payments Amount]) From Payments Where [Payments Campaign Year] = ? And [Payments Campaign Number] = ?"
+    " And [Payments Customer Number] = ?),"
+    " (Select Sum([Orders Unit Total]) From Orders Where [Orders Customer Number] = ? And [Orders Internal Flag] = 'TOTAL'"
+    " And [Orders Campaign Year] < ?),"
+    " (Select Sum([Orders Unit Total]) From Orders Where [Orders Customer Number] = ? And [Orders Internal Flag] = 'TOTAL'"
+    " And [Orders Campaign Number] < ? And [Orders Campaign Year] = ?),"
+    " (Select Sum([Payments Amount]) From Payments Where [Payments Campaign Year] < ? And [Payments Customer Number] = ?),"
+    " (Select Sum([Payments Amount]) From Payments Where [Payments Campaign Year] = ? And [Payments Campaign Number] < ?"
+    " And [Payments Customer Number] = ?)");
 
-QString paymentsWhere(int customer, int year, int number)
+Currency money(const QVariant &value)
 {
-    return QStringLiteral("Select Sum([Payments Amount]) as TotalPayments From Payments Where [Payments Campaign Year] = ")
-         + n(year) + QStringLiteral(" And [Payments Campaign Number] = ") + n(number)
-         + QStringLiteral(" And [Payments Customer Number] = ") + n(customer);
-}
-
-QString campaignOrders(int customer, int year, int number, const QString &flag)
-{
-    return ordersWhere(customer, flag) + QStringLiteral(" And [Orders Campaign Number] = ") + n(number)
-         + QStringLiteral("  And [Orders Campaign Year] = ") + n(year) + QLatin1Char(' ');
+    return value.isNull() ? Currency() : Currency::fromDouble(value.toDouble());
 }
 
 } // namespace
 
-Currency PaymentSums::sum(const QString &sql)
+Currency PaymentSums::sum(const QString &sql, const QVariantList &values)
 {
-    const QVariant value = m_data.scalar(kProcedure, sql);
-    return value.isNull() ? Currency() : Currency::fromDouble(value.toDouble());
+    return money(m_data.scalar(kProcedure, sql, values));
 }
 
-int PaymentSums::integer(const QString &sql)
+int PaymentSums::integer(const QString &sql, const QVariantList &values)
 {
-    return m_data.scalar(kProcedure, sql).toInt();
+    return m_data.scalar(kProcedure, sql, values).toInt();
 }
 
 Currency PaymentSums::OrderUnitTotal(int customer, int year, int number, int order)
 {
-    return sum(campaignOrders(customer, year, number, QStringLiteral("TOTAL")) + QStringLiteral(" And [Orders Order Number] = ")
-               + n(order) + QLatin1Char(' '));
+    return sum(kOrderOfCampaign, {customer, QStringLiteral("TOTAL"), number, year, order});
 }
 
 Currency PaymentSums::OrderDetailTotal(int customer, int year, int number, int order)
 {
-    return sum(campaignOrders(customer, year, number, QStringLiteral("DETAIL")) + QStringLiteral(" And [Orders Order Number] = ")
-               + n(order) + QLatin1Char(' '));
+    return sum(kOrderOfCampaign, {customer, QStringLiteral("DETAIL"), number, year, order});
 }
 
 Currency PaymentSums::CampaignOrdersTotal(int customer, int year, int number)
 {
-    return sum(campaignOrders(customer, year, number, QStringLiteral("TOTAL")));
+    return sum(kCampaignOrders, {customer, QStringLiteral("TOTAL"), number, year});
 }
 
 Currency PaymentSums::PreviousOrdersTotal(int customer, int year, int number)
 {
     const QString total = QStringLiteral("TOTAL");
-    return sum(ordersWhere(customer, total) + QStringLiteral(" And [Orders Campaign Year] < ") + n(year))
-         + sum(ordersWhere(customer, total) + QStringLiteral(" And [Orders Campaign Number] < ") + n(number)
-               + QStringLiteral(" And [Orders Campaign Year] = ") + n(year));
+    return sum(kOrdersSum + QStringLiteral(" And [Orders Campaign Year] < ?"), {customer, total, year})
+         + sum(kOrdersSum + QStringLiteral(" And [Orders Campaign Number] < ? And [Orders Campaign Year] = ?"),
+               {customer, total, number, year});
 }
 
 Currency PaymentSums::OrderPaymentsTotal(int customer, int year, int number, int order)
 {
-    return sum(paymentsWhere(customer, year, number) + QStringLiteral(" And [Payments Order Number] = ") + n(order));
+    return sum(kOrderPayments, {year, number, customer, order});
 }
 
 int PaymentSums::OrderPaymentCount(int customer, int year, int number, int order)
 {
-    QString sql = paymentsWhere(customer, year, number) + QStringLiteral(" And [Payments Order Number] = ") + n(order);
-    sql.replace(QLatin1String("Sum([Payments Amount]) as TotalPayments"), QLatin1String("Count(*) as CountEm"));
-    return integer(sql);
+    return integer(QStringLiteral("Select Count(*) as CountEm From Payments Where [Payments Campaign Year] = ? And [Payments "
+                                  "Campaign Number] = ? And [Payments Customer Number] = ? And [Payments Order Number] = ?"),
+                   {year, number, customer, order});
 }
 
 Currency PaymentSums::PaymentSequenceTotal(int customer, int year, int number, int order, int sequence)
 {
-    return sum(paymentsWhere(customer, year, number) + QStringLiteral(" And [Payments Order Number] = ") + n(order)
-               + QStringLiteral(" And [Payments Sequence] = ") + n(sequence));
+    return sum(kOrderPayments + QStringLiteral(" And [Payments Sequence] = ?"), {year, number, customer, order, sequence});
 }
 
 Currency PaymentSums::CampaignPaymentsTotal(int customer, int year, int number)
 {
-    return sum(paymentsWhere(customer, year, number));
+    return sum(kCampaignPayments, {year, number, customer});
 }
 
 Currency PaymentSums::PreviousPaymentsTotal(int customer, int year, int number)
 {
-    const QString select = QStringLiteral("Select Sum([Payments Amount]) as TotalPayments From Payments ");
-    return sum(select + QStringLiteral("Where [Payments Campaign Year] < ") + n(year)
-               + QStringLiteral(" And [Payments Customer Number] = ") + n(customer))
-         + sum(select + QStringLiteral("Where [Payments Campaign Year] = ") + n(year)
-               + QStringLiteral(" And [Payments Campaign Number] < ") + n(number)
-               + QStringLiteral(" And [Payments Customer Number] = ") + n(customer));
+    return sum(kPaymentsSum + QStringLiteral("Where [Payments Campaign Year] < ? And [Payments Customer Number] = ?"),
+               {year, customer})
+         + sum(kPaymentsSum + QStringLiteral("Where [Payments Campaign Year] = ? And [Payments Campaign Number] < ? And [Payments "
+                                             "Customer Number] = ?"),
+               {year, number, customer});
 }
 
 int PaymentSums::MaxPaymentSequence(int customer, int year, int number)
 {
-    return integer(QStringLiteral("Select Max([Payments Sequence]) as MaxSequence From Payments Where [Payments Campaign Year] = ")
-                   + n(year) + QStringLiteral(" And [Payments Campaign Number] = ") + n(number)
-                   + QStringLiteral(" And [Payments Customer Number] = ") + n(customer));
+    return integer(QStringLiteral("Select Max([Payments Sequence]) as MaxSequence From Payments Where [Payments Campaign Year] = ?"
+                                  " And [Payments Campaign Number] = ? And [Payments Customer Number] = ?"),
+                   {year, number, customer});
 }
 
 bool PaymentSums::OrderExists(int customer, int year, int number, int order)
 {
-    return !m_data.scalar(kProcedure, QStringLiteral("Select [Orders Order Number] From Orders Where [Orders Campaign Year] = ") + n(year)
-                  + QStringLiteral(" And [Orders Campaign Number] = ") + n(number)
-                  + QStringLiteral(" And [Orders Customer Number] = ") + n(customer)
-                  + QStringLiteral(" And [Orders Order Number] = ") + n(order))
+    return !m_data.scalar(kProcedure, kOrdersOfCampaign + QStringLiteral(" And [Orders Order Number] = ?"),
+                          {year, number, customer, order})
                 .isNull();
 }
 
 int PaymentSums::NextOrderNumber(int customer, int year, int number, int order)
 {
-    return integer(QStringLiteral("Select [Orders Order Number] From Orders Where [Orders Campaign Year] = ") + n(year)
-                   + QStringLiteral(" And [Orders Campaign Number] = ") + n(number)
-                   + QStringLiteral(" And [Orders Customer Number] = ") + n(customer)
-                   + QStringLiteral(" And [Orders Order Number] > ") + n(order)
-                   + QStringLiteral(" Order By [Orders Order Number] Limit 1"));
+    return integer(kOrdersOfCampaign + QStringLiteral(" And [Orders Order Number] > ? Order By [Orders Order Number] Limit 1"),
+                   {year, number, customer, order});
 }
 
 int PaymentSums::CampaignOrderCount(int customer, int year, int number)
 {
-    return integer(QStringLiteral("Select Count(*) as CountEm From Orders Where [Orders Campaign Year] = ") + n(year)
-                   + QStringLiteral(" And [Orders Campaign Number] = ") + n(number)
-                   + QStringLiteral(" And [Orders Customer Number] = ") + n(customer)
-                   + QStringLiteral(" And [Orders Internal Flag] = 'TOTAL'"));
+    return integer(QStringLiteral("Select Count(*) as CountEm From Orders Where [Orders Campaign Year] = ? And [Orders Campaign "
+                                  "Number] = ? And [Orders Customer Number] = ? And [Orders Internal Flag] = 'TOTAL'"),
+                   {year, number, customer});
 }
 
 bool PaymentSums::IsLatestOrder(int customer, int year, int number, int order, int limitYear, int limitNumber)
 {
     const int maxYear = integer(QStringLiteral("Select Max([Orders Campaign Year]) As MaxYear From Orders  Where [Orders "
-                                               "Customer Number]  = ")
-                                + n(customer) + QStringLiteral(" And [Orders Campaign Year]  <= ") + n(limitYear));
+                                               "Customer Number]  = ? And [Orders Campaign Year]  <= ?"),
+                                {customer, limitYear});
     const int maxCampaign = integer(QStringLiteral("Select Max([Orders Campaign Number]) as MaxCampaign From Orders  Where "
-                                                   "[Orders Customer Number] = ")
-                                    + n(customer) + QStringLiteral(" And [Orders Campaign Year] = ") + n(maxYear)
-                                    + QStringLiteral(" And [Orders Campaign Number] <= ") + n(limitNumber));
+                                                   "[Orders Customer Number] = ? And [Orders Campaign Year] = ? And [Orders "
+                                                   "Campaign Number] <= ?"),
+                                    {customer, maxYear, limitNumber});
     const int maxOrder = integer(QStringLiteral("Select Max([Orders Order Number]) as MaxOrder From Orders  Where [Orders "
-                                                "Customer Number] = ")
-                                 + n(customer) + QStringLiteral(" And [Orders Campaign Year] = ") + n(maxYear)
-                                 + QStringLiteral(" And [Orders Campaign Number] = ") + n(maxCampaign));
+                                                "Customer Number] = ? And [Orders Campaign Year] = ? And [Orders Campaign "
+                                                "Number] = ?"),
+                                 {customer, maxYear, maxCampaign});
     return maxYear == year && maxCampaign == number && maxOrder == order;
 }
 
 bool PaymentSums::CustomerExists(int customer)
 {
-    return integer(QStringLiteral("Select Count(*) as Countem From Customers   Where [Customers Number] = ") + n(customer)) != 0;
+    return integer(QStringLiteral("Select Count(*) as Countem From Customers   Where [Customers Number] = ?"), {customer}) != 0;
 }
 
 QString PaymentSums::CustomerDisplayName(int customer, const QString &style)
 {
-    m_data.setSQL(QStringLiteral("Select * From Customers   Where [Customers Number] = ") + n(customer));
+    m_data.setSQL(kCustomerSelect, {customer});
     RecordSet rows = m_data.GetSnapShot(kProcedure);
     if (!rows.next())
         return {};
@@ -176,10 +174,19 @@ QString PaymentSums::CustomerDisplayName(int customer, const QString &style)
     return name.trimmed();
 }
 
+// Each sum is made money before the adding, in the order of the balance formula, exactly as
+// when they are asked for one by one.
 Currency PaymentSums::balance(int customer, int year, int number)
 {
-    return CampaignOrdersTotal(customer, year, number) + CampaignPaymentsTotal(customer, year, number)
-         + PreviousOrdersTotal(customer, year, number) + PreviousPaymentsTotal(customer, year, number);
+    m_data.setSQL(kBalanceSums, {customer, number, year, year, number, customer, customer, year, customer, number, year,
+                                 year, customer, year, number, customer});
+    RecordSet rows = m_data.GetSnapShot(kProcedure);
+    if (!rows.next())
+        return {};
+    Currency total;
+    for (int part = 0; part < 6; ++part)
+        total += money(rows.value(part));
+    return total;
 }
 
 std::map<int, Currency> PaymentSums::campaignBalances(int year, int number)

@@ -3,6 +3,7 @@
 #include "core/currency.h"
 
 #include <QString>
+#include <QVariantList>
 
 #include <map>
 
@@ -37,15 +38,16 @@ public:
     // "FL": first then last name; otherwise "Last, First" without a dangling comma.
     QString CustomerDisplayName(int customer, const QString &style);
 
-    // The balance as of a campaign: its orders and payments and everything before it.
+    // The balance as of a campaign: its orders and payments and everything before it, read in
+    // one statement.
     Currency balance(int customer, int year, int number);
     // Every customer's balance as of a campaign at once (customers with no orders or payments
     // are left out), for lists and reports of many customers.
     std::map<int, Currency> campaignBalances(int year, int number);
 
 private:
-    Currency sum(const QString &sql);
-    int integer(const QString &sql);
+    Currency sum(const QString &sql, const QVariantList &values);
+    int integer(const QString &sql, const QVariantList &values);
 
     cDataAccess &m_data;
 };

@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 using namespace zel;
-using zel::test::TempApp;
 
 namespace {
 
@@ -31,13 +30,13 @@ Currency money(const char *text)
     return *Currency::fromString(QString::fromLatin1(text));
 }
 
-class PaymentSumsTest : public ::testing::Test
+class PaymentSumsTest : public test::OpenDatabaseTest
 {
 protected:
     void SetUp() override
     {
         // Customer 1: 2007/26 owes 10.10; 2008/1 two orders, paid more than owed; 2008/2 and 2008/3 one order each.
-        const QString path = app.makeZelDatabase("Shop.ZELDB", {
+        open({
             "Insert Into Customers ([Customers Number], [Customers First Name], [Customers Last Name]) Values "
             "(1, ' Ann ', 'Adams'), (2, '', 'Baker'), (3, 'Cy', '')",
             total(1, 2007, 26, 1, "10.10"),
@@ -45,10 +44,8 @@ protected:
             payment(1, 2008, 1, 1, 1, "-20.05"), payment(1, 2008, 1, 2, 2, "-15.00"),
             total(1, 2008, 2, 1, "7.77"), total(1, 2008, 3, 1, "100.00"),
             total(2, 2008, 2, 1, "3.00")});
-        ASSERT_TRUE(app.state->database.open(path));
     }
 
-    TempApp app;
     PaymentSums sums{app.state->data};
 };
 
@@ -125,4 +122,44 @@ TEST_F(PaymentSumsTest, AllBalancesAtOnceAgreeWithEachCustomersOwn)
             EXPECT_EQ(all.count(customer) ? all.at(customer) : Currency(), sums.balance(customer, campaign.year, campaign.number))
                 << customer << " as of " << campaign.key();
     }
+}
+
+TEST_F(PaymentSumsTest, TheBalanceInOneStatementIsItsFourPartsAdded)
+{
+    // Customer 5 orders and pays in every corner of the formula: an earlier year, earlier campaigns
+    // of the year, the campaign itself, and later ones that must stay out.
+    for (const QString &sql : {total(5, 2007, 3, 1, "1.01"), total(5, 2008, 1, 1, "2.02"), total(5, 2008, 4, 1, "4.04"),
+                               total(5, 2008, 4, 2, "8.08"), total(5, 2008, 5, 1, "16.16"), total(5, 2009, 1, 1, "32.32"),
+                               total(5, 2008, 4, 1, "64.64", "DETAIL"), payment(5, 2007, 3, 1, 1, "-0.10"),
+                               payment(5, 2008, 1, 1, 1, "-0.20"), payment(5, 2008, 4, 2, 1, "-0.40"),
+                               payment(5, 2008, 5, 1, 1, "-0.80"), payment(5, 2009, 1, 1, 1, "-1.60")})
+        ASSERT_TRUE(app.state->data.exec("test", sql));
+    EXPECT_EQ(sums.balance(5, 2008, 4), money("14.45")) << "15.15 ordered, 0.70 paid";
+    for (const Campaign &campaign : {Campaign{2007, 2}, Campaign{2007, 3}, Campaign{2008, 1}, Campaign{2008, 3},
+                                     Campaign{2008, 4}, Campaign{2008, 5}, Campaign{2009, 1}}) {
+        const int y = campaign.year, n = campaign.number;
+        EXPECT_EQ(sums.balance(5, y, n), sums.CampaignOrdersTotal(5, y, n) + sums.CampaignPaymentsTotal(5, y, n)
+                                             + sums.PreviousOrdersTotal(5, y, n) + sums.PreviousPaymentsTotal(5, y, n))
+            << campaign.key();
+    }
+}
+
+TEST_F(PaymentSumsTest, TheLogShowsTheClassicStatementsWithTheirNumbersAndEachIsPreparedOnce)
+{
+    sums.OrderUnitTotal(1, 2008, 1, 2);
+    sums.PreviousPaymentsTotal(1, 2008, 2);
+    const QString log = app.readFile("LogSql.txt");
+    EXPECT_TRUE(log.contains("Select Sum([Orders Unit Total]) as TotalOrders From Orders  Where [Orders Customer Number] = 1  "
+                             "And [Orders Internal Flag] = 'TOTAL'  And [Orders Campaign Number] = 1  And [Orders Campaign "
+                             "Year] = 2008  And [Orders Order Number] = 2 \n"));
+    EXPECT_TRUE(log.contains("Select Sum([Payments Amount]) as TotalPayments From Payments Where [Payments Campaign Year] = "
+                             "2008 And [Payments Campaign Number] < 2 And [Payments Customer Number] = 1\n"));
+
+    sums.balance(1, 2008, 2);
+    const int kept = app.state->data.keptStatements();
+    for (int customer = 1; customer <= 40; ++customer) {
+        sums.balance(customer, 2008, 2);
+        sums.MaxPaymentSequence(customer, 2008, 2);
+    }
+    EXPECT_EQ(app.state->data.keptStatements(), kept + 1) << "the numbers are values, not new statement texts";
 }
