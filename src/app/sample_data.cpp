@@ -1,6 +1,10 @@
 #include "app/sample_data.h"
 
+#include "app/campaign_period.h"
+#include "app/sample_vocabulary.h"
+
 #include "core/prompter.h"
+#include "core/text.h"
 #include "customers/customer_records.h"
 #include "db/database_creation.h"
 #include "orders/order_computation.h"
@@ -11,37 +15,29 @@
 #include "shell/main_menu_operations.h"
 #include "shell/transaction.h"
 
-#include <QDate>
+#include <QDateTime>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QSqlQuery>
+
+#include <set>
 
 namespace zel {
 
 namespace {
 
-const char *const kFirstNames[] = {"Mary", "Linda", "Barbara", "Susan", "Karen", "Nancy", "Lisa", "Betty", "Sandra",
-                                   "Donna", "Carol", "Ruth", "Sharon", "Michelle", "Laura", "Sarah", "Kim", "Deborah",
-                                   "Jessica", "Shirley", "Cynthia", "Angela", "Melissa", "Brenda", "Amy", "Anna", "Rebecca",
-                                   "Virginia", "Kathleen", "Pamela", "Martha", "Debra", "Amanda", "Carmen", "Rosa", "Juan",
-                                   "Robert", "James", "Chantal", "Sylvie"};
-const char *const kLastNames[] = {"Smith", "Johnson", "Williams", "Brown", "Jones", "Garcia", "Miller", "Davis",
-                                  "Rodriguez", "Martinez", "Hernandez", "Lopez", "Gonzalez", "Wilson", "Anderson", "Thomas",
-                                  "Taylor", "Moore", "Jackson", "Martin", "Lee", "Perez", "Thompson", "White", "Harris",
-                                  "Sanchez", "Clark", "Ramirez", "Lewis", "Robinson", "O'Brien", "Tremblay", "Gagnon",
-                                  "Roy", "Cote", "Bouchard", "Walker", "Young", "Allen", "King"};
-const char *const kStreets[] = {"Main St", "Oak Ave", "Maple Dr", "Cedar Ln", "Pine St", "Elm St", "Lake Rd", "Hill St"};
-const char *const kKinds[] = {"Lipstick", "Lip Gloss", "Mascara", "Eye Shadow", "Eyeliner", "Foundation", "Blush",
-                              "Face Cream", "Body Lotion", "Shower Gel", "Perfume", "Cologne", "Nail Enamel",
-                              "Hand Cream", "Bath Oil", "Powder", "Concealer", "Shampoo", "Conditioner", "Sun Block"};
-const char *const kShades[] = {"Red", "Rose", "Coral", "Nude", "Berry", "Plum", "Black", "Brown", "Ivory", "Beige",
-                               "Fresh Citrus", "Lavender", "Vanilla", "Ocean", "Pearl"};
-const char *const kSizes[] = {"4 g", "7 ml", "30 ml", "50 ml", "100 ml", "150 ml", "200 ml", "1.7 oz", "3.4 oz"};
+using sample::ProductKind;
 
-template <typename T, size_t N>
-QString pick(QRandomGenerator &random, const T (&list)[N])
+template <typename T>
+const T &pick(QRandomGenerator &random, const std::vector<T> &list)
 {
-    return QString::fromUtf8(list[random.bounded(int(N))]);
+    return list[size_t(random.bounded(int(list.size())))];
+}
+
+QString pickText(QRandomGenerator &random, const std::vector<const char *> &list)
+{
+    return QString::fromUtf8(pick(random, list));
 }
 
 struct CatalogEntry
@@ -54,16 +50,28 @@ struct CatalogEntry
     bool taxable;
 };
 
+CatalogEntry makeEntry(QRandomGenerator &random, int index)
+{
+    const ProductKind &kind = pick(random, sample::productKinds());
+    const int cents = kind.minCents + random.bounded(kind.maxCents - kind.minCents + 1);
+    return {QStringLiteral("%1-%2").arg(100 + index * 7 % 900, 3, 10, QLatin1Char('0')).arg(100 + index, 3, 10, QLatin1Char('0')),
+            pickText(random, sample::productLines()) + QLatin1Char(' ') + QString::fromUtf8(kind.name),
+            pickText(random, *kind.shades), pickText(random, kind.sizes),
+            Currency::fromCents(cents - cents % 50 + 49), kind.taxable};
+}
+
 std::vector<CatalogEntry> makeCatalog(QRandomGenerator &random, int count)
 {
     std::vector<CatalogEntry> entries;
-    for (int i = 0; i < count; ++i) {
-        const int cents = 199 + random.bounded(3800);
-        entries.push_back({QStringLiteral("%1-%2").arg(100 + i * 7 % 900, 3, 10, QLatin1Char('0')).arg(100 + i, 3, 10, QLatin1Char('0')),
-                           pick(random, kKinds), pick(random, kShades), pick(random, kSizes),
-                           Currency::fromCents(cents - cents % 50 + 49), random.bounded(10) < 8});
-    }
+    for (int i = 0; i < count; ++i)
+        entries.push_back(makeEntry(random, i));
     return entries;
+}
+
+// A day from `first` to `last`, both included.
+QDate dayBetween(QRandomGenerator &random, const QDate &first, const QDate &last)
+{
+    return first.addDays(random.bounded(int(first.daysTo(last)) + 1));
 }
 
 bool exec(QSqlQuery &query, const QString &sql, const QVariantList &values = {})
@@ -74,22 +82,42 @@ bool exec(QSqlQuery &query, const QString &sql, const QVariantList &values = {})
     return query.exec();
 }
 
+// Keeps the SQL log out of bulk work and puts it back however the work ends.
+class SqlLogPause
+{
+public:
+    explicit SqlLogPause(cDataAccess &data) : m_data(data), m_was(data.sqlLogging()) { m_data.setSqlLogging(false); }
+    ~SqlLogPause() { m_data.setSqlLogging(m_was); }
+    SqlLogPause(const SqlLogPause &) = delete;
+    SqlLogPause &operator=(const SqlLogPause &) = delete;
+
+private:
+    cDataAccess &m_data;
+    bool m_was;
+};
+
 class SampleBuilder
 {
 public:
     SampleBuilder(AppState &state, const SampleSize &size)
-        : m_state(state), m_size(size), m_random(size.seed), m_catalog(makeCatalog(m_random, 400))
+        : m_state(state), m_size(size), m_random(size.seed), m_catalog(makeCatalog(m_random, 400)),
+          m_today(QDate::currentDate())
     {
     }
 
     bool build(const std::function<void(const QString &)> &progress);
+    QString summary() const;
 
 private:
-    bool setOptions(const Campaign &last);
+    bool setOptions(const Campaign &current);
+    std::pair<QString, QString> uniqueName();
+    bool addCustomer(QSqlQuery &query, int index);
     bool addCustomers();
     bool addCatalogue(const Campaign &campaign);
-    bool addOrders(const Campaign &campaign, const Campaign &next);
-    bool pay(int customer, const Campaign &campaign, int order, const Currency &total);
+    bool dateCarriedOrders(const Campaign &campaign);
+    OrderRequest orderRequest(int customer, const Campaign &campaign, const std::vector<int> &offered);
+    bool addOrders(const Campaign &campaign);
+    bool pay(int customer, const Campaign &campaign, int order, const Currency &total, const QDate &ordered);
 
     AppState &m_state;
     SampleSize m_size;
@@ -97,9 +125,16 @@ private:
     std::vector<CatalogEntry> m_catalog;
     std::vector<std::vector<int>> m_campaignProducts;
     std::vector<int> m_customers;
+    std::set<QString> m_names;
+    QDate m_today;
+    Campaign m_first;
+    Campaign m_current;
+    int m_campaigns = 0;
+    int m_orders = 0;
+    int m_payments = 0;
 };
 
-bool SampleBuilder::setOptions(const Campaign &last)
+bool SampleBuilder::setOptions(const Campaign &current)
 {
     cOption &options = m_state.options;
     options.RepName = QStringLiteral("Sample Representative");
@@ -111,43 +146,62 @@ bool SampleBuilder::setOptions(const Campaign &last)
     options.TaxDesc2 = QStringLiteral("CITY");
     options.TaxProcessingCharge1 = QStringLiteral("Y");
     options.LastCampaignNumberOfYear = m_size.campaignsPerYear;
-    options.CurrentCampaignYear = last.year;
-    options.CurrentCampaignNumber = last.number;
+    options.CurrentCampaignYear = current.year;
+    options.CurrentCampaignNumber = current.number;
     options.PrintInvoiceShowSavings = QStringLiteral("Y");
     return options.OptionSave(m_state.data);
+}
+
+// A first and last name nobody else in the sample has, while there are such pairs left.
+std::pair<QString, QString> SampleBuilder::uniqueName()
+{
+    std::pair<QString, QString> name;
+    for (int attempt = 0; attempt < 50; ++attempt) {
+        name = {pickText(m_random, sample::firstNames()), pickText(m_random, sample::lastNames())};
+        if (m_names.insert(name.first + QLatin1Char(' ') + name.second).second)
+            break;
+    }
+    return name;
+}
+
+bool SampleBuilder::addCustomer(QSqlQuery &query, int index)
+{
+    const std::optional<int> number = customers::createCustomer(m_state);
+    if (!number)
+        return false;
+    m_customers.push_back(*number);
+    const int roll = m_random.bounded(100);
+    const QString language = roll < 5 ? QStringLiteral("Spanish") : roll < 8 ? QStringLiteral("French") : QStringLiteral("English");
+    const bool helper = index < qMax(1, m_size.customers / 50);
+    const int helperNumber = !helper && m_random.bounded(10) == 0 ? m_customers.front() : 0;
+    const auto [first, last] = uniqueName();
+    const sample::Town &town = pick(m_random, sample::towns());
+    const QString yes = QStringLiteral("Y"), no = QStringLiteral("N");
+    return exec(query,
+                QStringLiteral("Update Customers Set [Customers First Name] = ?, [Customers Last Name] = ?, [Customers "
+                               "House Number] = ?, [Customers Address] = ?, [Customers City] = ?, [Customers State] = ?, "
+                               "[Customers Zip Code] = ?, [Customers Phone 1] = ?, [Customers Language] = ?, "
+                               "[Customers Gender] = ?, [Customers Discount Percent] = ?, [Customers Business Helper Flag] "
+                               "= ?, [Customers Business Helper Invoice Detail] = ?, [Customers Business Helper Number] = ? "
+                               "Where [Customers Number] = ?"),
+                {first, last, QString::number(1 + m_random.bounded(2999)), pickText(m_random, sample::streets()),
+                 QString::fromUtf8(town.city), QString::fromUtf8(town.state), QString::number(town.zipCode),
+                 QStringLiteral("(%1) 555-%2").arg(town.areaCode).arg(1000 + m_random.bounded(8999)), language,
+                 m_random.bounded(12) == 0 ? QStringLiteral("M") : QStringLiteral("F"),
+                 m_random.bounded(8) == 0 ? 10.0 : 0.0, helper ? yes : no, helper ? yes : no,
+                 helper ? *number : helperNumber, *number})
+        && (!helper
+            || exec(query, QStringLiteral("Update HelperPercents Set [HelperPercents Earnings Percent] = 5 Where "
+                                          "[HelperPercents Customer Number] = ?"),
+                    {*number}));
 }
 
 bool SampleBuilder::addCustomers()
 {
     QSqlQuery query(m_state.database.handle());
-    for (int i = 0; i < m_size.customers; ++i) {
-        const std::optional<int> number = customers::createCustomer(m_state);
-        if (!number)
+    for (int i = 0; i < m_size.customers; ++i)
+        if (!addCustomer(query, i))
             return false;
-        m_customers.push_back(*number);
-        const int roll = m_random.bounded(100);
-        const QString language = roll < 5 ? QStringLiteral("Spanish") : roll < 8 ? QStringLiteral("French") : QStringLiteral("English");
-        const bool helper = i < qMax(1, m_size.customers / 50);
-        const int helperNumber = !helper && m_random.bounded(10) == 0 ? m_customers.front() : 0;
-        if (!exec(query,
-                  QStringLiteral("Update Customers Set [Customers First Name] = ?, [Customers Last Name] = ?, [Customers "
-                                 "House Number] = ?, [Customers Address] = ?, [Customers City] = 'Springfield', [Customers "
-                                 "State] = 'IL', [Customers Zip Code] = ?, [Customers Phone 1] = ?, [Customers Language] = ?, "
-                                 "[Customers Gender] = ?, [Customers Discount Percent] = ?, [Customers Business Helper Flag] "
-                                 "= ?, [Customers Business Helper Invoice Detail] = ?, [Customers Business Helper Number] = ? "
-                                 "Where [Customers Number] = ?"),
-                  {pick(m_random, kFirstNames), pick(m_random, kLastNames), QString::number(1 + m_random.bounded(999)),
-                   pick(m_random, kStreets), QString::number(62700 + m_random.bounded(99)),
-                   QStringLiteral("(217) 555-%1").arg(1000 + m_random.bounded(8999)), language,
-                   m_random.bounded(12) == 0 ? QStringLiteral("M") : QStringLiteral("F"),
-                   m_random.bounded(8) == 0 ? 10.0 : 0.0, helper ? QStringLiteral("Y") : QStringLiteral("N"),
-                   helper ? QStringLiteral("Y") : QStringLiteral("N"), helper ? *number : helperNumber, *number}))
-            return false;
-        if (helper && !exec(query, QStringLiteral("Update HelperPercents Set [HelperPercents Earnings Percent] = 5 Where "
-                                                  "[HelperPercents Customer Number] = ?"),
-                            {*number}))
-            return false;
-    }
     return true;
 }
 
@@ -184,7 +238,17 @@ bool SampleBuilder::addCatalogue(const Campaign &campaign)
     return true;
 }
 
-bool SampleBuilder::pay(int customer, const Campaign &campaign, int order, const Currency &total)
+// Back orders carried into this campaign were saved "now"; in the sample they arrive on its first day.
+bool SampleBuilder::dateCarriedOrders(const Campaign &campaign)
+{
+    const CampaignPeriod period = CampaignPeriod::of(campaign, m_size.campaignsPerYear);
+    return m_state.data.exec(QStringLiteral("generateSample"),
+                             QStringLiteral("Update Orders Set [Orders Entered Date] = ? Where [Orders Campaign Year] = ? "
+                                            "And [Orders Campaign Number] = ?"),
+                             {toDbDateTime(QDateTime(period.first, QTime(9, 0))), campaign.year, campaign.number});
+}
+
+bool SampleBuilder::pay(int customer, const Campaign &campaign, int order, const Currency &total, const QDate &ordered)
 {
     const int roll = m_random.bounded(20);
     if (roll == 0 || total <= Currency())
@@ -198,18 +262,62 @@ bool SampleBuilder::pay(int customer, const Campaign &campaign, int order, const
     const int sequence = sums.MaxPaymentSequence(customer, campaign.year, campaign.number) + 1;
     QSqlQuery query(m_state.database.handle());
     static const char *const types[] = {"Cash", "Check / Cheque", "Visa", "MasterCard", "PAID IN FULL"};
+    const QDate paidOn = dayBetween(m_random, ordered, qMin(ordered.addDays(10), m_today));
+    ++m_payments;
     return exec(query,
                 QStringLiteral("Insert Into Payments ([Payments Customer Number], [Payments Campaign Year], [Payments "
                                "Campaign Number], [Payments Order Number], [Payments Sequence], [Payments Amount], "
                                "[Payments Date], [Payments Deposited], [Payments Type], [Payments Check Number], [Payments "
                                "Grid Usage]) Values (?, ?, ?, ?, ?, ?, ?, 'Y', ?, '', '')"),
                 {customer, campaign.year, campaign.number, order, sequence, (-paid).toDouble(),
-                 QDate(campaign.year, 1, 1).addDays(campaign.number * 14).toString(QStringLiteral("yyyy-MM-dd 00:00:00")),
-                 QString::fromLatin1(types[m_random.bounded(5)])});
+                 paidOn.toString(QStringLiteral("yyyy-MM-dd 00:00:00")), QString::fromLatin1(types[m_random.bounded(5)])});
 }
 
-bool SampleBuilder::addOrders(const Campaign &campaign, const Campaign &next)
+OrderRequest SampleBuilder::orderRequest(int customer, const Campaign &campaign, const std::vector<int> &offered)
 {
+    const CampaignPeriod period = CampaignPeriod::of(campaign, m_size.campaignsPerYear);
+    OrderRequest request;
+    request.customer = customer;
+    request.campaign = campaign;
+    request.backOrderCampaign = campaign.next(m_size.campaignsPerYear);
+    // Today's campaign keeps its back orders: the next one has not begun.
+    request.processBackOrders = campaign < m_current;
+    request.switches = {true, true, true, false, false};
+    request.orderDate = qMin(QDateTime(dayBetween(m_random, period.first, qMin(period.last, m_today)),
+                                       QTime(9 + m_random.bounded(11), m_random.bounded(60))),
+                             QDateTime::currentDateTime());
+    request.mode = ComputeMode::Shorts; // never ask about the charge while generating
+    const int lines = 2 + m_random.bounded(10);
+    for (int i = 0; i < lines; ++i) {
+        const CatalogEntry &entry = m_catalog[size_t(pick(m_random, offered))];
+        OrderRow line;
+        line.catalogNumber = entry.number;
+        line.product = entry.description;
+        line.shade = entry.shade;
+        line.size = entry.size;
+        line.page = QString::number(1 + m_random.bounded(200));
+        line.quantity = line.priceQuantity = 1 + (m_random.bounded(5) == 0 ? 1 : 0);
+        line.regPrice = entry.regular;
+        line.unitPrice = entry.regular;
+        line.tax1 = entry.taxable;
+        line.earningsFlag = QStringLiteral("R");
+        line.fromCampaign = campaign.number;
+        const int roll = m_random.bounded(100);
+        if (roll < 3)
+            line.backOrderFlag = QStringLiteral("B");
+        else if (roll < 4)
+            line.backOrderFlag = QStringLiteral("U");
+        else if (roll < 9)
+            line.discountPercent = Currency::fromCents(1000);
+        request.lines.push_back(line);
+    }
+    return request;
+}
+
+bool SampleBuilder::addOrders(const Campaign &campaign)
+{
+    if (!dateCarriedOrders(campaign))
+        return false;
     const std::vector<int> &offered = m_campaignProducts.back();
     cOption options = m_state.options;
     options.CurrentCampaignYear = campaign.year;
@@ -217,62 +325,48 @@ bool SampleBuilder::addOrders(const Campaign &campaign, const Campaign &next)
     for (int customer : m_customers) {
         if (m_random.generateDouble() >= m_size.orderChance)
             continue;
-        OrderRequest request;
-        request.customer = customer;
-        request.campaign = campaign;
-        request.backOrderCampaign = next;
-        request.processBackOrders = true;
-        request.switches = {true, true, true, false, false};
-        request.orderDate = QDateTime(QDate(campaign.year, 1, 1).addDays(campaign.number * 14), QTime(10, 0));
-        request.mode = ComputeMode::Shorts; // never ask about the charge while generating
-        const int lines = 2 + m_random.bounded(10);
-        for (int i = 0; i < lines; ++i) {
-            const CatalogEntry &entry = m_catalog[size_t(offered[size_t(m_random.bounded(int(offered.size())))])];
-            OrderRow line;
-            line.catalogNumber = entry.number;
-            line.product = entry.description;
-            line.shade = entry.shade;
-            line.size = entry.size;
-            line.page = QString::number(1 + m_random.bounded(200));
-            line.quantity = line.priceQuantity = 1 + (m_random.bounded(5) == 0 ? 1 : 0);
-            line.regPrice = entry.regular;
-            line.unitPrice = entry.regular;
-            line.tax1 = entry.taxable;
-            line.earningsFlag = QStringLiteral("R");
-            line.fromCampaign = campaign.number;
-            const int roll = m_random.bounded(100);
-            if (roll < 3)
-                line.backOrderFlag = QStringLiteral("B");
-            else if (roll < 4)
-                line.backOrderFlag = QStringLiteral("U");
-            else if (roll < 9)
-                line.discountPercent = Currency::fromCents(1000);
-            request.lines.push_back(line);
-        }
+        const OrderRequest request = orderRequest(customer, campaign, offered);
         const std::optional<ComputedOrder> order = saveOrder(m_state.data, options, m_state.prompter, request, 0);
-        if (!order || !pay(customer, campaign, order->orderNumber, order->grandTotal))
+        if (!order || !pay(customer, campaign, order->orderNumber, order->grandTotal, request.orderDate.date()))
             return false;
+        ++m_orders;
     }
     return true;
 }
 
 bool SampleBuilder::build(const std::function<void(const QString &)> &progress)
 {
-    const int lastYear = QDate::currentDate().year();
-    const Campaign first{lastYear - m_size.years + 1, 1};
-    const Campaign last{lastYear, m_size.campaignsPerYear};
-    if (!setOptions(last) || !addCustomers())
+    m_current = CampaignPeriod::on(m_today, m_size.campaignsPerYear);
+    m_first = Campaign{m_today.year() - m_size.years + 1, 1};
+    if (!setOptions(m_current) || !addCustomers())
         return false;
-    for (Campaign campaign = first; campaign <= last; campaign = campaign.next(m_size.campaignsPerYear)) {
+    for (Campaign campaign = m_first; campaign <= m_current; campaign = campaign.next(m_size.campaignsPerYear)) {
         if (progress)
             progress(QStringLiteral("Campaign %1 of %2").arg(campaign.number).arg(campaign.year));
         Transaction catalogue(m_state.database.handle());
         if (!addCatalogue(campaign) || !catalogue.commit())
             return false;
-        if (!addOrders(campaign, campaign.next(m_size.campaignsPerYear)))
+        if (!addOrders(campaign))
             return false;
+        ++m_campaigns;
     }
-    return BaselineUpdateAll(m_state.data, m_state.prompter, QStringLiteral("UTILITY"));
+    // Every order was computed today; in the sample it was last changed when it was entered.
+    return m_state.data.exec(QStringLiteral("generateSample"),
+                             QStringLiteral("Update Orders Set [Orders Modified Date] = [Orders Entered Date]"))
+        && BaselineUpdateAll(m_state.data, m_state.prompter, QStringLiteral("UTILITY"));
+}
+
+QString SampleBuilder::summary() const
+{
+    return QStringLiteral("%1 customers, %2 campaigns (%3/%4 to %5/%6), %7 orders, %8 payments")
+        .arg(m_customers.size())
+        .arg(m_campaigns)
+        .arg(m_first.number)
+        .arg(m_first.year)
+        .arg(m_current.number)
+        .arg(m_current.year)
+        .arg(m_orders)
+        .arg(m_payments);
 }
 
 } // namespace
@@ -290,11 +384,23 @@ bool generateSample(AppState &state, const QString &path, const SampleSize &size
     MainMenuOperations session(state);
     if (!session.openDatabase(path, QStringLiteral("Sample:") + path, QStringLiteral("zel sample")))
         return false;
-    // A generated database can be made again; speed matters more than surviving a power cut here.
-    QSqlQuery pragma(state.database.handle());
-    pragma.exec(QStringLiteral("PRAGMA synchronous = OFF"));
-    const bool built = SampleBuilder(state, size).build(progress);
-    pragma.exec(QStringLiteral("PRAGMA synchronous = FULL"));
+    QElapsedTimer timer;
+    timer.start();
+    SampleBuilder builder(state, size);
+    bool built = false;
+    {
+        // Tens of thousands of generated statements would bury the log's real entries.
+        const SqlLogPause quiet(state.data);
+        // A generated database can be made again; speed matters more than surviving a power cut here.
+        QSqlQuery pragma(state.database.handle());
+        pragma.exec(QStringLiteral("PRAGMA synchronous = OFF"));
+        built = builder.build(progress);
+        pragma.exec(QStringLiteral("PRAGMA synchronous = FULL"));
+    }
+    state.LogWrite(QStringLiteral("MSG"), QStringLiteral("Sample business %1 in %2: %3")
+                                              .arg(built ? QStringLiteral("written") : QStringLiteral("stopped"), path,
+                                                   builder.summary())
+                       + QStringLiteral(", %1 s").arg(double(timer.elapsed()) / 1000.0, 0, 'f', 1));
     return built;
 }
 
