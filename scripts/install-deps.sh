@@ -11,6 +11,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   poppler-utils xdg-utils fonts-liberation
   desktop-file-utils shared-mime-info file
+  fonts-symbola fonts-wqy-microhei fonts-noto-color-emoji
   xvfb xauth xdotool
 )
 

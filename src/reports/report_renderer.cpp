@@ -3,11 +3,55 @@
 #include "reports/report_fonts.h"
 
 #include <QFile>
+#include <QImage>
 #include <QPageSize>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPdfWriter>
 
 namespace zel::reports {
+
+namespace {
+
+constexpr double kPictureDotsPerInch = 300;
+
+// Draws the text as a picture of itself: the way to put colour emoji, which exist only as
+// bitmaps, into a PDF. Sharp enough for print at 300 dots per inch.
+void drawTextAsPicture(QPainter &painter, const QRectF &rect, int alignment, const QString &text, const QFont &font,
+                       const QColor &color)
+{
+    const double k = kPictureDotsPerInch / 72.0;
+    QImage picture((rect.size() * k).toSize().expandedTo(QSize(1, 1)), QImage::Format_ARGB32_Premultiplied);
+    // The picture measures fonts as the page does, so the text breaks and aligns the same way.
+    const int dotsPerMeter = qRound(painter.device()->logicalDpiX() / 0.0254);
+    picture.setDotsPerMeterX(dotsPerMeter);
+    picture.setDotsPerMeterY(dotsPerMeter);
+    picture.fill(Qt::transparent);
+    QPainter inner(&picture);
+    inner.setRenderHint(QPainter::Antialiasing);
+    inner.scale(k, k);
+    inner.setFont(font);
+    inner.setPen(color);
+    inner.drawText(QRectF(QPointF(0, 0), rect.size()), alignment, text);
+    inner.end();
+    painter.drawImage(rect, picture);
+}
+
+void drawText(QPainter &painter, const QRectF &rect, int alignment, const QString &text, const QFont &font,
+              const QColor &color)
+{
+    // The screen draws colour glyphs itself; a PDF or printer would leave them out.
+    const bool vectorDevice = painter.paintEngine() && painter.paintEngine()->type() != QPaintEngine::Raster;
+    if (vectorDevice && needsBitmapGlyphs(text, font)) {
+        drawTextAsPicture(painter, rect, alignment, text, font, color);
+        return;
+    }
+    painter.setFont(font);
+    painter.setPen(color);
+    painter.drawText(rect, alignment, text);
+}
+
+} // namespace
 
 void renderPage(QPainter &painter, const Page &page, double dotsPerInch, double scale)
 {
@@ -20,17 +64,16 @@ void renderPage(QPainter &painter, const Page &page, double dotsPerInch, double 
             ReportFont font = text->font;
             // The painter's scale already enlarges the glyphs; the font is given in points at 72 dpi.
             font.pointSize = text->font.pointSize * 72.0 / dotsPerInch / scale;
-            QFont qfont = toQFont(font);
-            painter.setFont(qfont);
-            painter.setPen(text->font.color);
+            const QFont qfont = toQFont(font);
             if (text->rotation != 0) {
                 painter.save();
                 painter.translate(text->rect.center());
                 painter.rotate(text->rotation);
-                painter.drawText(text->rect.translated(-text->rect.center()), text->alignment, text->text);
+                drawText(painter, text->rect.translated(-text->rect.center()), text->alignment, text->text, qfont,
+                         text->font.color);
                 painter.restore();
             } else {
-                painter.drawText(text->rect, text->alignment, text->text);
+                drawText(painter, text->rect, text->alignment, text->text, qfont, text->font.color);
             }
         } else if (const auto *line = std::get_if<LineItem>(&item)) {
             painter.setPen(QPen(line->color, line->width));
