@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QSaveFile>
+#include <QStringDecoder>
 
 #include <optional>
 
@@ -50,6 +51,16 @@ QString cut(const QString &value, int maxChars)
     return maxChars >= 0 && value.size() > maxChars ? value.left(maxChars) : value;
 }
 
+// Windows editors may start a file with a byte-order mark, which would hide the first section;
+// files of the older program are in the Windows code page, whose accents are not UTF-8.
+QString decodeText(const QByteArray &bytes)
+{
+    const QByteArray body = bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes;
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    const QString text = utf8(body);
+    return utf8.hasError() ? QString::fromLatin1(body) : text;
+}
+
 } // namespace
 
 IniFile::IniFile(const QString &path) : m_path(path) {}
@@ -59,7 +70,7 @@ QStringList IniFile::readLines() const
     QFile file(m_path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    const QString text = QString::fromUtf8(file.readAll());
+    const QString text = decodeText(file.readAll());
     QStringList lines = text.split(QLatin1Char('\n'));
     for (QString &line : lines)
         if (line.endsWith(QLatin1Char('\r')))
