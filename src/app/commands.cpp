@@ -69,8 +69,8 @@ const std::vector<CommandWord> &commandWords()
          "Compute a stored order again (zel order for all its options).", runOrderCommand},
         {"balance", "zel balance --db FILE --customer N --year Y --campaign C",
          "Print a customer's balance as of a campaign and the sums it is made of.", runBalanceCommand},
-        {"report", "zel report invoice --db FILE --customer N [--year Y --campaign C] [--order O] [--short] --pdf OUT.pdf",
-         "Print a customer's invoice of a campaign to a PDF file.", runReportCommand},
+        {"report", "zel report NAME --db FILE [options] --pdf OUT.pdf",
+         "Print a report to a PDF file; the reports and their options are listed below.", runReportCommand},
         {"sample", "zel sample --db FILE [--customers N] [--years Y]",
          "Fill a database with realistic sample business.", runSampleCommand},
     };
@@ -86,6 +86,9 @@ int printHelp(const CommandLine &, QTextStream &out, QTextStream &)
         << "Commands:\n";
     for (const CommandWord &word : commandWords())
         out << "  " << word.usage << "\n      " << word.summary << '\n';
+    out << "\nReports (zel report NAME):\n";
+    for (const QString &line : reportHelpLines())
+        out << "  " << line << '\n';
     out << "\nOptions for every command:\n"
         << "  --home DIR   the folder for settings and logs (default: ZEL_HOME, or the per-user data folder)\n"
         << "  --db FILE    the database to work on\n"

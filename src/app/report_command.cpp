@@ -2,57 +2,165 @@
 
 #include "app/command_line.h"
 #include "app/command_session.h"
-#include "reports/order_printing.h"
+#include "reports/report.h"
+#include "reports/report_registry.h"
 #include "reports/report_renderer.h"
-#include "reports/report_server.h"
 
 #include <QFileInfo>
 #include <QTextStream>
 
 namespace zel {
 
-int runReportCommand(const CommandLine &line, QTextStream &out, QTextStream &err)
+namespace {
+
+using reports::Report;
+using reports::ReportInput;
+
+// The command-line options that carry each input.
+QStringList optionsOf(ReportInput input)
 {
-    const QString pdf = line.option(QStringLiteral("--pdf"));
-    if (line.arguments != QStringList{QStringLiteral("invoice")} || pdf.isEmpty()
-        || !line.options.contains(QStringLiteral("--customer"))) {
-        err << "Usage: zel report invoice --db FILE --customer N [--year Y --campaign C] [--order O] [--short] --pdf OUT.pdf\n";
-        return 2;
+    switch (input) {
+    case ReportInput::Customer: return {QStringLiteral("--customer")};
+    case ReportInput::Campaign: return {QStringLiteral("--year"), QStringLiteral("--campaign")};
+    case ReportInput::Order: return {QStringLiteral("--order")};
+    case ReportInput::ShortLayout: return {QStringLiteral("--short")};
     }
-    const auto customer = wholeOption(line, QStringLiteral("--customer"), 1, 32767, err);
+    return {};
+}
+
+QString usageOf(ReportInput input)
+{
+    switch (input) {
+    case ReportInput::Customer: return QStringLiteral("--customer N");
+    case ReportInput::Campaign: return QStringLiteral("--year Y --campaign C");
+    case ReportInput::Order: return QStringLiteral("--order O");
+    case ReportInput::ShortLayout: return QStringLiteral("--short");
+    }
+    return {};
+}
+
+QString generalUsage()
+{
+    return QStringLiteral("Usage: zel report NAME --db FILE [options] --pdf OUT.pdf, where NAME is one of: ")
+         + reports::ReportRegistry::standard().names().join(QStringLiteral(", "));
+}
+
+// The first option given that the report does not take, or nothing.
+QString foreignOption(const CommandLine &line, const Report &report)
+{
+    for (const ReportInput input : {ReportInput::Customer, ReportInput::Campaign, ReportInput::Order, ReportInput::ShortLayout})
+        if (!report.takes(input))
+            for (const QString &option : optionsOf(input))
+                if (line.options.contains(option))
+                    return option;
+    return {};
+}
+
+bool hasRequiredOptions(const CommandLine &line, const Report &report)
+{
+    for (const reports::ReportOption &option : report.options())
+        if (option.required)
+            for (const QString &name : optionsOf(option.input))
+                if (!line.options.contains(name))
+                    return false;
+    return true;
+}
+
+// The values of the command line, checked for range; nothing (after one line) when one is wrong.
+std::optional<reports::ReportParameters> readParameters(const CommandLine &line, QTextStream &err)
+{
+    const auto customer = wholeOption(line, QStringLiteral("--customer"), 1, 32767, err, 0);
     const auto year = wholeOption(line, QStringLiteral("--year"), 1980, 2200, err, 0);
     const auto campaign = wholeOption(line, QStringLiteral("--campaign"), 1, 99, err, 0);
     const auto order = wholeOption(line, QStringLiteral("--order"), 1, 32767, err, 0);
     if (!customer || !year || !campaign || !order)
+        return std::nullopt;
+    reports::ReportParameters parameters;
+    if (*customer != 0)
+        parameters.customer = *customer;
+    if (*order != 0)
+        parameters.order = *order;
+    parameters.campaign = {*year, *campaign};
+    parameters.shortLayout = line.flag(QStringLiteral("--short"));
+    return parameters;
+}
+
+// Fills in the current campaign and checks the customer and campaign against the database.
+bool checkAgainstDatabase(CommandSession &session, const Report &report, reports::ReportParameters &parameters)
+{
+    AppState &state = session.state();
+    if (parameters.campaign.year == 0)
+        parameters.campaign.year = state.options.CurrentCampaignYear;
+    if (parameters.campaign.number == 0)
+        parameters.campaign.number = state.options.CurrentCampaignNumber;
+    if (parameters.customer && !session.customerExists(*parameters.customer))
+        return false;
+    if (report.takes(ReportInput::Campaign) && !session.campaignInRange(parameters.campaign.year, parameters.campaign.number))
+        return false;
+    if (parameters.customer)
+        state.currentCustomer = *parameters.customer;
+    return true;
+}
+
+} // namespace
+
+QString reportUsage(const Report &report)
+{
+    QStringList words{QStringLiteral("zel report"), report.name(), QStringLiteral("--db FILE")};
+    for (const reports::ReportOption &option : report.options())
+        words << (option.required ? usageOf(option.input) : QStringLiteral("[%1]").arg(usageOf(option.input)));
+    words << QStringLiteral("--pdf OUT.pdf");
+    return words.join(QLatin1Char(' '));
+}
+
+QStringList reportHelpLines()
+{
+    QStringList lines;
+    for (const Report *report : reports::ReportRegistry::standard().reports())
+        lines << reportUsage(*report) << QStringLiteral("    ") + report->description();
+    return lines;
+}
+
+int runReportCommand(const CommandLine &line, QTextStream &out, QTextStream &err)
+{
+    if (line.arguments.size() != 1) {
+        err << generalUsage() << '\n';
+        return 2;
+    }
+    const Report *report = reports::ReportRegistry::standard().find(line.arguments.front());
+    if (!report) {
+        err << "There is no report '" << line.arguments.front() << "'; the reports are "
+            << reports::ReportRegistry::standard().names().join(QStringLiteral(", ")) << ".\n";
+        return 2;
+    }
+    const QString pdf = line.option(QStringLiteral("--pdf"));
+    if (pdf.isEmpty() || !hasRequiredOptions(line, *report)) {
+        err << "Usage: " << reportUsage(*report) << '\n';
+        return 2;
+    }
+    if (const QString foreign = foreignOption(line, *report); !foreign.isEmpty()) {
+        err << "The option " << foreign << " does not belong to 'zel report " << report->name() << "'.\n";
+        return 2;
+    }
+    std::optional<reports::ReportParameters> parameters = readParameters(line, err);
+    if (!parameters)
         return 2;
     CommandSession session(line, err);
     if (!session.openDatabase(line.database))
         return 1;
-    AppState &state = session.state();
-    reports::InvoiceSelection selection;
-    selection.customer = *customer;
-    selection.campaign = {state.options.CurrentCampaignYear, state.options.CurrentCampaignNumber};
-    if (*year != 0)
-        selection.campaign.year = *year;
-    if (*campaign != 0)
-        selection.campaign.number = *campaign;
-    if (!session.customerExists(*customer) || !session.campaignInRange(selection.campaign.year, selection.campaign.number))
+    if (!checkAgainstDatabase(session, *report, *parameters))
         return 2;
-    state.currentCustomer = *customer;
-    if (*order != 0)
-        selection.order = *order;
-    if (const std::optional<QString> problem = reports::prepareInvoices(state, selection)) {
-        err << *problem << '\n';
-        return 1;
-    }
-    const reports::ReportRequest request = reports::invoiceRequest(state, selection, line.flag(QStringLiteral("--short")), false);
     QString error;
-    const std::optional<reports::Document> document = reports::layOutReport(state, request, &error);
-    if (!document || !reports::writePdf(*document, pdf, &error)) {
-        err << "The invoice could not be written: " << error << '\n';
+    const std::optional<reports::Document> document = report->run(session.state(), *parameters, &error);
+    if (!document) {
+        err << error << '\n';
         return 1;
     }
-    out << "Invoice written to " << QFileInfo(pdf).absoluteFilePath() << " (" << document->pages.size()
+    if (!reports::writePdf(*document, pdf, &error)) {
+        err << "The " << report->title().toLower() << " could not be written: " << error << '\n';
+        return 1;
+    }
+    out << report->title() << " written to " << QFileInfo(pdf).absoluteFilePath() << " (" << document->pages.size()
         << (document->pages.size() == 1 ? " page)\n" : " pages)\n");
     return 0;
 }

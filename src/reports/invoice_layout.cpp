@@ -4,6 +4,7 @@
 #include "core/currency.h"
 #include "core/text.h"
 #include "options/translations.h"
+#include "reports/audience_texts.h"
 #include "reports/banded_layout.h"
 #include "reports/report_fonts.h"
 #include "reports/report_request.h"
@@ -179,7 +180,8 @@ public:
           m_compact(request.text(QStringLiteral("ReportName")) == QLatin1String("rptOrdersShort")),
           m_fonts(fontsFor(state.settings, request.text(QStringLiteral("ReportName")), m_compact)),
           m_layout(PageSetup::fromOptions(state.options.PaperType, state.options.PrintInvoiceTopMargin,
-                                          state.options.PrintInvoiceBottomMargin))
+                                          state.options.PrintInvoiceBottomMargin)),
+          m_audienceTexts(state.data)
     {
         const double w = m_layout.setup().contentWidth();
         m_pageX = 0;
@@ -213,7 +215,8 @@ private:
     InvoiceFonts m_fonts;
     BandedLayout m_layout;
     const Invoice *m_invoice = nullptr;
-    std::unique_ptr<translations::Translator> m_texts;
+    AudienceTexts m_audienceTexts;
+    const translations::Translator *m_texts = nullptr;
     double m_pageX, m_catalogX, m_productX, m_quantityX, m_priceX, m_totalX, m_totalWidth;
 };
 
@@ -448,7 +451,7 @@ Document InvoiceWriter::write()
     }
     for (const Invoice &invoice : invoices) {
         m_invoice = &invoice;
-        m_texts = std::make_unique<translations::Translator>(m_state.data, invoice.audience);
+        m_texts = &m_audienceTexts(invoice.audience);
         if (m_compact) {
             // A short invoice stays whole on one page when it can.
             const double estimate = double(invoice.lines.size()) * (BandedLayout::lineHeight(m_fonts.body) + 2);

@@ -2,6 +2,7 @@
 
 #include "options/translations.h"
 #include "payments/payment_sums.h"
+#include "reports/audience_texts.h"
 #include "shell/app_state.h"
 #include "shell/transaction.h"
 
@@ -119,13 +120,14 @@ bool addPaymentLines(AppState &state)
                           rows.value(4).toInt(), rows.value(5).toInt(), Currency::fromDouble(rows.value(6).toDouble())});
 
     PaymentSums sums(data);
-    std::map<int, translations::Translator> texts;
+    AudienceTexts texts(data);
+    std::map<int, translations::Audience> audiences;
     const QString mark = QStringLiteral("**  ");
     for (const Total &t : totals) {
-        auto found = texts.find(t.customer);
-        if (found == texts.end())
-            found = texts.emplace(t.customer, translations::Translator(data, translations::LoadCustomerLanguage(data, t.customer))).first;
-        const translations::Translator &tr = found->second;
+        auto audience = audiences.find(t.customer);
+        if (audience == audiences.end())
+            audience = audiences.emplace(t.customer, translations::LoadCustomerLanguage(data, t.customer)).first;
+        const translations::Translator &tr = texts(audience->second);
         const Currency paid = sums.OrderPaymentsTotal(t.customer, t.year, t.number, t.order);
         const Currency balance = t.total + paid;
         if (!paid.isZero() && !addLine(data, t.rowid, t.sequence + 9000, mark + tr.text(43, QStringLiteral("Payment")),

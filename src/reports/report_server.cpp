@@ -1,6 +1,7 @@
 #include "reports/report_server.h"
 
-#include "reports/invoice_layout.h"
+#include "reports/report.h"
+#include "reports/report_registry.h"
 #include "reports/report_request.h"
 
 #include <QDesktopServices>
@@ -9,35 +10,18 @@
 #include <QUrl>
 #include <QUrlQuery>
 
-#include <functional>
-#include <map>
-
 namespace zel::reports {
-
-namespace {
-
-using Layout = std::function<Document(AppState &, const ReportRequest &)>;
-
-const std::map<QString, Layout> &layouts()
-{
-    static const std::map<QString, Layout> all = {
-        {QStringLiteral("rptOrdersLong"), layOutInvoices},
-        {QStringLiteral("rptOrdersShort"), layOutInvoices},
-    };
-    return all;
-}
-
-} // namespace
 
 std::optional<Document> layOutReport(AppState &state, const ReportRequest &request, QString *error)
 {
-    const auto found = layouts().find(request.text(QStringLiteral("ReportName")));
-    if (found == layouts().end()) {
+    const QString layout = request.text(QStringLiteral("ReportName"));
+    const Report *report = ReportRegistry::standard().forLayout(layout);
+    if (!report) {
         if (error)
-            *error = QStringLiteral("The report ") + request.text(QStringLiteral("ReportName")) + QStringLiteral(" is not available.");
+            *error = QStringLiteral("The report ") + layout + QStringLiteral(" is not available.");
         return std::nullopt;
     }
-    return found->second(state, request);
+    return report->layOut(state, request);
 }
 
 QStringList mailArguments(const QString &address, const QString &subject, const QString &body, const QString &pdfPath)

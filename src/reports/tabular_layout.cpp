@@ -1,0 +1,117 @@
+#include "reports/tabular_layout.h"
+
+#include "core/currency.h"
+#include "core/text.h"
+#include "reports/tabular_writer.h"
+#include "shell/data_access.h"
+
+#include <QDateTime>
+
+namespace zel::reports {
+
+TabularLayout::TabularLayout(const PageSetup &setup)
+{
+    m_definition.setup = setup;
+    m_definition.font.family = QStringLiteral("Arial");
+    m_definition.font.pointSize = 9;
+}
+
+TabularLayout &TabularLayout::source(const QString &sql, const QVariantList &values)
+{
+    m_definition.sql = sql;
+    m_definition.values = values;
+    return *this;
+}
+
+TabularLayout &TabularLayout::title(const QString &title)
+{
+    m_definition.title = title;
+    return *this;
+}
+
+TabularLayout &TabularLayout::subtitle(const QString &line)
+{
+    if (!line.trimmed().isEmpty())
+        m_definition.subtitles << line;
+    return *this;
+}
+
+TabularLayout &TabularLayout::font(const ReportFont &body)
+{
+    m_definition.font = body;
+    return *this;
+}
+
+TabularLayout &TabularLayout::groupBy(const QString &field, const QString &header, const QString &footer)
+{
+    m_definition.groupField = field;
+    m_definition.groupHeader = header;
+    m_definition.groupFooter = footer;
+    return *this;
+}
+
+TabularLayout &TabularLayout::column(const Column &column)
+{
+    m_definition.columns.push_back(column);
+    return *this;
+}
+
+TabularLayout &TabularLayout::column(const QString &field, const QString &heading, double width, Format format, bool totalled)
+{
+    Column c;
+    c.field = field;
+    c.heading = heading;
+    c.width = width;
+    c.format = format;
+    c.totalled = totalled;
+    return column(c);
+}
+
+TabularLayout &TabularLayout::grandTotal(const QString &label)
+{
+    m_definition.grandTotal = label;
+    return *this;
+}
+
+TabularLayout &TabularLayout::footerNote(const QString &text)
+{
+    m_definition.footerNote = text;
+    return *this;
+}
+
+QString TabularLayout::formatted(const Column &column, const QVariant &value)
+{
+    if (value.isNull())
+        return {};
+    switch (column.format) {
+    case Format::Text: return value.toString().trimmed();
+    case Format::Number: return QString::number(value.toLongLong());
+    case Format::Money:
+        return Currency::fromDouble(value.toDouble())
+            .format(column.pattern.isEmpty() ? QStringLiteral("###,###,##0.00") : column.pattern);
+    case Format::Date: {
+        const std::optional<QDateTime> when = fromDbDateTime(value);
+        return when ? when->date().toString(column.pattern.isEmpty() ? QStringLiteral("MM/dd/yyyy") : column.pattern)
+                    : QString();
+    }
+    }
+    return {};
+}
+
+Document TabularLayout::layOut(cDataAccess &data, const QString &documentTitle) const
+{
+    std::vector<TabularWriter::Row> rows;
+    data.setSQL(m_definition.sql, m_definition.values);
+    RecordSet records = data.GetSnapShot(documentTitle);
+    while (records.next()) {
+        TabularWriter::Row row;
+        if (!m_definition.groupField.isEmpty())
+            row.group = records.value(m_definition.groupField).toString().trimmed();
+        for (const Column &c : m_definition.columns)
+            row.values.push_back(records.value(c.field));
+        rows.push_back(std::move(row));
+    }
+    return TabularWriter(m_definition).write(rows, documentTitle);
+}
+
+} // namespace zel::reports

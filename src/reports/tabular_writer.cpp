@@ -1,0 +1,195 @@
+#include "reports/tabular_writer.h"
+
+namespace zel::reports {
+
+namespace {
+
+const double kPadding = 4;
+const QColor kHeadingFill(226, 226, 232);
+const QColor kShade(245, 245, 248);
+
+} // namespace
+
+TabularWriter::TabularWriter(const TabularLayout::Definition &definition)
+    : m_definition(definition), m_layout(definition.setup)
+{
+    double x = 0;
+    for (const TabularLayout::Column &c : definition.columns) {
+        m_x.push_back(x);
+        x += c.width;
+    }
+    m_bold = definition.font;
+    m_bold.bold = true;
+    m_heading = m_bold;
+    m_title = m_bold;
+    m_title.pointSize = definition.font.pointSize + 5;
+    m_subtitle = definition.font;
+    m_subtitle.pointSize = definition.font.pointSize + 1;
+}
+
+int TabularWriter::alignmentOf(const TabularLayout::Column &column) const
+{
+    if (column.alignment != 0)
+        return column.alignment;
+    const bool numeric = column.format == TabularLayout::Format::Number || column.format == TabularLayout::Format::Money;
+    return numeric ? Qt::AlignRight : Qt::AlignLeft;
+}
+
+bool TabularWriter::anyTotals() const
+{
+    for (const TabularLayout::Column &c : m_definition.columns)
+        if (c.totalled)
+            return true;
+    return false;
+}
+
+QStringList TabularWriter::texts(const Row &row) const
+{
+    QStringList out;
+    for (size_t i = 0; i < m_definition.columns.size(); ++i)
+        out << TabularLayout::formatted(m_definition.columns[i], row.values[i]);
+    return out;
+}
+
+double TabularWriter::rowHeight(const QStringList &texts, const ReportFont &font) const
+{
+    double height = BandedLayout::lineHeight(font);
+    for (qsizetype i = 0; i < texts.size(); ++i)
+        height = qMax(height, BandedLayout::textHeight(texts[i], font, m_definition.columns[size_t(i)].width - 2 * kPadding));
+    return height + 2;
+}
+
+void TabularWriter::add(Sums &sums, const Row &row) const
+{
+    for (size_t i = 0; i < m_definition.columns.size(); ++i) {
+        const TabularLayout::Column &c = m_definition.columns[i];
+        if (!c.totalled || row.values[i].isNull())
+            continue;
+        if (c.format == TabularLayout::Format::Money)
+            sums[i].money += Currency::fromDouble(row.values[i].toDouble());
+        else if (c.format == TabularLayout::Format::Number)
+            sums[i].whole += row.values[i].toLongLong();
+    }
+}
+
+void TabularWriter::columnHeadings(BandedLayout &layout)
+{
+    QStringList headings;
+    for (const TabularLayout::Column &c : m_definition.columns)
+        headings << c.heading;
+    const double height = rowHeight(headings, m_heading) + 2;
+    Band band = layout.band(height);
+    band.box(0, 0, band.width(), height, kHeadingFill);
+    for (size_t i = 0; i < m_definition.columns.size(); ++i) {
+        const TabularLayout::Column &c = m_definition.columns[i];
+        band.text(m_x[i] + kPadding, c.width - 2 * kPadding, c.heading, m_heading, alignmentOf(c), 2);
+    }
+    band.line(0, band.width(), height, 0.7);
+}
+
+void TabularWriter::pageHeader(BandedLayout &layout)
+{
+    const double width = layout.setup().contentWidth();
+    if (!m_definition.title.isEmpty())
+        layout.band(BandedLayout::lineHeight(m_title) + 2).text(0, width, m_definition.title, m_title, Qt::AlignHCenter);
+    for (const QString &line : m_definition.subtitles)
+        layout.band(BandedLayout::lineHeight(m_subtitle)).text(0, width, line, m_subtitle, Qt::AlignHCenter);
+    layout.skip(8);
+    columnHeadings(layout);
+    layout.skip(2);
+    // A group that runs on from the page before is named again.
+    if (m_group)
+        groupHeader(m_definition.groupHeader.arg(*m_group) + QStringLiteral(" (continued)"));
+}
+
+void TabularWriter::groupHeader(const QString &text)
+{
+    Band band = m_layout.band(BandedLayout::lineHeight(m_bold) + 4);
+    band.text(kPadding, band.width() - kPadding, text, m_bold, Qt::AlignLeft, 2);
+}
+
+void TabularWriter::detail(const Row &row, bool shaded)
+{
+    const QStringList cells = texts(row);
+    const double height = rowHeight(cells, m_definition.font);
+    Band band = m_layout.band(height);
+    if (shaded)
+        band.box(0, 0, band.width(), height, kShade);
+    for (size_t i = 0; i < m_definition.columns.size(); ++i) {
+        const TabularLayout::Column &c = m_definition.columns[i];
+        band.text(m_x[i] + kPadding, c.width - 2 * kPadding, cells[qsizetype(i)], m_definition.font, alignmentOf(c), 1);
+    }
+}
+
+double TabularWriter::totalsHeight() const
+{
+    return BandedLayout::lineHeight(m_bold) + 6;
+}
+
+void TabularWriter::totals(const QString &label, const Sums &sums, double ruleWidth)
+{
+    Band band = m_layout.band(totalsHeight());
+    double labelWidth = band.width();
+    for (size_t i = 0; i < m_definition.columns.size(); ++i) {
+        const TabularLayout::Column &c = m_definition.columns[i];
+        if (!c.totalled)
+            continue;
+        labelWidth = qMin(labelWidth, m_x[i]);
+        const QVariant sum = c.format == TabularLayout::Format::Money ? QVariant(sums[i].money.toDouble())
+                                                                      : QVariant(sums[i].whole);
+        band.line(m_x[i] + kPadding, m_x[i] + c.width - kPadding, 1, ruleWidth);
+        band.text(m_x[i] + kPadding, c.width - 2 * kPadding, TabularLayout::formatted(c, sum), m_bold, alignmentOf(c), 3);
+    }
+    // A label too narrow for the space before the first total ends just before it.
+    band.text(kPadding, qMax(labelWidth - 2 * kPadding, band.width() / 3), label, m_bold, Qt::AlignLeft, 3);
+}
+
+Document TabularWriter::write(const std::vector<Row> &rows, const QString &documentTitle)
+{
+    m_layout.setPageHeader([this](BandedLayout &layout) { pageHeader(layout); });
+    const ReportFont small = m_definition.font;
+    m_layout.setPageFooter(BandedLayout::lineHeight(small) + 4, [this, small](Band &band) {
+        band.line(0, band.width(), 0);
+        band.text(0, band.width() / 2, m_definition.footerNote, small, Qt::AlignLeft, 3);
+        band.text(band.width() / 2, band.width() / 2, QStringLiteral("Page {PAGE} of {PAGES}"), small, Qt::AlignRight, 3);
+    });
+    m_layout.keepTogether(0);
+    const bool grouped = !m_definition.groupField.isEmpty();
+    const bool totalled = anyTotals();
+    const Sums zero(m_definition.columns.size());
+    Sums groupSums = zero;
+    Sums grandSums = zero;
+    bool shaded = false;
+    for (size_t i = 0; i < rows.size(); ++i) {
+        const Row &row = rows[i];
+        if (grouped && (!m_group || row.group != *m_group)) {
+            m_group.reset();
+            // A heading never stays alone at the foot of a page.
+            m_layout.keepTogether(BandedLayout::lineHeight(m_bold) + 4 + rowHeight(texts(row), m_definition.font));
+            groupHeader(m_definition.groupHeader.arg(row.group));
+            m_group = row.group;
+            groupSums = zero;
+            shaded = false;
+        }
+        const bool last = i + 1 == rows.size();
+        const bool groupEnds = grouped && (last || rows[i + 1].group != row.group);
+        // A total never starts a page: the last row goes over with it.
+        const int totalsBelow = totalled ? int(groupEnds) + int(last) : 0;
+        m_layout.keepTogether(rowHeight(texts(row), m_definition.font) + totalsBelow * totalsHeight());
+        detail(row, shaded);
+        shaded = !shaded;
+        add(groupSums, row);
+        add(grandSums, row);
+        if (groupEnds) {
+            m_group.reset();
+            if (totalled)
+                totals(m_definition.groupFooter.arg(row.group), groupSums, 0.5);
+            m_layout.skip(6);
+        }
+    }
+    if (totalled && !rows.empty())
+        totals(m_definition.grandTotal, grandSums, 1.2);
+    return m_layout.finish(documentTitle);
+}
+
+} // namespace zel::reports
