@@ -1,12 +1,7 @@
 #pragma once
 
 #include "orders/product.h"
-
-#include <QAbstractTableModel>
-
-#include <functional>
-#include <optional>
-#include <vector>
+#include "shell/ui/record_grid_model.h"
 
 namespace zel {
 
@@ -14,7 +9,7 @@ class cDataAccess;
 
 // The catalogue grid: products as rows, each edit checked and stored at once. A row added for data
 // entry stays pending until its product number is typed.
-class ProductsModel : public QAbstractTableModel
+class ProductsModel : public RecordGridModel<Product>
 {
     Q_OBJECT
 public:
@@ -23,9 +18,8 @@ public:
 
     ProductsModel(cDataAccess &data, std::function<void(const QString &)> tell, QObject *parent = nullptr);
 
-    void setProducts(std::vector<Product> products);
-    const Product &product(int row) const { return m_rows.at(row).product; }
-    bool isPending(int row) const { return m_rows.at(row).pending; }
+    void setProducts(std::vector<Product> products) { setRows(std::move(products)); }
+    const Product &product(int row) const { return record(row); }
     // Adds a blank row of a campaign (0/0 for the baseline) for data entry; returns its index.
     int addBlankRow(const Campaign &campaign);
     // The first data-entry row that holds typed values but no product number yet, so nothing of it
@@ -34,30 +28,14 @@ public:
     // Forgets the data-entry rows that were never stored.
     void dropPendingRows();
 
-    int rowCount(const QModelIndex &parent = {}) const override;
-    int columnCount(const QModelIndex &parent = {}) const override;
-    QVariant data(const QModelIndex &index, int role) const override;
-    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
-    Qt::ItemFlags flags(const QModelIndex &index) const override;
-    bool setData(const QModelIndex &index, const QVariant &value, int role) override;
-    void sort(int column, Qt::SortOrder order) override;
-
 signals:
     void stored(); // a row reached the database
 
-private:
-    struct Row
-    {
-        Product product;
-        bool pending = false;
-    };
-    // Applies one cell to a copy of the row; returns the message when the value cannot be used.
-    QString apply(Product &product, int column, const QVariant &value) const;
-    bool store(int row, Product edited);
+protected:
+    bool commit(int row, Product edited, int column) override;
 
+private:
     cDataAccess &m_data;
-    std::function<void(const QString &)> m_tell;
-    std::vector<Row> m_rows;
 };
 
 } // namespace zel

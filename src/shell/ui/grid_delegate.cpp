@@ -1,11 +1,11 @@
-#include "orders/ui/products_delegate.h"
+#include "shell/ui/grid_delegate.h"
 
 #include <QAbstractItemModel>
 #include <QMetaProperty>
 
 namespace zel {
 
-QWidget *ProductsDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &option, const QModelIndex &index) const
+QWidget *GridDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &option, const QModelIndex &index) const
 {
     QWidget *editor = QStyledItemDelegate::createEditor(parent, option, index);
     m_editor = editor;
@@ -13,7 +13,7 @@ QWidget *ProductsDelegate::createEditor(QWidget *parent, const QStyleOptionViewI
     return editor;
 }
 
-void ProductsDelegate::destroyEditor(QWidget *editor, const QModelIndex &index) const
+void GridDelegate::destroyEditor(QWidget *editor, const QModelIndex &index) const
 {
     if (editor == m_editor) {
         m_editor.clear();
@@ -22,20 +22,20 @@ void ProductsDelegate::destroyEditor(QWidget *editor, const QModelIndex &index) 
     QStyledItemDelegate::destroyEditor(editor, index);
 }
 
-QVariant ProductsDelegate::editorValue() const
+QVariant GridDelegate::editorValue() const
 {
     const QMetaProperty property = m_editor->metaObject()->userProperty();
     return property.isValid() ? property.read(m_editor) : QVariant();
 }
 
-bool ProductsDelegate::editorChanged() const
+bool GridDelegate::editorChanged() const
 {
     if (!isEditing() || !m_index.isValid())
         return false;
     return editorValue().toString() != m_index.data(Qt::EditRole).toString();
 }
 
-bool ProductsDelegate::commitEditor()
+bool GridDelegate::commitEditor()
 {
     if (!editorChanged())
         return true;
@@ -46,7 +46,7 @@ bool ProductsDelegate::commitEditor()
     return true;
 }
 
-void ProductsDelegate::discardEditor()
+void GridDelegate::discardEditor()
 {
     if (isEditing())
         emit closeEditor(m_editor, QAbstractItemDelegate::RevertModelCache);

@@ -1,0 +1,89 @@
+#include "shell/ui/record_grid_view.h"
+
+#include "core/prompter.h"
+#include "shell/app_state.h"
+#include "shell/grid_layout_store.h"
+#include "shell/ui/grid_column.h"
+#include "shell/ui/grid_delegate.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMenu>
+
+namespace zel {
+
+namespace {
+// A long description or note may widen its column only this far; the rest shows when widened.
+constexpr int kWidestFittedColumn = 260;
+}
+
+RecordGridView::RecordGridView(const QString &gridName, AppState &state, QWidget *parent)
+    : QTableView(parent), m_state(state), m_delegate(new GridDelegate(this))
+{
+    setObjectName(gridName);
+    setItemDelegate(m_delegate);
+    setAlternatingRowColors(true);
+    setTabKeyNavigation(true);
+    horizontalHeader()->setSectionsMovable(true);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+}
+
+int RecordGridView::designedWidth(int column) const
+{
+    return model() ? model()->headerData(column, Qt::Horizontal, grid::kWidthRole).toInt() : 0;
+}
+
+void RecordGridView::fitColumns()
+{
+    if (!model())
+        return;
+    QHeaderView *header = horizontalHeader();
+    for (int column = 0; column < model()->columnCount(); ++column) {
+        if (const int designed = designedWidth(column); designed > 0) {
+            setColumnWidth(column, qMax(designed, header->sectionSizeHint(column)));
+            continue;
+        }
+        resizeColumnToContents(column); // the wider of the heading and the cells
+        if (header->sectionSize(column) > kWidestFittedColumn)
+            setColumnWidth(column, qMax(header->sectionSizeHint(column), kWidestFittedColumn));
+    }
+}
+
+void RecordGridView::restoreLayout()
+{
+    fitColumns();
+    const QByteArray layout = GridLayoutStore(m_state.settings).load(gridName());
+    if (!layout.isEmpty())
+        horizontalHeader()->restoreState(layout);
+}
+
+bool RecordGridView::saveLayout() const
+{
+    return GridLayoutStore(m_state.settings).save(gridName(), horizontalHeader()->saveState());
+}
+
+void RecordGridView::resetLayout()
+{
+    GridLayoutStore(m_state.settings).reset(gridName());
+    m_state.prompter.information(QStringLiteral("Exit to Main Menu to Complete Layout Reset."));
+}
+
+void RecordGridView::addLayoutCommands(QMenu *menu, const QString &saveCaption, const QString &resetCaption)
+{
+    menu->addAction(saveCaption, this, [this] { saveLayout(); });
+    if (!resetCaption.isEmpty())
+        menu->addAction(resetCaption, this, [this] { resetLayout(); });
+}
+
+// Enter on a cell opens it, as a typist expects of a grid; a cell that cannot be edited leaves
+// Enter to the screen. Enter and Escape inside an open cell are the editor's (store / cancel).
+void RecordGridView::keyPressEvent(QKeyEvent *event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && state() != EditingState && currentIndex().isValid()
+        && currentIndex().flags().testFlag(Qt::ItemIsEditable) && edit(currentIndex(), EditKeyPressed, event))
+        return;
+    QTableView::keyPressEvent(event);
+}
+
+} // namespace zel
