@@ -8,7 +8,7 @@
 #include "options/ui/translations_model.h"
 #include "options/ui/translations_page.h"
 #include "shell/app_state.h"
-#include "shell/grid_layout_store.h"
+#include "shell/ui/record_grid_view.h"
 #include "shell/ui/screen_setup.h"
 
 #include <QApplication>
@@ -29,7 +29,6 @@
 #include <QScrollArea>
 #include <QSpinBox>
 #include <QTabWidget>
-#include <QTableView>
 #include <QVBoxLayout>
 
 namespace zel {
@@ -37,11 +36,6 @@ namespace zel {
 namespace {
 
 const QString kEarningsGrid = QStringLiteral("OptionEarnings");
-
-QString yesNo(bool on)
-{
-    return on ? QStringLiteral("Y") : QStringLiteral("N");
-}
 
 // A page that scrolls when the window is small, so every field stays reachable.
 QWidget *scrolling(QWidget *content)
@@ -71,11 +65,9 @@ QLabel *note(const QString &text)
 
 } // namespace
 
-OptionsScreen::OptionsScreen(AppState &state, QWidget *parent) : QDialog(parent), m_state(state)
+OptionsScreen::OptionsScreen(AppState &state, QWidget *parent) : ScreenBase(state, QStringLiteral("Zel_Options"), parent)
 {
-    setObjectName(QStringLiteral("Zel_Options"));
     setWindowTitle(QStringLiteral("Options"));
-    setModal(true);
 
     auto *layout = new QVBoxLayout(this);
     auto *bar = new QMenuBar(this);
@@ -94,7 +86,7 @@ OptionsScreen::OptionsScreen(AppState &state, QWidget *parent) : QDialog(parent)
     m_pages->addTab(scrolling(printingPage()), QStringLiteral("&Invoice Printing"));
     m_pages->addTab(earningsPage(), QStringLiteral("&Earnings"));
     m_pages->addTab(fontsPageWidget(), QStringLiteral("F&onts"));
-    m_translations = new TranslationsPage(m_state.data);
+    m_translations = new TranslationsPage(state);
     m_pages->addTab(m_translations, QStringLiteral("Trans&lations"));
     layout->addWidget(m_pages);
 
@@ -116,14 +108,11 @@ void OptionsScreen::buildMenus(QMenuBar *bar)
     file->addAction(QStringLiteral("&Save"), QKeySequence::Save, this, [this] { save(); });
     file->addAction(QStringLiteral("E&xit"), this, &QDialog::reject);
     QMenu *misc = bar->addMenu(QStringLiteral("&Misc"));
-    misc->addAction(QStringLiteral("Save Earnings Grid Layout"), this, [this] {
-        saveGridLayout(m_earningsGrid->horizontalHeader(), m_state.settings, kEarningsGrid);
-    });
-    misc->addAction(QStringLiteral("Reset Earnings Grid Layout"), this, [this] {
-        GridLayoutStore(m_state.settings).reset(kEarningsGrid);
-        m_state.prompter.information(QStringLiteral("Exit to Main Menu to Complete Layout Reset."));
-    });
-    misc->addAction(QStringLiteral("Reset Screen Size / Position"), this, [this] { centreOnScreen(this); });
+    m_earningsGrid->addLayoutCommands(misc, QStringLiteral("Save Earnings Grid Layout"),
+                                      QStringLiteral("Reset Earnings Grid Layout"));
+    m_translations->grid()->addLayoutCommands(misc, QStringLiteral("Save Translations Grid Layout"),
+                                              QStringLiteral("Reset Translations Grid Layout"));
+    misc->addAction(QStringLiteral("Reset Screen Size / Position"), this, [this] { resetScreenSize(); });
 }
 
 QLineEdit *OptionsScreen::addText(QFormLayout *form, const QString &label, QString cOption::*member, int maxLength)
@@ -132,7 +121,7 @@ QLineEdit *OptionsScreen::addText(QFormLayout *form, const QString &label, QStri
     edit->setMaxLength(maxLength);
     edit->setAccessibleName(QString(label).remove(QLatin1Char('&')));
     form->addRow(label, edit);
-    m_texts.push_back({edit, member});
+    m_binder.text(edit, member);
     return edit;
 }
 
@@ -145,7 +134,7 @@ QLineEdit *OptionsScreen::addMoney(QFormLayout *form, const QString &label, Curr
     const QString name = QString(label).remove(QLatin1Char('&'));
     edit->setAccessibleName(name);
     form->addRow(label, edit);
-    m_money.push_back({edit, member, name});
+    m_binder.money(edit, member, name + QStringLiteral(" must be numeric."));
     return edit;
 }
 
@@ -154,7 +143,7 @@ QCheckBox *OptionsScreen::addFlag(QFormLayout *form, const QString &text, QStrin
     auto *box = new QCheckBox(text);
     box->setAccessibleName(QString(text).remove(QLatin1Char('&')));
     form->addRow(box);
-    m_flags.push_back({box, member});
+    m_binder.flag(box, member);
     return box;
 }
 
@@ -228,6 +217,7 @@ QWidget *OptionsScreen::lookupPage()
     m_pastCampaigns->addItems({QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")});
     m_pastCampaigns->setAccessibleName(QStringLiteral("Number of Past Campaigns For Price Lookup"));
     form->addRow(QStringLiteral("Number of Past ####s For Price Lookup"), m_pastCampaigns);
+    m_binder.numberList(m_pastCampaigns, &cOption::NumberPastCampaignForProductLookup);
     addFlag(form, QStringLiteral("Update Current #### Prices With Order Entry Prices"), &cOption::OverrideProductPrice);
     addFlag(form, QStringLiteral("Update Baseline Regular Prices With Order Entry Prices"), &cOption::OverrideBaselinePrice);
     form->addRow(note(QStringLiteral("Overrides existing price.  Does not update if Quantity On Hand greater than zero.")));
@@ -297,6 +287,7 @@ QWidget *OptionsScreen::printingPage()
     for (const auto &[text, value] : {std::pair{"Order Quantity Only", "O"}, {"Price Quantity Only", "P"}, {"Both", "B"}})
         quantity->addWidget(addChoice(m_quantityPrint, QString::fromLatin1(text), QString::fromLatin1(value)));
     choices->addRow(QStringLiteral("Quantity"), quantity);
+    m_binder.choice(m_quantityPrint, &cOption::QuantityPrint, QStringLiteral("O"));
 
     m_dateBox = new QCheckBox(QStringLiteral("Print &Date On Order"));
     m_dateChoice = new QButtonGroup(this);
@@ -315,6 +306,7 @@ QWidget *OptionsScreen::printingPage()
     sequence->addWidget(addChoice(m_printSequence, QStringLiteral("Page and Catalog Order"), QStringLiteral("PAGECAT")));
     sequence->addWidget(addChoice(m_printSequence, QStringLiteral("Entry Order"), QStringLiteral("ENTERED")));
     choices->addRow(QStringLiteral("Line Order"), sequence);
+    m_binder.choice(m_printSequence, &cOption::OrdersPrintSequence, QStringLiteral("PAGECAT"));
 
     QFormLayout *paper = groupForm(layout, QStringLiteral("Paper"));
     m_paperType = new QButtonGroup(this);
@@ -322,6 +314,7 @@ QWidget *OptionsScreen::printingPage()
     paperTypes->addWidget(addChoice(m_paperType, QStringLiteral("United States Letter"), QStringLiteral("U")));
     paperTypes->addWidget(addChoice(m_paperType, QStringLiteral("International A4"), QStringLiteral("I")));
     paper->addRow(QStringLiteral("Paper Type"), paperTypes);
+    m_binder.choice(m_paperType, &cOption::PaperType, QStringLiteral("U"));
     m_topMargin = new QComboBox;
     m_bottomMargin = new QComboBox;
     m_topMargin->setAccessibleName(QStringLiteral("Top Margin"));
@@ -356,6 +349,9 @@ QWidget *OptionsScreen::campaignPage()
     form->addRow(QStringLiteral("Current #### &Number"), m_campaignNumber);
     form->addRow(QStringLiteral("Current #### &Year"), m_campaignYear);
     form->addRow(QStringLiteral("Last #### Num&ber Of Year"), m_lastCampaign);
+    m_binder.number(m_campaignNumber, &cOption::CurrentCampaignNumber);
+    m_binder.number(m_campaignYear, &cOption::CurrentCampaignYear);
+    m_binder.number(m_lastCampaign, &cOption::LastCampaignNumberOfYear);
     auto *steps = new QHBoxLayout;
     auto *previous = new QPushButton(QStringLiteral("&Previous ####"));
     auto *next = new QPushButton(QStringLiteral("Ne&xt ####"));
@@ -374,19 +370,17 @@ QWidget *OptionsScreen::earningsPage()
 {
     auto *page = new QWidget;
     auto *layout = new QVBoxLayout(page);
-    m_earnings = new EarningsModel([this](const QString &message) { m_state.prompter.information(message); }, this);
-    m_earningsGrid = new QTableView;
-    m_earningsGrid->setObjectName(kEarningsGrid);
+    m_earnings = new EarningsModel([this](const QString &message) { state().prompter.information(message); }, this);
+    m_earningsGrid = new RecordGridView(kEarningsGrid, state());
     m_earningsGrid->setAccessibleName(QStringLiteral("Earnings"));
     m_earningsGrid->setModel(m_earnings);
     m_earningsGrid->setSortingEnabled(true);
-    m_earningsGrid->horizontalHeader()->setSectionsMovable(true);
     m_earningsGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
     connect(m_earningsGrid->horizontalHeader(), &QHeaderView::sectionPressed, this, [this] {
         // An open cell editor has the focus inside the grid's viewport.
         const QWidget *focus = QApplication::focusWidget();
         if (focus && focus != m_earningsGrid && m_earningsGrid->isAncestorOf(focus))
-            m_state.prompter.information(earnings::kSortWhileEditing);
+            state().prompter.information(earnings::kSortWhileEditing);
     });
     layout->addWidget(m_earningsGrid);
     auto *buttons = new QHBoxLayout;
@@ -410,49 +404,32 @@ QWidget *OptionsScreen::earningsPage()
 
 QWidget *OptionsScreen::fontsPageWidget()
 {
-    m_fonts = new FontsPage(m_state.settings, m_state.prompter);
+    m_fonts = new FontsPage(state().settings, state().prompter);
     return m_fonts;
 }
 
 void OptionsScreen::load()
 {
-    Gs_Screen_Setup(this, m_state.settings);
-    m_databaseLabel->setText(QStringLiteral("Current Database : ") + m_state.databasePath);
-    const cOption &options = m_state.options;
-    for (const TextBinding &b : m_texts)
-        b.edit->setText(options.*(b.member));
-    for (const FlagBinding &b : m_flags)
-        b.box->setChecked(options.*(b.member) == QLatin1String("Y"));
-    for (const MoneyBinding &b : m_money)
-        b.edit->setText((options.*(b.member)).toPlainText());
-
-    const auto select = [](QButtonGroup *group, const QString &value, const QString &fallback) {
-        QAbstractButton *chosen = nullptr;
-        for (QAbstractButton *button : group->buttons())
-            if (button->property("value").toString() == value || (!chosen && button->property("value").toString() == fallback))
-                chosen = button;
-        if (chosen)
-            chosen->setChecked(true);
-    };
-    select(m_quantityPrint, options.QuantityPrint, QStringLiteral("O"));
-    select(m_printSequence, options.OrdersPrintSequence, QStringLiteral("PAGECAT"));
-    select(m_paperType, options.PaperType, QStringLiteral("U"));
+    setUpScreen();
+    m_databaseLabel->setText(QStringLiteral("Current Database : ") + state().databasePath);
+    const cOption &options = state().options;
+    m_binder.load(options);
     m_dateBox->setChecked(options.PrintDateOnOrder != QLatin1String("N"));
-    select(m_dateChoice, options.PrintDateOnOrder, QStringLiteral("E"));
+    for (QAbstractButton *button : m_dateChoice->buttons())
+        if (button->property("value").toString() == options.PrintDateOnOrder)
+            button->setChecked(true);
+    if (!m_dateChoice->checkedButton())
+        m_dateEntered->setChecked(true);
     m_dateEntered->setEnabled(m_dateBox->isChecked());
     m_dateCurrent->setEnabled(m_dateBox->isChecked());
-    m_pastCampaigns->setCurrentText(QString::number(qBound(0, options.NumberPastCampaignForProductLookup, 3)));
     fillMargins();
     m_topMargin->setCurrentText(options.PrintInvoiceTopMargin);
     m_bottomMargin->setCurrentText(options.PrintInvoiceBottomMargin);
-    m_campaignNumber->setValue(options.CurrentCampaignNumber);
-    m_campaignYear->setValue(options.CurrentCampaignYear);
-    m_lastCampaign->setValue(options.LastCampaignNumberOfYear);
 
-    if (m_state.isDatabaseOpen())
-        m_earnings->setRows(earnings::load(m_state.data));
+    if (state().isDatabaseOpen())
+        m_earnings->setRows(earnings::load(state().data));
     rememberShownValues();
-    loadGridLayout(m_earningsGrid->horizontalHeader(), m_state.settings, kEarningsGrid);
+    m_earningsGrid->restoreLayout();
 }
 
 void OptionsScreen::fillMargins()
@@ -469,39 +446,21 @@ void OptionsScreen::fillMargins()
 
 bool OptionsScreen::readControls(cOption &options)
 {
-    for (const MoneyBinding &b : m_money) {
-        const auto value = Currency::fromString(b.edit->text());
-        if (!value) {
-            m_state.prompter.information(b.label + QStringLiteral(" must be numeric."));
-            b.edit->setFocus();
-            return false;
-        }
-        options.*(b.member) = *value;
+    if (const QString message = m_binder.read(options); !message.isEmpty()) {
+        state().prompter.information(message);
+        return false;
     }
-    for (const TextBinding &b : m_texts)
-        options.*(b.member) = b.edit->text().trimmed();
-    for (const FlagBinding &b : m_flags)
-        options.*(b.member) = yesNo(b.box->isChecked());
-    const auto chosen = [](QButtonGroup *group) {
-        return group->checkedButton() ? group->checkedButton()->property("value").toString() : QString();
-    };
-    options.QuantityPrint = chosen(m_quantityPrint);
-    options.OrdersPrintSequence = chosen(m_printSequence);
-    options.PaperType = chosen(m_paperType);
-    options.PrintDateOnOrder = options::printDateValue(m_dateBox->isChecked(), chosen(m_dateChoice));
-    options.NumberPastCampaignForProductLookup = m_pastCampaigns->currentText().toInt();
+    const QAbstractButton *date = m_dateChoice->checkedButton();
+    options.PrintDateOnOrder = options::printDateValue(m_dateBox->isChecked(), date ? date->property("value").toString() : QString());
     options.PrintInvoiceTopMargin = m_topMargin->currentText();
     options.PrintInvoiceBottomMargin = m_bottomMargin->currentText();
-    options.CurrentCampaignNumber = m_campaignNumber->value();
-    options.CurrentCampaignYear = m_campaignYear->value();
-    options.LastCampaignNumberOfYear = m_lastCampaign->value();
     return true;
 }
 
 // What the controls show before any edit; closing compares with it to know whether to ask.
 void OptionsScreen::rememberShownValues()
 {
-    m_shown = m_state.options;
+    m_shown = state().options;
     readControls(m_shown);
 }
 
@@ -512,7 +471,7 @@ bool OptionsScreen::checkEarningsRows()
         if (!message.isEmpty()) {
             m_pages->setCurrentWidget(m_earningsGrid->parentWidget());
             m_earningsGrid->selectRow(row);
-            m_state.prompter.information(message);
+            state().prompter.information(message);
             return false;
         }
     }
@@ -521,15 +480,15 @@ bool OptionsScreen::checkEarningsRows()
 
 bool OptionsScreen::save()
 {
-    cOption options = m_state.options;
+    cOption options = state().options;
     if (!readControls(options))
         return false;
     for (const QString &warning : options::extraChargeWarnings(options.FlatAmount, options.FlatPercent))
-        m_state.prompter.information(warning);
+        state().prompter.information(warning);
     if (m_earnings->isModified() && !checkEarningsRows())
         return false;
-    m_state.options = options;
-    if (!m_state.options.OptionSave(m_state.data))
+    state().options = options;
+    if (!state().options.OptionSave(state().data))
         return false;
     m_shown = options;
     return saveEarnings() && m_translations->save();
@@ -539,8 +498,8 @@ bool OptionsScreen::saveEarnings()
 {
     if (!m_earnings->isModified())
         return true;
-    if (!earnings::save(m_state.data, m_earnings->rows())) {
-        m_state.prompter.information(earnings::kRejectedRow);
+    if (!earnings::save(state().data, m_earnings->rows())) {
+        state().prompter.information(earnings::kRejectedRow);
         return false;
     }
     m_earnings->setModified(false);
@@ -549,39 +508,35 @@ bool OptionsScreen::saveEarnings()
 
 void OptionsScreen::stepCampaign(bool forward)
 {
-    cOption &options = m_state.options;
+    cOption &options = state().options;
     options.CurrentCampaignNumber = m_campaignNumber->value();
     options.CurrentCampaignYear = m_campaignYear->value();
     const bool changed = forward ? options.CampaignIncrement() : options.CampaignDecrement();
     if (!changed) {
-        m_state.prompter.beep();
+        state().prompter.beep();
         return;
     }
     m_campaignNumber->setValue(options.CurrentCampaignNumber);
-    if (m_state.seams.saveOptions)
-        m_state.seams.saveOptions();
+    if (state().seams.saveOptions)
+        state().seams.saveOptions();
 }
 
 void OptionsScreen::askToSaveBeforeClosing()
 {
-    cOption edited = m_state.options;
+    cOption edited = state().options;
     const bool readable = readControls(edited);
     if (readable && edited == m_shown && !m_earnings->isModified() && !m_translations->model()->isModified())
         return;
-    const Answer answer = m_state.prompter.ask({QStringLiteral("Save the changes to the options?"), kMessageTitle,
+    const Answer answer = state().prompter.ask({QStringLiteral("Save the changes to the options?"), kMessageTitle,
                                                 Buttons::YesNo, Answer::Yes, Icon::Question});
     if (answer == Answer::Yes)
         save();
 }
 
-void OptionsScreen::done(int result)
+bool OptionsScreen::confirmClose()
 {
-    if (!m_closing) {
-        m_closing = true;
-        askToSaveBeforeClosing();
-        Gs_Screen_Save(this, m_state.settings);
-    }
-    QDialog::done(result);
+    askToSaveBeforeClosing();
+    return true;
 }
 
 QLineEdit *OptionsScreen::textField(const QString &accessibleName) const

@@ -2,21 +2,13 @@
 
 #include "core/currency.h"
 #include "options/c_option.h"
+#include "shell/ui/form_binder.h"
+#include "shell/ui/screen_base.h"
 
-#include <QDialog>
-
-#include <vector>
-
-class QButtonGroup;
-class QCheckBox;
-class QComboBox;
 class QFormLayout;
 class QLabel;
-class QLineEdit;
 class QMenuBar;
 class QRadioButton;
-class QSpinBox;
-class QTableView;
 class QTabWidget;
 
 namespace zel {
@@ -24,10 +16,11 @@ namespace zel {
 class AppState;
 class EarningsModel;
 class FontsPage;
+class RecordGridView;
 class TranslationsPage;
 
 // Zel_Options: the representative's settings, edited page by page and stored by Save.
-class OptionsScreen : public QDialog
+class OptionsScreen : public ScreenBase
 {
     Q_OBJECT
 public:
@@ -44,18 +37,15 @@ public:
     QRadioButton *dateChoiceCurrent() const { return m_dateCurrent; }
     QSpinBox *campaignNumber() const { return m_campaignNumber; }
     EarningsModel *earnings() const { return m_earnings; }
-    QTableView *earningsGrid() const { return m_earningsGrid; }
+    RecordGridView *earningsGrid() const { return m_earningsGrid; }
     FontsPage *fontsPage() const { return m_fonts; }
     TranslationsPage *translationsPage() const { return m_translations; }
     QTabWidget *pages() const { return m_pages; }
 
 protected:
-    void done(int result) override;
+    bool confirmClose() override;
 
 private:
-    struct TextBinding { QLineEdit *edit; QString cOption::*member; };
-    struct FlagBinding { QCheckBox *box; QString cOption::*member; };
-    struct MoneyBinding { QLineEdit *edit; Currency cOption::*member; QString label; };
 
     QWidget *representativePage();
     QWidget *taxesPage();
@@ -81,11 +71,8 @@ private:
     void askToSaveBeforeClosing();
     void rememberShownValues();
 
-    AppState &m_state;
     QTabWidget *m_pages = nullptr;
-    std::vector<TextBinding> m_texts;
-    std::vector<FlagBinding> m_flags;
-    std::vector<MoneyBinding> m_money;
+    FormBinder<cOption> m_binder;
     QButtonGroup *m_quantityPrint = nullptr;
     QButtonGroup *m_printSequence = nullptr;
     QButtonGroup *m_paperType = nullptr;
@@ -101,10 +88,9 @@ private:
     QSpinBox *m_lastCampaign = nullptr;
     QLabel *m_databaseLabel = nullptr;
     EarningsModel *m_earnings = nullptr;
-    QTableView *m_earningsGrid = nullptr;
+    RecordGridView *m_earningsGrid = nullptr;
     FontsPage *m_fonts = nullptr;
     TranslationsPage *m_translations = nullptr;
-    bool m_closing = false;
     cOption m_shown;
 };
 

@@ -1,22 +1,20 @@
 #include "options/ui/translations_page.h"
 
 #include "options/ui/translations_model.h"
-
-#include "shell/data_access.h"
-#include "shell/database_connection.h"
+#include "shell/app_state.h"
+#include "shell/ui/record_grid_view.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QTableView>
 #include <QVBoxLayout>
 
 namespace zel {
 
-TranslationsPage::TranslationsPage(cDataAccess &data, QWidget *parent)
-    : QWidget(parent), m_data(data), m_language(new QComboBox(this)), m_model(new TranslationsModel(this)),
-      m_grid(new QTableView(this))
+TranslationsPage::TranslationsPage(AppState &state, QWidget *parent)
+    : QWidget(parent), m_state(state), m_language(new QComboBox(this)), m_model(new TranslationsModel(this)),
+      m_grid(new RecordGridView(QStringLiteral("OptionTranslations"), state, this))
 {
     m_language->addItems({QStringLiteral("Spanish"), QStringLiteral("French"), QStringLiteral("Custom")});
     auto *label = new QLabel(QStringLiteral("L&anguage"), this);
@@ -28,8 +26,6 @@ TranslationsPage::TranslationsPage(cDataAccess &data, QWidget *parent)
     m_grid->setModel(m_model);
     m_grid->setAccessibleName(QStringLiteral("Translations"));
     m_grid->horizontalHeader()->setStretchLastSection(true);
-    m_grid->setColumnWidth(1, 200);
-    m_grid->setColumnWidth(2, 220);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(m_grid);
@@ -40,6 +36,7 @@ TranslationsPage::TranslationsPage(cDataAccess &data, QWidget *parent)
     layout->addWidget(note);
     connect(m_language, &QComboBox::currentTextChanged, this, &TranslationsPage::showLanguage);
     showLanguage(m_language->currentText());
+    m_grid->restoreLayout();
 }
 
 void TranslationsPage::showLanguage(const QString &language)
@@ -47,15 +44,15 @@ void TranslationsPage::showLanguage(const QString &language)
     // Edits of the language shown are kept before another one is shown.
     save();
     m_shown = language;
-    m_model->setRows(m_data.database().isOpen() ? translations::load(m_data, language)
-                                                : std::vector<translations::TranslationRow>{});
+    m_model->setRows(m_state.data.database().isOpen() ? translations::load(m_state.data, language)
+                                                      : std::vector<translations::TranslationRow>{});
 }
 
 bool TranslationsPage::save()
 {
     if (!m_model->isModified())
         return true;
-    if (!translations::save(m_data, m_shown, m_model->rows()))
+    if (!translations::save(m_state.data, m_shown, m_model->rows()))
         return false;
     m_model->setModified(false);
     return true;

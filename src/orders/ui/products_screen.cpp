@@ -2,41 +2,34 @@
 
 #include "core/prompter.h"
 #include "orders/product_baseline.h"
-#include "orders/ui/products_delegate.h"
 #include "orders/ui/products_model.h"
 #include "shell/app_state.h"
+#include "shell/ui/grid_delegate.h"
+#include "shell/ui/record_grid_view.h"
 #include "shell/ui/screen_setup.h"
 
 #include <QApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QTableView>
 #include <QVBoxLayout>
 
 namespace zel {
 
 namespace {
 const QString kGridName = QStringLiteral("Products");
-// A long description or note may widen its column only this far; the rest shows when widened.
-constexpr int kWidestFittedColumn = 260;
 }
 
 ProductsScreen::ProductsScreen(AppState &state, QWidget *parent)
-    : QDialog(parent),
-      m_state(state),
+    : ScreenBase(state, QStringLiteral("Zel_Products"), parent),
       m_model(new ProductsModel(state.data, [&state](const QString &message) { state.prompter.information(message); }, this)),
-      m_grid(new QTableView(this)),
-      m_delegate(new ProductsDelegate(this)),
+      m_grid(new RecordGridView(kGridName, state, this)),
       m_newNumber(new QLineEdit(this)),
       m_campaign(new QLabel(this))
 {
-    setObjectName(QStringLiteral("Zel_Products"));
-    setModal(true);
     auto *layout = new QVBoxLayout(this);
     buildMenus();
 
@@ -50,14 +43,9 @@ ProductsScreen::ProductsScreen(AppState &state, QWidget *parent)
     top->addWidget(next);
     layout->addLayout(top);
 
-    m_grid->setObjectName(kGridName);
     m_grid->setAccessibleName(QStringLiteral("Products"));
     m_grid->setModel(m_model);
-    m_grid->setItemDelegate(m_delegate);
     m_grid->setSortingEnabled(true);
-    m_grid->horizontalHeader()->setSectionsMovable(true);
-    m_grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    m_grid->setAlternatingRowColors(true);
     layout->addWidget(m_grid, 1);
     connect(m_model, &ProductsModel::stored, this, &ProductsScreen::updateTitle);
 
@@ -78,23 +66,20 @@ ProductsScreen::ProductsScreen(AppState &state, QWidget *parent)
     layout->addWidget(entry);
 
     resize(980, 600);
-    Gs_Screen_Setup(this, m_state.settings);
-    catalogue::Ms_Fix_Nulls(m_state.data);
+    setUpScreen();
+    catalogue::Ms_Fix_Nulls(state.data);
     showCurrentCampaign();
-    fitColumns();
-    loadGridLayout(m_grid->horizontalHeader(), m_state.settings, kGridName);
+    m_grid->restoreLayout();
 }
 
-// Each column as wide as its heading and its contents need, so no heading is cut off; a long text
-// column stops at a sensible width, but never narrower than its heading.
-void ProductsScreen::fitColumns()
+QTableView *ProductsScreen::grid() const
 {
-    QHeaderView *header = m_grid->horizontalHeader();
-    for (int column = 0; column < m_model->columnCount(); ++column) {
-        m_grid->resizeColumnToContents(column); // the wider of the heading and the cells
-        if (header->sectionSize(column) > kWidestFittedColumn)
-            m_grid->setColumnWidth(column, qMax(header->sectionSizeHint(column), kWidestFittedColumn));
-    }
+    return m_grid;
+}
+
+GridDelegate *ProductsScreen::delegate() const
+{
+    return m_grid->delegate();
 }
 
 void ProductsScreen::buildMenus()
@@ -103,8 +88,7 @@ void ProductsScreen::buildMenus()
     layout()->setMenuBar(bar);
     QMenu *file = bar->addMenu(QStringLiteral("&File"));
     file->addAction(QStringLiteral("&Print Screen"), this, [this] { printScreen(this); });
-    file->addAction(QStringLiteral("&Save Grid Layout"), this,
-                    [this] { saveGridLayout(m_grid->horizontalHeader(), m_state.settings, kGridName); });
+    m_grid->addLayoutCommands(file, QStringLiteral("&Save Grid Layout"));
     file->addAction(QStringLiteral("E&xit"), this, &QDialog::reject);
 
     QMenu *view = bar->addMenu(QStringLiteral("&Show"));
@@ -127,44 +111,44 @@ void ProductsScreen::buildMenus()
 
 void ProductsScreen::show(const ProductQuery &query)
 {
-    m_state.prompter.hourglass(true);
-    m_model->setProducts(catalogue::load(m_state.data, query));
-    m_state.prompter.hourglass(false);
+    state().prompter.hourglass(true);
+    m_model->setProducts(catalogue::load(state().data, query));
+    state().prompter.hourglass(false);
     updateTitle();
 }
 
 void ProductsScreen::showCurrentCampaign()
 {
-    show(catalogue::currentCampaign(m_state.options));
+    show(catalogue::currentCampaign(state().options));
 }
 
 void ProductsScreen::updateTitle()
 {
-    setWindowTitle(QStringLiteral("Products - Current Product Count = %1").arg(catalogue::productCount(m_state.data)));
+    setWindowTitle(QStringLiteral("Products - Current Product Count = %1").arg(catalogue::productCount(state().data)));
     m_campaign->setText(QStringLiteral("Current Campaign %1 For %2")
-                            .arg(m_state.options.CurrentCampaignNumber)
-                            .arg(m_state.options.CurrentCampaignYear));
+                            .arg(state().options.CurrentCampaignNumber)
+                            .arg(state().options.CurrentCampaignYear));
 }
 
 void ProductsScreen::stepCampaign(bool forward)
 {
-    cOption &options = m_state.options;
+    cOption &options = state().options;
     const bool changed = forward ? options.CampaignIncrement() : options.CampaignDecrement();
     if (!changed) {
-        m_state.prompter.beep();
+        state().prompter.beep();
         return;
     }
-    if (m_state.seams.saveOptions)
-        m_state.seams.saveOptions();
+    if (state().seams.saveOptions)
+        state().seams.saveOptions();
     showCurrentCampaign();
 }
 
 void ProductsScreen::addProduct()
 {
-    const std::optional<Product> added = catalogue::addProduct(m_state.data, m_state.prompter, m_newNumber->text());
+    const std::optional<Product> added = catalogue::addProduct(state().data, state().prompter, m_newNumber->text());
     if (!added)
         return;
-    m_state.prompter.status(added->catalogNumber + QStringLiteral("  Added"));
+    state().prompter.status(added->catalogNumber + QStringLiteral("  Added"));
     m_model->setProducts({*added});
     m_newNumber->clear();
     updateTitle();
@@ -174,7 +158,7 @@ void ProductsScreen::startDataEntry(bool baseline)
 {
     show(catalogue::noRows());
     const Campaign campaign = baseline ? Campaign{0, 0}
-                                       : Campaign{m_state.options.CurrentCampaignYear, m_state.options.CurrentCampaignNumber};
+                                       : Campaign{state().options.CurrentCampaignYear, state().options.CurrentCampaignNumber};
     const int row = m_model->addBlankRow(campaign);
     m_grid->setCurrentIndex(m_model->index(row, ProductsModel::CatalogNumber));
     m_grid->edit(m_grid->currentIndex());
@@ -186,12 +170,12 @@ void ProductsScreen::filter(catalogue::Filter which)
         if (text.filter != which)
             continue;
         const std::optional<QString> answer =
-            m_state.prompter.inputText(QStringLiteral("Enter the value to show"), QString::fromLatin1(text.title), QString());
+            state().prompter.inputText(QStringLiteral("Enter the value to show"), QString::fromLatin1(text.title), QString());
         if (!answer)
             return;
         const std::optional<ProductQuery> query = catalogue::filtered(which, *answer);
         if (!query) {
-            m_state.prompter.information(QStringLiteral("The value does not fit this filter."));
+            state().prompter.information(QStringLiteral("The value does not fit this filter."));
             return;
         }
         show(*query);
@@ -202,12 +186,12 @@ void ProductsScreen::copyProducts()
 {
     const QWidget *focus = QApplication::focusWidget();
     if (focus && focus != m_grid && m_grid->isAncestorOf(focus)) {
-        m_state.prompter.information(QStringLiteral("Can not perfrom copy while the current row is in Edit Mode.\nPlease "
+        state().prompter.information(QStringLiteral("Can not perfrom copy while the current row is in Edit Mode.\nPlease "
                                                     "finishing the changes and tab to the next row or press ESC twice to "
                                                     "cancel edits."));
         return;
     }
-    if (catalogue::CopyProductsToNextCampaign(m_state.data, m_state.prompter))
+    if (catalogue::CopyProductsToNextCampaign(state().data, state().prompter))
         showCurrentCampaign();
 }
 
@@ -215,25 +199,25 @@ void ProductsScreen::copyProducts()
 // an open cell and a data-entry row that never got its product number.
 bool ProductsScreen::confirmClose()
 {
-    const bool typing = m_delegate->editorChanged();
+    const bool typing = delegate()->editorChanged();
     if (!typing && m_model->firstUnsavedRow() < 0) {
-        m_delegate->discardEditor();
+        delegate()->discardEditor();
         m_model->dropPendingRows();
         return true;
     }
-    const Answer answer = m_state.prompter.ask({QStringLiteral("Save the changes to the products?"), kMessageTitle,
+    const Answer answer = state().prompter.ask({QStringLiteral("Save the changes to the products?"), kMessageTitle,
                                                 Buttons::YesNoCancel, Answer::Yes, Icon::Question});
     if (answer == Answer::Cancel)
         return false;
     if (answer == Answer::No) {
-        m_delegate->discardEditor();
+        delegate()->discardEditor();
         m_model->dropPendingRows();
         return true;
     }
-    if (!m_delegate->commitEditor())
+    if (!delegate()->commitEditor())
         return false; // the model has said what is wrong; the cell stays open to correct or Escape
     if (const int row = m_model->firstUnsavedRow(); row >= 0) {
-        m_state.prompter.information(QStringLiteral("Please enter a product number."));
+        state().prompter.information(QStringLiteral("Please enter a product number."));
         m_grid->setCurrentIndex(m_model->index(row, ProductsModel::CatalogNumber));
         m_grid->edit(m_grid->currentIndex());
         return false;
@@ -242,18 +226,12 @@ bool ProductsScreen::confirmClose()
     return true;
 }
 
-void ProductsScreen::done(int result)
+// Edited campaign rows reach their baseline rows.
+void ProductsScreen::finishClosing()
 {
-    if (!m_closing) {
-        if (!confirmClose())
-            return;
-        m_closing = true;
-        m_state.prompter.hourglass(true);
-        UpdateBaseLine(m_state.data, m_state.prompter);
-        m_state.prompter.hourglass(false);
-        Gs_Screen_Save(this, m_state.settings);
-    }
-    QDialog::done(result);
+    state().prompter.hourglass(true);
+    UpdateBaseLine(state().data, state().prompter);
+    state().prompter.hourglass(false);
 }
 
 } // namespace zel

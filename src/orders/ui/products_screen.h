@@ -2,7 +2,7 @@
 
 #include "orders/product_catalogue.h"
 
-#include <QDialog>
+#include "shell/ui/screen_base.h"
 
 class QLabel;
 class QLineEdit;
@@ -11,12 +11,13 @@ class QTableView;
 namespace zel {
 
 class AppState;
-class ProductsDelegate;
+class GridDelegate;
 class ProductsModel;
+class RecordGridView;
 
 // Zel_Products: the product catalogue of every campaign and the baseline, to browse, filter, edit,
 // add and copy. Closing it carries the edited rows into their baselines.
-class ProductsScreen : public QDialog
+class ProductsScreen : public ScreenBase
 {
     Q_OBJECT
 public:
@@ -31,26 +32,22 @@ public:
     void copyProducts();
 
     ProductsModel *model() const { return m_model; }
-    QTableView *grid() const { return m_grid; }
-    ProductsDelegate *delegate() const { return m_delegate; }
+    QTableView *grid() const;
+    GridDelegate *delegate() const;
     QLineEdit *productNumberBox() const { return m_newNumber; }
 
 protected:
-    void done(int result) override;
+    bool confirmClose() override;
+    void finishClosing() override;
 
 private:
     void buildMenus();
     void updateTitle();
-    void fitColumns();
-    bool confirmClose();
 
-    AppState &m_state;
     ProductsModel *m_model;
-    QTableView *m_grid;
-    ProductsDelegate *m_delegate;
+    RecordGridView *m_grid;
     QLineEdit *m_newNumber;
     QLabel *m_campaign;
-    bool m_closing = false;
 };
 
 } // namespace zel

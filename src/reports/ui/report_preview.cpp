@@ -4,7 +4,6 @@
 #include "reports/report_renderer.h"
 #include "reports/report_server.h"
 #include "shell/app_state.h"
-#include "shell/ui/screen_setup.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -21,10 +20,9 @@
 namespace zel::reports {
 
 ReportPreview::ReportPreview(AppState &state, Document document, QWidget *parent)
-    : QDialog(parent), m_state(state), m_document(std::move(document)), m_scroll(new QScrollArea(this)),
+    : ScreenBase(state, QStringLiteral("Zel_ReportPreview"), parent), m_document(std::move(document)), m_scroll(new QScrollArea(this)),
       m_pages(new QWidget), m_pagesLayout(new QVBoxLayout(m_pages))
 {
-    setObjectName(QStringLiteral("Zel_ReportPreview"));
     setWindowTitle(m_document.title.isEmpty() ? QStringLiteral("Print Preview") : m_document.title);
     auto *buttons = new QHBoxLayout;
     const auto add = [&](const QString &caption, auto slot) {
@@ -56,7 +54,7 @@ ReportPreview::ReportPreview(AppState &state, Document document, QWidget *parent
     layout->addLayout(buttons);
     layout->addWidget(m_scroll);
     resize(860, 900);
-    Gs_Screen_Setup(this, m_state.settings);
+    setUpScreen();
     render();
 }
 
@@ -98,7 +96,7 @@ bool ReportPreview::savePdf(const QString &path)
     QString error;
     if (writePdf(m_document, path, &error))
         return true;
-    m_state.prompter.information(QStringLiteral("The PDF file could not be written.\n\n") + error);
+    state().prompter.information(QStringLiteral("The PDF file could not be written.\n\n") + error);
     return false;
 }
 
@@ -125,7 +123,7 @@ void ReportPreview::mail()
     if (!savePdf(path))
         return;
     if (!mailInvoice(m_address, m_subject, m_body, path))
-        m_state.prompter.information(QStringLiteral("No e-mail program could be started.  The invoice was saved as ") + path
+        state().prompter.information(QStringLiteral("No e-mail program could be started.  The invoice was saved as ") + path
                                      + QLatin1Char('.'));
 }
 

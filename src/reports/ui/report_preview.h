@@ -1,8 +1,7 @@
 #pragma once
 
 #include "reports/report_page.h"
-
-#include <QDialog>
+#include "shell/ui/screen_base.h"
 
 class QLabel;
 class QPushButton;
@@ -16,8 +15,8 @@ class AppState;
 namespace reports {
 
 // The print preview: the laid-out pages on screen, to print, save as PDF or (for an invoice)
-// send by e-mail.
-class ReportPreview : public QDialog
+// send by e-mail. It opens where it was last closed.
+class ReportPreview : public ScreenBase
 {
     Q_OBJECT
 public:
@@ -36,7 +35,6 @@ private:
     void render();
     void mail();
 
-    AppState &m_state;
     Document m_document;
     double m_zoom = 1.0;
     QScrollArea *m_scroll;
