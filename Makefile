@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps build run test clean install
+.PHONY: all deps build run test clean fuzz install
 
 all: build
 
@@ -26,6 +26,16 @@ test: build
 
 clean:
 	rm -rf $(BUILD)
+
+# libFuzzer harnesses (fuzz/): a clang build of their own; not part of `make test`.
+FUZZ_BUILD ?= fuzz-build
+FUZZ_RUNS ?= 1000000
+
+fuzz: deps
+	@bash scripts/install-fuzz-deps.sh
+	@CXX=clang++ cmake -S fuzz -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	@bash fuzz/run.sh $(abspath $(FUZZ_BUILD)) $(FUZZ_RUNS)
 
 # The program with its desktop entry, icons and file types; PREFIX=~/.local installs for one user.
 PREFIX ?= /usr/local
