@@ -8,6 +8,7 @@
 #include <QPaintEngine>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QSaveFile>
 
 namespace zel::reports {
 
@@ -99,34 +100,43 @@ bool writePdf(const Document &document, const QString &path, QString *error)
             *error = QStringLiteral("There is nothing to print.");
         return false;
     }
-    QFile probe(path);
-    if (!probe.open(QIODevice::WriteOnly)) {
+    // Written whole under a temporary name and renamed at the end: an interrupted print never
+    // leaves half a PDF under the chosen name, nor spoils the one that was there.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
         if (error)
-            *error = probe.errorString();
+            *error = file.errorString();
         return false;
     }
-    probe.close();
-    QPdfWriter writer(path);
-    writer.setResolution(72);
-    writer.setTitle(document.title);
-    writer.setCreator(QStringLiteral("ZEL Customer Management System"));
-    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-    QPainter painter;
-    for (size_t i = 0; i < document.pages.size(); ++i) {
-        const Page &page = document.pages[i];
-        writer.setPageSize(QPageSize(page.size, QPageSize::Point));
-        if (i == 0) {
-            if (!painter.begin(&writer)) {
-                if (error)
-                    *error = QStringLiteral("The PDF file could not be started.");
-                return false;
+    {
+        QPdfWriter writer(&file);
+        writer.setResolution(72);
+        writer.setTitle(document.title);
+        writer.setCreator(QStringLiteral("ZEL Customer Management System"));
+        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+        QPainter painter;
+        for (size_t i = 0; i < document.pages.size(); ++i) {
+            const Page &page = document.pages[i];
+            writer.setPageSize(QPageSize(page.size, QPageSize::Point));
+            if (i == 0) {
+                if (!painter.begin(&writer)) {
+                    if (error)
+                        *error = QStringLiteral("The PDF file could not be started.");
+                    file.cancelWriting();
+                    return false;
+                }
+            } else {
+                writer.newPage();
             }
-        } else {
-            writer.newPage();
+            renderPage(painter, page, writer.resolution());
         }
-        renderPage(painter, page, writer.resolution());
+        painter.end();
     }
-    painter.end();
+    if (!file.commit()) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
     return true;
 }
 
