@@ -1,12 +1,10 @@
 #include "options/c_option.h"
 
 #include "core/prompter.h"
-#include "db/schema.h"
 #include "shell/data_access.h"
+#include "shell/record_map.h"
 
 #include <QDate>
-
-#include <variant>
 
 namespace zel {
 
@@ -14,125 +12,88 @@ namespace {
 
 constexpr int kHighestCampaignNumber = 30;
 
-using Member = std::variant<QString cOption::*, int cOption::*, Currency cOption::*>;
-
-struct Column
-{
-    const char *name;
-    Member member;
-};
-
 // Every property and the column it lives in, in the order of the table.
-const Column kColumns[] = {
-    {"Options Rep Name", &cOption::RepName},
-    {"Options Rep Address", &cOption::RepAddress},
-    {"Options Rep CSZ", &cOption::RepCSZ},
-    {"Options Rep Phone", &cOption::RepPhone},
-    {"Options Tax Rate 1", &cOption::TaxRate1},
-    {"Options Tax Rate 2", &cOption::TaxRate2},
-    {"Options Tax Desc 1", &cOption::TaxDesc1},
-    {"Options Tax Desc 2", &cOption::TaxDesc2},
-    {"Options Current Campaign Year", &cOption::CurrentCampaignYear},
-    {"Options Current Campaign Number", &cOption::CurrentCampaignNumber},
-    {"Options Processing Charge", &cOption::ProcessingCharge},
-    {"Options Quantity Print", &cOption::QuantityPrint},
-    {"Options Print Date On Order", &cOption::PrintDateOnOrder},
-    {"Options Print Tax Calcs On Order", &cOption::PrintTaxCalcsOnOrder},
-    {"Options Misc1", &cOption::Misc1},
-    {"Options Misc2", &cOption::Misc2},
-    {"Options Misc3", &cOption::Misc3},
-    {"Options Message0", &cOption::Message0},
-    {"Options Message1", &cOption::Message1},
-    {"Options Message2", &cOption::Message2},
-    {"Options Message3", &cOption::Message3},
-    {"Options Message4", &cOption::Message4},
-    {"Options Tax Processing Charge 1", &cOption::TaxProcessingCharge1},
-    {"Options Tax Processing Charge 2", &cOption::TaxProcessingCharge2},
-    {"Options Tax Processing Charge 1 Zero", &cOption::TaxProcessingCharge1Zero},
-    {"Options Tax Processing Charge 2 Zero", &cOption::TaxProcessingCharge2Zero},
-    {"Options Orders Title1", &cOption::OrdersTitle1},
-    {"Options Orders Title2", &cOption::OrdersTitle2},
-    {"Options Orders Print Sequence", &cOption::OrdersPrintSequence},
-    {"Options Special Charge Description", &cOption::SpecialChargeDescription},
-    {"Options Tax After Discounts", &cOption::TaxAfterDiscounts},
-    {"Options Thank You Message", &cOption::ThankYouMessage},
-    {"Options BackOrder Message", &cOption::BackOrderMessage},
-    {"Options Unavailable Message", &cOption::UnavailableMessage},
-    {"Options Substitution Message", &cOption::SubstitutionMessage},
-    {"Options Points Message1", &cOption::PointsMessage1},
-    {"Options Points Message2", &cOption::PointsMessage2},
-    {"Options Points Message3", &cOption::PointsMessage3},
-    {"Options Points Message4", &cOption::PointsMessage4},
-    {"Options Points Message5", &cOption::PointsMessage5},
-    {"Options Points Message6", &cOption::PointsMessage6},
-    {"Options Points Message7", &cOption::PointsMessage7},
-    {"Options Points Message8", &cOption::PointsMessage8},
-    {"Options Points Message9", &cOption::PointsMessage9},
-    {"Options Number Past Campaigns For Product Lookup", &cOption::NumberPastCampaignForProductLookup},
-    {"Options Prompt For Lower Price", &cOption::PromptForLowerPrice},
-    {"Options Override Product Price", &cOption::OverrideProductPrice},
-    {"Options Baseline Price Update Flag", &cOption::OverrideBaselinePrice},
-    {"Options Flat Amount", &cOption::FlatAmount},
-    {"Options Flat Percent", &cOption::FlatPercent},
-    {"Options Flat Amount Desc", &cOption::FlatAmountDesc},
-    {"Options Flat Percent Desc", &cOption::FlatPercentDesc},
-    {"Options Show Balance", &cOption::ShowBalance},
-    {"Options Fax District", &cOption::FaxDistrict},
-    {"Options Fax Account", &cOption::FaxAccount},
-    {"Options Tax Include Tax 1", &cOption::TaxIncludeTax1},
-    {"Options Last Campaign Number Of Year", &cOption::LastCampaignNumberOfYear},
-    {"Options Use Baseline Price", &cOption::UseBaselinePrice},
-    {"Options Print Invoice Show Customer Number", &cOption::PrintInvoiceShowCustomerNumber},
-    {"Options Print Invoice Show Reporting Area", &cOption::PrintInvoiceShowReportingArea},
-    {"Options Print Invoice Use Second Address", &cOption::PrintInvoiceUseSecondAddress},
-    {"Options Print Invoice Show Helper Name", &cOption::PrintInvoiceShowHelperName},
-    {"Options Print Invoice Show Brochure Count", &cOption::PrintInvoiceShowBrochureCount},
-    {"Options Print Invoice Top Margin", &cOption::PrintInvoiceTopMargin},
-    {"Options Print Invoice Bottom Margin", &cOption::PrintInvoiceBottomMargin},
-    {"Options Order Entry Dash", &cOption::OrderEntryDash},
-    {"Options Print Invoice Show Item Count", &cOption::PrintInvoiceShowItemCount},
-    {"Options Print Invoice Show Delivery Info", &cOption::PrintInvoiceShowDeliveryInfo},
-    {"Options Email Subject", &cOption::EmailSubject},
-    {"Options Email Body", &cOption::EmailBody},
-    {"Options Print Invoice Show Savings", &cOption::PrintInvoiceShowSavings},
-    {"Options Paper Type", &cOption::PaperType},
-};
+const RecordMap<cOption> &optionsMap()
+{
+    static const RecordMap<cOption> map(QStringLiteral("Options"), {
+        field("Options Rep Name", &cOption::RepName),
+        field("Options Rep Address", &cOption::RepAddress),
+        field("Options Rep CSZ", &cOption::RepCSZ),
+        field("Options Rep Phone", &cOption::RepPhone),
+        field("Options Tax Rate 1", &cOption::TaxRate1),
+        field("Options Tax Rate 2", &cOption::TaxRate2),
+        field("Options Tax Desc 1", &cOption::TaxDesc1),
+        field("Options Tax Desc 2", &cOption::TaxDesc2),
+        field("Options Current Campaign Year", &cOption::CurrentCampaignYear),
+        field("Options Current Campaign Number", &cOption::CurrentCampaignNumber),
+        field("Options Processing Charge", &cOption::ProcessingCharge),
+        field("Options Quantity Print", &cOption::QuantityPrint),
+        field("Options Print Date On Order", &cOption::PrintDateOnOrder),
+        field("Options Print Tax Calcs On Order", &cOption::PrintTaxCalcsOnOrder),
+        field("Options Misc1", &cOption::Misc1),
+        field("Options Misc2", &cOption::Misc2),
+        field("Options Misc3", &cOption::Misc3),
+        field("Options Message0", &cOption::Message0),
+        field("Options Message1", &cOption::Message1),
+        field("Options Message2", &cOption::Message2),
+        field("Options Message3", &cOption::Message3),
+        field("Options Message4", &cOption::Message4),
+        field("Options Tax Processing Charge 1", &cOption::TaxProcessingCharge1),
+        field("Options Tax Processing Charge 2", &cOption::TaxProcessingCharge2),
+        field("Options Tax Processing Charge 1 Zero", &cOption::TaxProcessingCharge1Zero),
+        field("Options Tax Processing Charge 2 Zero", &cOption::TaxProcessingCharge2Zero),
+        field("Options Orders Title1", &cOption::OrdersTitle1),
+        field("Options Orders Title2", &cOption::OrdersTitle2),
+        field("Options Orders Print Sequence", &cOption::OrdersPrintSequence),
+        field("Options Special Charge Description", &cOption::SpecialChargeDescription),
+        field("Options Tax After Discounts", &cOption::TaxAfterDiscounts),
+        field("Options Thank You Message", &cOption::ThankYouMessage),
+        field("Options BackOrder Message", &cOption::BackOrderMessage),
+        field("Options Unavailable Message", &cOption::UnavailableMessage),
+        field("Options Substitution Message", &cOption::SubstitutionMessage),
+        field("Options Points Message1", &cOption::PointsMessage1),
+        field("Options Points Message2", &cOption::PointsMessage2),
+        field("Options Points Message3", &cOption::PointsMessage3),
+        field("Options Points Message4", &cOption::PointsMessage4),
+        field("Options Points Message5", &cOption::PointsMessage5),
+        field("Options Points Message6", &cOption::PointsMessage6),
+        field("Options Points Message7", &cOption::PointsMessage7),
+        field("Options Points Message8", &cOption::PointsMessage8),
+        field("Options Points Message9", &cOption::PointsMessage9),
+        field("Options Number Past Campaigns For Product Lookup", &cOption::NumberPastCampaignForProductLookup),
+        field("Options Prompt For Lower Price", &cOption::PromptForLowerPrice),
+        field("Options Override Product Price", &cOption::OverrideProductPrice),
+        field("Options Baseline Price Update Flag", &cOption::OverrideBaselinePrice),
+        field("Options Flat Amount", &cOption::FlatAmount),
+        field("Options Flat Percent", &cOption::FlatPercent),
+        field("Options Flat Amount Desc", &cOption::FlatAmountDesc),
+        field("Options Flat Percent Desc", &cOption::FlatPercentDesc),
+        field("Options Show Balance", &cOption::ShowBalance),
+        field("Options Fax District", &cOption::FaxDistrict),
+        field("Options Fax Account", &cOption::FaxAccount),
+        field("Options Tax Include Tax 1", &cOption::TaxIncludeTax1),
+        field("Options Last Campaign Number Of Year", &cOption::LastCampaignNumberOfYear),
+        field("Options Use Baseline Price", &cOption::UseBaselinePrice),
+        field("Options Print Invoice Show Customer Number", &cOption::PrintInvoiceShowCustomerNumber),
+        field("Options Print Invoice Show Reporting Area", &cOption::PrintInvoiceShowReportingArea),
+        field("Options Print Invoice Use Second Address", &cOption::PrintInvoiceUseSecondAddress),
+        field("Options Print Invoice Show Helper Name", &cOption::PrintInvoiceShowHelperName),
+        field("Options Print Invoice Show Brochure Count", &cOption::PrintInvoiceShowBrochureCount),
+        field("Options Print Invoice Top Margin", &cOption::PrintInvoiceTopMargin),
+        field("Options Print Invoice Bottom Margin", &cOption::PrintInvoiceBottomMargin),
+        field("Options Order Entry Dash", &cOption::OrderEntryDash),
+        field("Options Print Invoice Show Item Count", &cOption::PrintInvoiceShowItemCount),
+        field("Options Print Invoice Show Delivery Info", &cOption::PrintInvoiceShowDeliveryInfo),
+        field("Options Email Subject", &cOption::EmailSubject),
+        field("Options Email Body", &cOption::EmailBody),
+        field("Options Print Invoice Show Savings", &cOption::PrintInvoiceShowSavings),
+        field("Options Paper Type", &cOption::PaperType),
+    });
+    return map;
+}
 
 const QString kSelect = QStringLiteral("Select * From Options ");
 const QString kProcedure = QStringLiteral("cOption");
-
-QVariant valueOf(const cOption &options, const Column &column)
-{
-    return std::visit(
-        [&](auto member) -> QVariant {
-            using T = std::remove_cvref_t<decltype(options.*member)>;
-            if constexpr (std::is_same_v<T, QString>) {
-                const db::FieldDef *field = db::findTable(QStringLiteral("Options"))->field(QString::fromUtf8(column.name));
-                return db::fitToField(*field, options.*member);
-            } else if constexpr (std::is_same_v<T, Currency>) {
-                return (options.*member).toDouble();
-            } else {
-                return options.*member;
-            }
-        },
-        column.member);
-}
-
-void read(cOption &options, const Column &column, const QVariant &value)
-{
-    std::visit(
-        [&](auto member) {
-            using T = std::remove_cvref_t<decltype(options.*member)>;
-            // A Null reads as empty or zero.
-            if constexpr (std::is_same_v<T, QString>)
-                options.*member = value.isNull() ? QString() : value.toString();
-            else if constexpr (std::is_same_v<T, Currency>)
-                options.*member = Currency::fromDouble(value.toDouble());
-            else
-                options.*member = value.toInt();
-        },
-        column.member);
-}
 
 bool hasRow(cDataAccess &data)
 {
@@ -199,18 +160,7 @@ bool cOption::OptionNew(cDataAccess &data)
 {
     if (hasRow(data))
         return true;
-    const cOption fresh;
-    QStringList columns;
-    QStringList marks;
-    QVariantList values;
-    for (const Column &column : kColumns) {
-        columns << db::bracket(QString::fromUtf8(column.name));
-        marks << QStringLiteral("?");
-        values << valueOf(fresh, column);
-    }
-    data.setSQL(QStringLiteral("Insert Into Options (") + columns.join(QStringLiteral(", ")) + QStringLiteral(") Values (")
-                    + marks.join(QStringLiteral(", ")) + QLatin1Char(')'),
-                values);
+    data.setSQL(optionsMap().insertSql(QStringLiteral("Options")), optionsMap().values(cOption()));
     return data.ExecSql(QStringLiteral("OptionNew"));
 }
 
@@ -226,8 +176,7 @@ bool cOption::OptionGet(cDataAccess &data, Prompter &prompter)
     RecordSet rows = data.GetSnapShot(QStringLiteral("OptionGet"));
     if (!rows.next())
         return false;
-    for (const Column &column : kColumns)
-        read(*this, column, rows.value(QString::fromUtf8(column.name)));
+    optionsMap().readInto(*this, rows);
     return true;
 }
 
@@ -235,16 +184,10 @@ bool cOption::OptionSave(cDataAccess &data)
 {
     if (!OptionNew(data))
         return false;
-    QStringList assignments;
-    QVariantList values;
-    for (const Column &column : kColumns) {
-        assignments << db::bracket(QString::fromUtf8(column.name)) + QStringLiteral(" = ?");
-        values << valueOf(*this, column);
-    }
     // The program keeps exactly one row; the first one is the one that counts.
-    data.setSQL(QStringLiteral("Update Options Set ") + assignments.join(QStringLiteral(", "))
+    data.setSQL(optionsMap().updateSql(QStringLiteral("Options"), {})
                     + QStringLiteral(" Where rowid = (Select Min(rowid) From Options)"),
-                values);
+                optionsMap().values(*this));
     return data.ExecSql(QStringLiteral("OptionSave"));
 }
 

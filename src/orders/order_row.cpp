@@ -1,153 +1,81 @@
 #include "orders/order_row.h"
 
-#include "core/text.h"
 #include "db/schema.h"
-#include "shell/record_set.h"
-
-#include <variant>
+#include "shell/record_map.h"
 
 namespace zel {
 
-namespace {
-
-// A boolean column, stored as -1 / 0.
-struct Flag
+const RecordMap<OrderRow> &OrderRow::map()
 {
-    bool OrderRow::*member;
-};
-
-using Member = std::variant<int OrderRow::*, QString OrderRow::*, Currency OrderRow::*, Flag, QDateTime OrderRow::*>;
-
-struct Column
-{
-    const char *name;
-    Member member;
-};
-
-const Column kColumns[] = {
-    {"Orders Index", &OrderRow::index},
-    {"Orders Customer Number", &OrderRow::customerNumber},
-    {"Orders Campaign Year", &OrderRow::campaignYear},
-    {"Orders Campaign Number", &OrderRow::campaignNumber},
-    {"Orders Order Number", &OrderRow::orderNumber},
-    {"Orders Sequence Number", &OrderRow::sequenceNumber},
-    {"Orders Page", &OrderRow::page},
-    {"Orders Catalog Number", &OrderRow::catalogNumber},
-    {"Orders Product", &OrderRow::product},
-    {"Orders Shade", &OrderRow::shade},
-    {"Orders Size", &OrderRow::size},
-    {"Orders Notes", &OrderRow::notes},
-    {"Orders Quanity", &OrderRow::quantity},
-    {"Orders Unit Price", &OrderRow::unitPrice},
-    {"Orders Reg Price", &OrderRow::regPrice},
-    {"Orders Special Price", &OrderRow::specialPrice},
-    {"Orders Unit Total", &OrderRow::unitTotal},
-    {"Orders Internal Flag", &OrderRow::internalFlag},
-    {"Orders Tax1", Flag{&OrderRow::tax1}},
-    {"Orders Tax2", Flag{&OrderRow::tax2}},
-    {"Orders Printed", Flag{&OrderRow::printed}},
-    {"Orders Summary Printed", Flag{&OrderRow::summaryPrinted}},
-    {"Orders Discount Percent", &OrderRow::discountPercent},
-    {"Orders Discount Applied", &OrderRow::discountApplied},
-    {"Orders Discount Message", &OrderRow::discountMessage},
-    {"Orders Tax Message", &OrderRow::taxMessage},
-    {"Orders Include On Order", Flag{&OrderRow::includeOnOrder}},
-    {"Orders Supplies", &OrderRow::supplies},
-    {"Orders Price Quantity", &OrderRow::priceQuantity},
-    {"Orders BackOrder Flag", &OrderRow::backOrderFlag},
-    {"Orders Earnings Flag", &OrderRow::earningsFlag},
-    {"Orders BO Message", &OrderRow::boMessage},
-    {"Orders Business Helper", &OrderRow::businessHelper},
-    {"Orders Business Helper Number", &OrderRow::businessHelperNumber},
-    {"Orders Entered Unit Price", &OrderRow::enteredUnitPrice},
-    {"Orders Entered Page", &OrderRow::enteredPage},
-    {"Orders Entered Used Lower Price", &OrderRow::enteredUsedLowerPrice},
-    {"Orders Used From Inventory", &OrderRow::usedFromInventory},
-    {"Orders From Campaign", &OrderRow::fromCampaign},
-    {"Orders Payment Amount", &OrderRow::paymentAmount},
-    {"Orders Payment Delivered", Flag{&OrderRow::paymentDelivered}},
-    {"Orders Payment Banked", &OrderRow::paymentBanked},
-    {"Orders Payment Type", &OrderRow::paymentType},
-    {"Orders Payment Check Number", &OrderRow::paymentCheckNumber},
-    {"Orders Payment Date", &OrderRow::paymentDate},
-    {"Orders Payment Grand Total", &OrderRow::paymentGrandTotal},
-    {"Orders Baseline Price Used Flag", &OrderRow::baselinePriceUsedFlag},
-    {"Orders Entered Date", &OrderRow::enteredDate},
-    {"Orders Modified Date", &OrderRow::modifiedDate},
-    {"Orders Savings Message", &OrderRow::savingsMessage},
-    {"Orders Delivered", &OrderRow::delivered},
-};
-
-const db::TableDef &ordersTable()
-{
-    static const db::TableDef *table = db::findTable(QStringLiteral("Orders"));
-    return *table;
+    static const RecordMap<OrderRow> map(QStringLiteral("Orders"), {
+        field("Orders Index", &OrderRow::index),
+        field("Orders Customer Number", &OrderRow::customerNumber),
+        field("Orders Campaign Year", &OrderRow::campaignYear),
+        field("Orders Campaign Number", &OrderRow::campaignNumber),
+        field("Orders Order Number", &OrderRow::orderNumber),
+        field("Orders Sequence Number", &OrderRow::sequenceNumber),
+        field("Orders Page", &OrderRow::page),
+        field("Orders Catalog Number", &OrderRow::catalogNumber),
+        field("Orders Product", &OrderRow::product),
+        field("Orders Shade", &OrderRow::shade),
+        field("Orders Size", &OrderRow::size),
+        field("Orders Notes", &OrderRow::notes),
+        field("Orders Quanity", &OrderRow::quantity),
+        field("Orders Unit Price", &OrderRow::unitPrice),
+        field("Orders Reg Price", &OrderRow::regPrice),
+        field("Orders Special Price", &OrderRow::specialPrice),
+        field("Orders Unit Total", &OrderRow::unitTotal),
+        field("Orders Internal Flag", &OrderRow::internalFlag),
+        field("Orders Tax1", &OrderRow::tax1),
+        field("Orders Tax2", &OrderRow::tax2),
+        field("Orders Printed", &OrderRow::printed),
+        field("Orders Summary Printed", &OrderRow::summaryPrinted),
+        field("Orders Discount Percent", &OrderRow::discountPercent),
+        field("Orders Discount Applied", &OrderRow::discountApplied),
+        field("Orders Discount Message", &OrderRow::discountMessage),
+        field("Orders Tax Message", &OrderRow::taxMessage),
+        field("Orders Include On Order", &OrderRow::includeOnOrder),
+        field("Orders Supplies", &OrderRow::supplies),
+        field("Orders Price Quantity", &OrderRow::priceQuantity),
+        field("Orders BackOrder Flag", &OrderRow::backOrderFlag),
+        field("Orders Earnings Flag", &OrderRow::earningsFlag),
+        field("Orders BO Message", &OrderRow::boMessage),
+        field("Orders Business Helper", &OrderRow::businessHelper),
+        field("Orders Business Helper Number", &OrderRow::businessHelperNumber),
+        field("Orders Entered Unit Price", &OrderRow::enteredUnitPrice),
+        field("Orders Entered Page", &OrderRow::enteredPage),
+        field("Orders Entered Used Lower Price", &OrderRow::enteredUsedLowerPrice),
+        field("Orders Used From Inventory", &OrderRow::usedFromInventory),
+        field("Orders From Campaign", &OrderRow::fromCampaign),
+        field("Orders Payment Amount", &OrderRow::paymentAmount),
+        field("Orders Payment Delivered", &OrderRow::paymentDelivered),
+        field("Orders Payment Banked", &OrderRow::paymentBanked),
+        field("Orders Payment Type", &OrderRow::paymentType),
+        field("Orders Payment Check Number", &OrderRow::paymentCheckNumber),
+        field("Orders Payment Date", &OrderRow::paymentDate),
+        field("Orders Payment Grand Total", &OrderRow::paymentGrandTotal),
+        field("Orders Baseline Price Used Flag", &OrderRow::baselinePriceUsedFlag),
+        field("Orders Entered Date", &OrderRow::enteredDate),
+        field("Orders Modified Date", &OrderRow::modifiedDate),
+        field("Orders Savings Message", &OrderRow::savingsMessage),
+        field("Orders Delivered", &OrderRow::delivered),
+    });
+    return map;
 }
-
-} // namespace
 
 OrderRow OrderRow::fromRecord(const RecordSet &record)
 {
-    OrderRow row;
-    for (const Column &column : kColumns) {
-        const QVariant value = record.value(QString::fromLatin1(column.name));
-        std::visit(
-            [&](auto member) {
-                using M = decltype(member);
-                if constexpr (std::is_same_v<M, Flag>)
-                    row.*(member.member) = value.toInt() != 0;
-                else if constexpr (std::is_same_v<M, int OrderRow::*>)
-                    row.*member = value.toInt();
-                else if constexpr (std::is_same_v<M, QString OrderRow::*>)
-                    row.*member = value.isNull() ? QString() : value.toString();
-                else if constexpr (std::is_same_v<M, Currency OrderRow::*>)
-                    row.*member = Currency::fromDouble(value.toDouble());
-                else
-                    row.*member = fromDbDateTime(value).value_or(QDateTime());
-            },
-            column.member);
-    }
-    return row;
+    return map().read(record);
 }
 
 QVariantList OrderRow::values() const
 {
-    QVariantList values;
-    values.reserve(int(std::size(kColumns)));
-    for (const Column &column : kColumns) {
-        std::visit(
-            [&](auto member) {
-                using M = decltype(member);
-                if constexpr (std::is_same_v<M, Flag>) {
-                    values << (this->*(member.member) ? -1 : 0);
-                } else if constexpr (std::is_same_v<M, int OrderRow::*>) {
-                    values << this->*member;
-                } else if constexpr (std::is_same_v<M, QString OrderRow::*>) {
-                    const db::FieldDef *field = ordersTable().field(QString::fromLatin1(column.name));
-                    values << db::fitToField(*field, this->*member);
-                } else if constexpr (std::is_same_v<M, Currency OrderRow::*>) {
-                    values << (this->*member).toDouble();
-                } else {
-                    const QDateTime &when = this->*member;
-                    values << (when.isValid() ? QVariant(toDbDateTime(when)) : QVariant());
-                }
-            },
-            column.member);
-    }
-    return values;
+    return map().values(*this);
 }
 
 QString OrderRow::insertSql(const QString &table)
 {
-    static const QString columns = [] {
-        QStringList names;
-        for (const Column &column : kColumns)
-            names << db::bracket(QString::fromLatin1(column.name));
-        return names.join(QStringLiteral(", "));
-    }();
-    static const QString marks = QStringList(QList<QString>(int(std::size(kColumns)), QStringLiteral("?"))).join(QStringLiteral(", "));
-    return QStringLiteral("Insert Into ") + db::bracket(table) + QStringLiteral(" (") + columns + QStringLiteral(") Values (")
-         + marks + QLatin1Char(')');
+    return map().insertSql(db::bracket(table));
 }
 
 } // namespace zel

@@ -10,6 +10,8 @@
 namespace zel {
 
 class RecordSet;
+template <typename T>
+class RecordMap;
 
 // One row of the Orders table: an order line ('DETAIL') or one of the rows computed from them.
 struct OrderRow
@@ -68,11 +70,13 @@ struct OrderRow
 
     Campaign campaign() const { return {campaignYear, campaignNumber}; }
 
+    // The columns of Orders (and of the work tables with its layout) and the members holding them.
+    static const RecordMap<OrderRow> &map();
     // Reads a row of Orders or of a work table with its layout; Null columns read as empty or 0.
     static OrderRow fromRecord(const RecordSet &record);
     // Every column in table order, texts cut to their field sizes.
     QVariantList values() const;
-    // "Insert Into <table> (every column) Values (?, ...)".
+    // "Insert Into [<table>] (every column) Values (?, ...)".
     static QString insertSql(const QString &table);
 
     bool operator==(const OrderRow &) const = default;

@@ -3,9 +3,11 @@
 #include "core/prompter.h"
 #include "options/c_option.h"
 #include "orders/catalog_number.h"
+#include "orders/order_row.h"
 #include "orders/product.h"
 #include "shell/data_access.h"
 #include "shell/database_connection.h"
+#include "shell/record_map.h"
 #include "shell/transaction.h"
 
 #include <vector>
@@ -34,9 +36,7 @@ bool insertBaseline(cDataAccess &data, const Product &product)
     baseline.specialPrice = Currency();
     baseline.deleteFlag = false;
     baseline.baselineUpdate = QStringLiteral("N");
-    return data.exec(kProcedure, QStringLiteral("Insert Into Products (") + Product::columnList() + QStringLiteral(") Values (")
-                         + Product::placeholders() + QLatin1Char(')'),
-               baseline.values());
+    return data.exec(kProcedure, Product::insertSql(), baseline.values());
 }
 
 // The descriptive refresh of an existing baseline row; a row holding stock keeps what it has.
@@ -45,8 +45,11 @@ bool refreshBaseline(cDataAccess &data, const Product &product, bool withPrices)
     QString sql = QStringLiteral("Update Products  Set [Products Description] = ? ,[Products Shade Color Fragrance] = ? "
                                  ",[Products Size] = ? ,[Products Tax1] = ? ,[Products Tax2] = ? ,[Products Baseline Update] "
                                  "= 'N'  ,[Products Earnings Flag] = ?");
-    const QVariantList values = product.values();
-    QVariantList parameters{values[4], values[5], values[6], values[8], values[9], values[14]};
+    QVariantList parameters = Product::map().values(product, {QStringLiteral("Products Description"),
+                                                                QStringLiteral("Products Shade Color Fragrance"),
+                                                                QStringLiteral("Products Size"), QStringLiteral("Products Tax1"),
+                                                                QStringLiteral("Products Tax2"),
+                                                                QStringLiteral("Products Earnings Flag")});
     if (withPrices) {
         sql += QStringLiteral(" ,[Products Last Price] = ? ,[Products Reg Price] = ? ,[Products Special Price] = 0.00 ");
         parameters << product.regPrice.toDouble() << product.regPrice.toDouble();
@@ -111,6 +114,55 @@ bool baselinePass(cDataAccess &data, Prompter &prompter, const QString &select, 
     return finished;
 }
 
+// The product a line typed on an order describes, for the current campaign's catalogue.
+Product typedProduct(const OrderRow &line, const cOption &options)
+{
+    const bool lowerPrice = line.enteredUsedLowerPrice == QLatin1String("Y");
+    Product p;
+    p.campaignYear = options.CurrentCampaignYear;
+    p.campaignNumber = options.CurrentCampaignNumber;
+    p.catalogNumber = line.catalogNumber;
+    p.page = lowerPrice ? line.enteredPage : GetPageNumber(line.page);
+    p.description = line.product;
+    p.shade = line.shade;
+    p.size = line.size;
+    p.notes = line.notes;
+    p.tax1 = line.tax1;
+    p.tax2 = line.tax2;
+    p.lastPrice = lowerPrice ? line.enteredUnitPrice : line.unitPrice;
+    p.specialPrice = line.specialPrice;
+    p.regPrice = line.regPrice;
+    p.earningsFlag = line.earningsFlag;
+    p.baselineUpdate = QStringLiteral("N");
+    return p;
+}
+
+// A product whose price came from another campaign is added to the current one unless listed there.
+bool addIfMissing(cDataAccess &data, const Product &product)
+{
+    const bool exists = data.number(kProcedure, QStringLiteral("Select Count(*) From Products Where [Products Campaign Year] = ? "
+                                                               "And [Products Campaign Number] = ? And [Products Catalog Number] = ?"),
+                                    {product.campaignYear, product.campaignNumber, product.catalogNumber}) > 0;
+    return exists || data.exec(kProcedure, Product::insertSql(), product.values());
+}
+
+// A product of the current campaign takes the description and prices typed on the order; its
+// selling price only when the options say so.
+bool refreshTyped(cDataAccess &data, const cOption &options, const Product &product)
+{
+    QStringList columns{QStringLiteral("Products Page"), QStringLiteral("Products Description"),
+                        QStringLiteral("Products Shade Color Fragrance"), QStringLiteral("Products Size"),
+                        QStringLiteral("Products Notes"), QStringLiteral("Products Tax1"), QStringLiteral("Products Tax2"),
+                        QStringLiteral("Products Earnings Flag"), QStringLiteral("Products Reg Price"),
+                        QStringLiteral("Products Special Price")};
+    if (options.OverrideProductPrice == QLatin1String("Y"))
+        columns << QStringLiteral("Products Last Price");
+    const QStringList key{QStringLiteral("Products Campaign Year"), QStringLiteral("Products Campaign Number"),
+                          QStringLiteral("Products Catalog Number")};
+    return data.exec(kProcedure, Product::map().updateSql(QStringLiteral("Products"), columns, key),
+                     Product::map().values(product, columns + key));
+}
+
 } // namespace
 
 bool Ms_BaseLine_Products(cDataAccess &data, const cOption &options, const Product &product)
@@ -148,55 +200,14 @@ bool Ms_Add_To_Products(cDataAccess &data, const cOption &options)
     RecordSet lines = data.GetRecordSet(QStringLiteral("Ms_Add_To_Products"));
     std::vector<std::pair<Product, int>> typed; // the product and the campaign its price came from
     while (lines.next()) {
-        const auto text = [&](const char *column) { return lines.value(QString::fromLatin1(column)).toString(); };
-        const auto money = [&](const char *column) { return Currency::fromDouble(lines.value(QString::fromLatin1(column)).toDouble()); };
-        const bool lowerPrice = text("Orders Entered Used Lower Price") == QLatin1String("Y");
-        Product p;
-        p.campaignYear = options.CurrentCampaignYear;
-        p.campaignNumber = options.CurrentCampaignNumber;
-        p.catalogNumber = text("Orders Catalog Number");
-        p.page = lowerPrice ? text("Orders Entered Page") : GetPageNumber(text("Orders Page"));
-        p.description = text("Orders Product");
-        p.shade = text("Orders Shade");
-        p.size = text("Orders Size");
-        p.notes = text("Orders Notes");
-        p.tax1 = lines.value(QStringLiteral("Orders Tax1")).toInt() != 0;
-        p.tax2 = lines.value(QStringLiteral("Orders Tax2")).toInt() != 0;
-        p.lastPrice = lowerPrice ? money("Orders Entered Unit Price") : money("Orders Unit Price");
-        p.specialPrice = money("Orders Special Price");
-        p.regPrice = money("Orders Reg Price");
-        p.earningsFlag = text("Orders Earnings Flag");
-        p.baselineUpdate = QStringLiteral("N");
-        typed.emplace_back(p, lines.value(QStringLiteral("Orders From Campaign")).toInt());
+        const OrderRow line = OrderRow::fromRecord(lines);
+        typed.emplace_back(typedProduct(line, options), line.fromCampaign);
     }
 
     for (const auto &[product, fromCampaign] : typed) {
-        if (fromCampaign != options.CurrentCampaignNumber) {
-            const bool exists = data.number(kProcedure, QStringLiteral("Select Count(*) From Products Where [Products Campaign Year] = ? "
-                                                           "And [Products Campaign Number] = ? And [Products Catalog Number] = ?"),
-                                      {product.campaignYear, product.campaignNumber, product.catalogNumber}) > 0;
-            if (!exists && !data.exec(kProcedure, QStringLiteral("Insert Into Products (") + Product::columnList()
-                                          + QStringLiteral(") Values (") + Product::placeholders() + QLatin1Char(')'),
-                                product.values()))
-                return false;
-        } else {
-            const QVariantList v = product.values();
-            QString sql = QStringLiteral("Update Products Set [Products Page] = ?, [Products Description] = ?, [Products Shade "
-                                         "Color Fragrance] = ?, [Products Size] = ?, [Products Notes] = ?, [Products Tax1] = "
-                                         "?, [Products Tax2] = ?, [Products Earnings Flag] = ?, [Products Reg Price] = ?, "
-                                         "[Products Special Price] = ?");
-            QVariantList parameters{v[3], v[4], v[5], v[6], v[7], v[8], v[9], v[14], v[12], v[13]};
-            if (options.OverrideProductPrice == QLatin1String("Y")) {
-                sql += QStringLiteral(", [Products Last Price] = ?");
-                parameters << v[11];
-            }
-            sql += QStringLiteral(" Where [Products Campaign Year] = ? And [Products Campaign Number] = ? And [Products "
-                                  "Catalog Number] = ?");
-            parameters << product.campaignYear << product.campaignNumber << product.catalogNumber;
-            if (!data.exec(kProcedure, sql, parameters))
-                return false;
-        }
-        if (!Ms_BaseLine_Products(data, options, product))
+        const bool stored = fromCampaign != options.CurrentCampaignNumber ? addIfMissing(data, product)
+                                                                          : refreshTyped(data, options, product);
+        if (!stored || !Ms_BaseLine_Products(data, options, product))
             return false;
     }
     return true;

@@ -1,6 +1,7 @@
 #include "orders/catalog_number.h"
 #include "orders/product_baseline.h"
 #include "orders/product_catalogue.h"
+#include "orders/order_row.h"
 #include "orders/product_lookup.h"
 
 #include "test_support.h"
@@ -153,6 +154,55 @@ TEST_F(ProductsTest, ABaselineHoldingStockKeepsItsTextAndGetsAllTheStock)
     EXPECT_EQ(column("Select [Products Page] || '|' || [Products Last Price] || '|' || [Products Reg Price] || '|' || "
                      "[Products Baseline Update] From Products Where [Products Catalog Number] = '300-300'"),
               QStringList{"|12.5|12.5|N"});
+}
+
+// A line typed on an order describes its product: one already listed in the current campaign takes
+// the typed text and prices (its selling price only on request), one priced from another campaign
+// is added to the current one, and each gets its baseline.
+TEST_F(ProductsTest, TypedLinesUpdateTheCatalogueAndTheirBaselines)
+{
+    open({product(2008, 5, "123-456", "9.99"), product(0, 0, "123-456", "9.99")});
+    const auto typed = [](const QString &catalog, int fromCampaign) {
+        OrderRow line;
+        line.catalogNumber = catalog;
+        line.page = "C#05-31";
+        line.product = "Typed " + catalog;
+        line.shade = "Rose";
+        line.size = "5 ml";
+        line.notes = "note";
+        line.tax2 = true;
+        line.unitPrice = Currency::fromCents(1125);
+        line.regPrice = Currency::fromCents(1550);
+        line.specialPrice = Currency::fromCents(950);
+        line.earningsFlag = "F";
+        line.fromCampaign = fromCampaign;
+        return line;
+    };
+    OrderRow earlier = typed("222-222", 3);
+    earlier.enteredUsedLowerPrice = "Y";
+    earlier.enteredPage = "77";
+    earlier.enteredUnitPrice = Currency::fromCents(875);
+    OrderRow backOrdered = typed("333-333", 3);
+    backOrdered.backOrderFlag = "B";
+    for (const OrderRow &line : {typed("123-456", 5), earlier, backOrdered})
+        ASSERT_TRUE(app.state->data.exec("test", OrderRow::insertSql("OrdersWork1"), line.values()));
+
+    const QString products = "Select [Products Catalog Number] || '|' || [Products Page] || '|' || [Products Description] "
+                             "|| '|' || [Products Shade Color Fragrance] || [Products Size] || [Products Notes] || '|' || "
+                             "[Products Tax1] || [Products Tax2] || '|' || [Products Last Price] || '|' || [Products Reg "
+                             "Price] || '|' || [Products Special Price] || '|' || [Products Earnings Flag] From Products "
+                             "Where [Products Campaign Year] = %1 Order By 1";
+    ASSERT_TRUE(Ms_Add_To_Products(app.state->data, options));
+    EXPECT_EQ(column(products.arg(2008)), QStringList({"123-456|31|Typed 123-456|Rose5 mlnote|0-1|9.99|15.5|9.5|F",
+                                                        "222-222|77|Typed 222-222|Rose5 mlnote|0-1|8.75|15.5|9.5|F"}));
+    EXPECT_EQ(column(products.arg(0)), QStringList({"123-456|12|Typed 123-456|Rose5 ml|0-1|9.99|9.99|0.0|F",
+                                                     "222-222||Typed 222-222|Rose5 mlnote|0-1|15.5|15.5|0.0|F"}));
+
+    options.OverrideProductPrice = "Y";
+    ASSERT_TRUE(Ms_Add_To_Products(app.state->data, options));
+    EXPECT_EQ(column("Select [Products Last Price] From Products Where [Products Campaign Year] = 2008 Order By "
+                     "[Products Catalog Number]"),
+              QStringList({"11.25", "8.75"}));
 }
 
 TEST_F(ProductsTest, TheBaselinePassShowsProgressAndClearsEveryMark)
