@@ -3,7 +3,6 @@
 #include "shell/app_settings.h"
 #include "shell/captions.h"
 #include "shell/font_settings.h"
-#include "shell/grid_layout_store.h"
 #include "shell/screen_positions.h"
 
 #include <QAbstractButton>
@@ -144,18 +143,6 @@ void printScreen(QWidget *screen)
     painter.setViewport(page.x(), page.y(), size.width(), size.height());
     painter.setWindow(image.rect());
     painter.drawPixmap(0, 0, image);
-}
-
-void loadGridLayout(QHeaderView *header, const AppSettings &settings, const QString &gridName)
-{
-    const QByteArray layout = GridLayoutStore(settings).load(gridName);
-    if (!layout.isEmpty())
-        header->restoreState(layout);
-}
-
-void saveGridLayout(const QHeaderView *header, const AppSettings &settings, const QString &gridName)
-{
-    GridLayoutStore(settings).save(gridName, header->saveState());
 }
 
 } // namespace zel

@@ -1,7 +1,5 @@
 #pragma once
 
-class QHeaderView;
-class QString;
 class QWidget;
 
 namespace zel {
@@ -22,9 +20,5 @@ void centreOnScreen(QWidget *screen);
 
 // "Print Screen": an image of the screen on the printer the user picks.
 void printScreen(QWidget *screen);
-
-// A grid's column layout from GridLayouts.grx, and back.
-void loadGridLayout(QHeaderView *header, const AppSettings &settings, const QString &gridName);
-void saveGridLayout(const QHeaderView *header, const AppSettings &settings, const QString &gridName);
 
 } // namespace zel
