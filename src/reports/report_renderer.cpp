@@ -43,13 +43,13 @@ void drawText(QPainter &painter, const QRectF &rect, int alignment, const QStrin
 {
     // The screen draws colour glyphs itself; a PDF or printer would leave them out.
     const bool vectorDevice = painter.paintEngine() && painter.paintEngine()->type() != QPaintEngine::Raster;
-    if (vectorDevice && needsBitmapGlyphs(text, font)) {
-        drawTextAsPicture(painter, rect, alignment, text, font, color);
-        return;
-    }
+    const bool asPicture = vectorDevice && needsBitmapGlyphs(text, font);
     painter.setFont(font);
-    painter.setPen(color);
+    // Under a picture the text is still written, unseen, so it can be searched and copied.
+    painter.setPen(asPicture ? QColor(Qt::transparent) : color);
     painter.drawText(rect, alignment, text);
+    if (asPicture)
+        drawTextAsPicture(painter, rect, alignment, text, font, color);
 }
 
 } // namespace
