@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs every Debian package that building, running and testing ZEL needs.
 # Quick when everything is already there: it asks dpkg first and only calls apt when something is missing.
+# Given package names, it installs those instead (scripts/install-fuzz-deps.sh uses this).
 set -euo pipefail
 
 packages=(
@@ -14,6 +15,7 @@ packages=(
   fonts-symbola fonts-wqy-microhei fonts-noto-color-emoji
   xvfb xauth xdotool
 )
+if [ $# -gt 0 ]; then packages=("$@"); fi
 
 missing=()
 for p in "${packages[@]}"; do
