@@ -16,12 +16,6 @@ namespace {
 // Enough for every fixed statement of the program; texts with values written in come and go.
 constexpr int kKeptStatements = 400;
 
-// Forward-only and scrollable queries of one text are prepared apart: the mode is fixed at preparing.
-QString statementKey(const QString &sql, bool forwardOnly)
-{
-    return (forwardOnly ? QLatin1Char('F') : QLatin1Char('S')) + sql;
-}
-
 void bind(QSqlQuery &query, const QVariantList &parameters)
 {
     for (qsizetype i = 0; i < parameters.size(); ++i) {
@@ -37,16 +31,22 @@ void bind(QSqlQuery &query, const QVariantList &parameters)
 } // namespace
 
 cDataAccess::cDataAccess(DatabaseConnection &database, const LogWriter &logs, ErrorReport &errors)
-    : m_database(database), m_logs(logs), m_errors(errors), m_statements(kKeptStatements)
+    : m_database(database), m_logs(logs), m_errors(errors), m_statements(kKeptStatements), m_scrollable(kKeptStatements)
 {
     // Prepared statements must be gone before their connection is.
-    m_closeListener = m_database.addCloseListener([this] { m_statements.clear(); });
+    m_closeListener = m_database.addCloseListener([this] { dropStatements(); });
 }
 
 cDataAccess::~cDataAccess()
 {
-    m_statements.clear();
+    dropStatements();
     m_database.removeCloseListener(m_closeListener);
+}
+
+void cDataAccess::dropStatements()
+{
+    m_statements.clear();
+    m_scrollable.clear();
 }
 
 void cDataAccess::setSQL(const QString &sql, const QVariantList &parameters)
@@ -68,9 +68,9 @@ const QString &cDataAccess::expanded()
 }
 
 // A statement still held by a RecordSet that is reading it is not handed out a second time.
-cDataAccess::Statement cDataAccess::keptStatement(const QString &key) const
+cDataAccess::Statement cDataAccess::keptStatement(const StatementCache &cache) const
 {
-    const Statement *kept = m_statements.object(key);
+    const Statement *kept = cache.object(m_sql);
     if (!kept || kept->use_count() > 1 || (*kept)->boundValues().size() != m_parameters.size())
         return {};
     return *kept;
@@ -78,22 +78,23 @@ cDataAccess::Statement cDataAccess::keptStatement(const QString &key) const
 
 std::optional<ErrorInfo> cDataAccess::run(bool forwardOnly, Statement &query)
 {
-    const QString key = statementKey(m_sql, forwardOnly);
-    query = keptStatement(key);
+    // Forward-only and scrollable queries of one text are kept apart: the mode is fixed at preparing.
+    StatementCache &cache = forwardOnly ? m_statements : m_scrollable;
+    query = keptStatement(cache);
     if (!query) {
         query = std::make_shared<QSqlQuery>(m_database.handle());
         query->setForwardOnly(forwardOnly);
         if (!query->prepare(m_sql))
             return failure(*query);
-        if (!m_statements.contains(key))
-            m_statements.insert(key, new Statement(query));
+        if (!cache.contains(m_sql))
+            cache.insert(m_sql, new Statement(query));
     }
     bind(*query, m_parameters);
     if (query->exec())
         return std::nullopt;
     // A statement that failed is prepared afresh next time rather than trusted again.
-    if (const Statement *kept = m_statements.object(key); kept && *kept == query)
-        m_statements.remove(key);
+    if (const Statement *kept = cache.object(m_sql); kept && *kept == query)
+        cache.remove(m_sql);
     return failure(*query);
 }
 
@@ -220,8 +221,10 @@ QString cDataAccess::expandedSql(const QString &sql, const QVariantList &paramet
     QString out;
     out.reserve(sql.size() + 16 * parameters.size());
     qsizetype next = 0;
-    QChar quote; // inside a quoted literal or bracketed name, '?' is text
-    for (const QChar c : sql) {
+    qsizetype copied = 0; // sql before this position is in `out`
+    QChar quote;          // inside a quoted literal or bracketed name, '?' is text
+    for (qsizetype i = 0; i < sql.size(); ++i) {
+        const QChar c = sql.at(i);
         if (!quote.isNull()) {
             if (c == quote)
                 quote = QChar();
@@ -230,11 +233,12 @@ QString cDataAccess::expandedSql(const QString &sql, const QVariantList &paramet
         } else if (c == QLatin1Char('[')) {
             quote = QLatin1Char(']');
         } else if (c == QLatin1Char('?') && next < parameters.size()) {
+            out.append(QStringView(sql).mid(copied, i - copied));
             out += sqlLiteral(parameters.at(next++));
-            continue;
+            copied = i + 1;
         }
-        out += c;
     }
+    out.append(QStringView(sql).mid(copied));
     return out;
 }
 

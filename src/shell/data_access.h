@@ -60,7 +60,7 @@ public:
     int number(const QString &procedure, const QString &sql, const QVariantList &parameters = {});
 
     // How many prepared statements are kept for reuse.
-    int keptStatements() const { return int(m_statements.size()); }
+    int keptStatements() const { return int(m_statements.size() + m_scrollable.size()); }
 
     // The statement with its parameters written in as SQL literals.
     static QString expandedSql(const QString &sql, const QVariantList &parameters);
@@ -68,11 +68,13 @@ public:
 
 private:
     using Statement = std::shared_ptr<QSqlQuery>;
+    using StatementCache = QCache<QString, Statement>;
 
     // Runs the current statement with its values in `query` (the kept one, or a new one);
     // returns the error when preparing or running failed.
     std::optional<ErrorInfo> run(bool forwardOnly, Statement &query);
-    Statement keptStatement(const QString &key) const;
+    Statement keptStatement(const StatementCache &cache) const;
+    void dropStatements();
     ErrorInfo failure(const QSqlQuery &query);
     const QString &expanded();
     void logStatement();
@@ -86,8 +88,10 @@ private:
     bool m_expandedReady = false;
     int m_recordsAffected = 0;
     bool m_sqlLogging = true;
-    // Prepared statements by text, the least recently used dropped first when there are too many.
-    QCache<QString, Statement> m_statements;
+    // Prepared statements by text, the least recently used dropped first when there are too many:
+    // forward-only ones, and the scrollable ones of GetRecordSet.
+    StatementCache m_statements;
+    StatementCache m_scrollable;
     int m_closeListener = 0;
 };
 

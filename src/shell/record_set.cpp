@@ -17,6 +17,7 @@ RecordSet &RecordSet::operator=(RecordSet &&other) noexcept
         release();
         m_query = std::move(other.m_query);
         m_columns = std::move(other.m_columns);
+        m_asked = std::move(other.m_asked);
         m_count = other.m_count;
         m_started = other.m_started;
     }
@@ -43,17 +44,22 @@ bool RecordSet::next()
     return m_query->next();
 }
 
-// Field names are looked up once per record set; reading a column of every row by name is then cheap.
+// Field names are looked up once per record set; reading a column of every row by name is then one
+// hash look-up of the name as the caller spells it.
 int RecordSet::column(const QString &field) const
 {
     if (!m_query)
         return -1;
+    if (const auto asked = m_asked.constFind(field); asked != m_asked.cend())
+        return *asked;
     if (m_columns.isEmpty()) {
         const QSqlRecord record = m_query->record();
         for (int i = record.count() - 1; i >= 0; --i)
             m_columns.insert(record.fieldName(i).toLower(), i); // the first of equal names wins
     }
-    return m_columns.value(field.toLower(), -1);
+    const int index = m_columns.value(field.toLower(), -1);
+    m_asked.insert(field, index);
+    return index;
 }
 
 QVariant RecordSet::value(const QString &field) const

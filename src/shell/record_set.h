@@ -37,6 +37,7 @@ private:
 
     std::shared_ptr<QSqlQuery> m_query;
     mutable QHash<QString, int> m_columns; // field names, lower-cased, to their positions
+    mutable QHash<QString, int> m_asked;   // names as asked for, to their positions (-1: none)
     int m_count = 0;
     bool m_started = false;
 };

@@ -95,6 +95,27 @@ TEST(DataAccessExpansion, QuestionMarksInsideTextOrNamesAreNotParameters)
     EXPECT_EQ(cDataAccess::sqlLiteral(2.5), QStringLiteral("2.5"));
 }
 
+TEST(DataAccessExpansion, ValuesAtEitherEndAndSideBySideAreWrittenInPlace)
+{
+    EXPECT_EQ(cDataAccess::expandedSql("?,?", {1, QStringLiteral("a'b")}), QStringLiteral("1,'a''b'"));
+    EXPECT_EQ(cDataAccess::expandedSql("Values (??, ?)", {2, 3}), QStringLiteral("Values (23, ?)"))
+        << "a placeholder without a value stays as it is";
+    EXPECT_EQ(cDataAccess::expandedSql("[a?]='?'", {4}), QStringLiteral("[a?]='?'"));
+}
+
+TEST_F(DataAccessTest, FieldsAreFoundByNameWhateverTheSpelling)
+{
+    cDataAccess &data = app.state->data;
+    data.setSQL("Select [Customers Number], [Customers Last Name] From Customers Where [Customers Number] < 3 Order By 1");
+    RecordSet rows = data.GetRecordSet("test");
+    QStringList seen;
+    while (rows.next())
+        seen << rows.value("CUSTOMERS LAST NAME").toString() + rows.value("customers last name").toString()
+                    + rows.value("Customers Number").toString();
+    EXPECT_EQ(seen, QStringList({"AdamsAdams1", "O'BrienO'Brien2"}));
+    EXPECT_FALSE(rows.value("No Such Field").isValid());
+}
+
 TEST_F(DataAccessTest, IgnoreLetsTheOperationContinueAfterTheErrorReport)
 {
     cDataAccess &data = app.state->data;
