@@ -13,7 +13,6 @@
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QThread>
 
 namespace zel::db {
 
