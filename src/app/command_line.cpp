@@ -22,10 +22,11 @@ CommandLine CommandLine::parse(const QStringList &args)
     CommandLine line;
     QStringList rest;
     QString unknown;
+    const QStringList known = knownOptions();
     for (int i = 0; i < args.size(); ++i) {
         const QString &arg = args.at(i);
         const auto value = [&](QString &target) {
-            if (i + 1 >= args.size() || knownOptions().contains(args.at(i + 1)))
+            if (i + 1 >= args.size() || known.contains(args.at(i + 1)))
                 line.error = arg + QStringLiteral(" needs a value.");
             else
                 target = args.at(++i);
@@ -44,7 +45,7 @@ CommandLine CommandLine::parse(const QStringList &args)
             line.database = arg.mid(5);
         else if (arg == QLatin1String("--verbose"))
             line.verbose = true;
-        else if (arg.startsWith(QLatin1String("--")) && !knownOptions().contains(arg.section(QLatin1Char('='), 0, 0)))
+        else if (arg.startsWith(QLatin1String("--")) && !known.contains(arg.section(QLatin1Char('='), 0, 0)))
             unknown = unknown.isEmpty() ? arg.section(QLatin1Char('='), 0, 0) : unknown;
         else if (arg.startsWith(QLatin1String("--")) && arg.contains(QLatin1Char('=')))
             line.options.insert(arg.section(QLatin1Char('='), 0, 0), arg.section(QLatin1Char('='), 1));

@@ -62,10 +62,6 @@ bool ExclusiveDatabase::openElsewhere(const QString &path)
 ExclusiveDatabase::Outcome ExclusiveDatabase::hold(const QString &path)
 {
     m_error.clear();
-    if (QFileInfo(path).isDir()) {
-        m_error = path + QStringLiteral(" is a folder, not a database.");
-        return Outcome::Failed;
-    }
     if (openElsewhere(path))
         return Outcome::InUse;
     if (!m_connection.open(path)) {
