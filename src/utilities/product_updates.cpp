@@ -1,0 +1,277 @@
+#include "utilities/product_updates.h"
+
+#include "core/prompter.h"
+#include "orders/order_computation.h"
+#include "orders/product.h"
+#include "shell/app_state.h"
+#include "shell/captions.h"
+
+#include <QLocale>
+
+#include <set>
+#include <tuple>
+
+namespace zel::utilities {
+
+namespace {
+
+const QString kProcedure = QStringLiteral("ProductUpdates");
+
+QString campaignWord()
+{
+    return Gs_Caption_Replace(QStringLiteral("####"));
+}
+
+QString slash(const Campaign &campaign)
+{
+    return QString::number(campaign.year) + QLatin1Char('/') + QString::number(campaign.number);
+}
+
+// What saving the order again needs from its computed rows: they are thrown away and recomputed.
+void readHeader(const OrderRow &row, OrderRequest &request)
+{
+    const QString &flag = row.internalFlag;
+    if (flag == QLatin1String("OPTIONS"))
+        request.switches = OrderSwitches::fromText(row.catalogNumber);
+    else if (flag == QLatin1String("SPECIALCHG")) {
+        request.specialChargeDescription = row.product.mid(4);
+        request.specialChargeAmount = row.unitTotal;
+    } else if (flag == QLatin1String("CHARGE"))
+        request.keepCharge = true;
+    else if (flag == QLatin1String("TOTAL")) {
+        request.delivered = row.delivered.isEmpty() ? QStringLiteral("N") : row.delivered;
+        request.summarized = row.summaryPrinted;
+        if (row.enteredDate.isValid())
+            request.orderDate = row.enteredDate;
+    }
+}
+
+} // namespace
+
+bool ProductChange::isEmpty() const
+{
+    return !page && !description && !shade && !size && !orderQuantity && !priceQuantity && !price && !unavailable;
+}
+
+QStringList ProductChange::describe() const
+{
+    QStringList out;
+    const auto add = [&](const char *label, const std::optional<QString> &value) {
+        if (value)
+            out << QString::fromLatin1(label) + *value;
+    };
+    add("New Page: ", page);
+    add("New Description: ", description);
+    add("New Shade: ", shade);
+    add("New Size: ", size);
+    if (orderQuantity)
+        out << QStringLiteral("New Order Qty: ") + QString::number(*orderQuantity);
+    if (priceQuantity)
+        out << QStringLiteral("New Price Qty: ") + QString::number(*priceQuantity);
+    if (price)
+        out << QStringLiteral("New Price: ") + price->toCurrencyText(QLocale());
+    if (unavailable)
+        out << QStringLiteral("Mark Unavailable");
+    return out;
+}
+
+QStringList ProductUpdates::productsOf(const Campaign &campaign, bool sayWhenNone)
+{
+    m_state.data.setSQL(QStringLiteral("Select Distinct [Orders Catalog Number] From Orders  Where 1 = 1  And [Orders Internal "
+                                       "Flag] = 'DETAIL' And [Orders Campaign Year] = ? And [Orders Campaign Number] = ? And "
+                                       "Trim([Orders Catalog Number]) <> ''  Order by [Orders Catalog Number] "),
+                        {campaign.year, campaign.number});
+    QStringList products;
+    for (RecordSet rows = m_state.data.GetSnapShot(kProcedure); rows.next();)
+        products << rows.value(0).toString();
+    if (products.isEmpty() && sayWhenNone)
+        m_state.prompter.information(QStringLiteral("No products found for selected ") + campaignWord() + QLatin1Char('.'));
+    return products;
+}
+
+std::optional<Product> ProductUpdates::catalogueEntry(const Campaign &campaign, const QString &product)
+{
+    m_state.data.setSQL(QStringLiteral("SELECT * From Products  Where 1 = 1  And [Products Campaign Year] = ? And [Products "
+                                       "Campaign Number] = ? And Trim([Products Catalog Number]) = ?"),
+                        {campaign.year, campaign.number, product.trimmed()});
+    RecordSet rows = m_state.data.GetSnapShot(kProcedure);
+    if (!rows.next())
+        return std::nullopt;
+    return Product::fromRecord(rows);
+}
+
+std::vector<ProductLine> ProductUpdates::linesOf(const Campaign &campaign, const QString &product)
+{
+    m_state.data.setSQL(QStringLiteral("SELECT Trim(Customers.[Customers First Name] || ' ' || Customers.[Customers Last Name]) "
+                                       "as [FullName], Orders.[Orders Customer Number], Orders.[Orders Order Number], "
+                                       "Orders.[Orders From Campaign], Orders.[Orders Quanity], Orders.[Orders Unit Price] "
+                                       "FROM Customers INNER JOIN Orders ON Customers.[Customers Number] = Orders.[Orders "
+                                       "Customer Number]  Where 1 = 1  And [Orders Internal Flag] = 'DETAIL' And [Orders "
+                                       "Campaign Year] = ? And [Orders Campaign Number] = ? And Trim([Orders Catalog Number]) = ?"
+                                       " Order By [FullName], Orders.[Orders Order Number], Orders.[Orders Sequence Number]"),
+                        {campaign.year, campaign.number, product.trimmed()});
+    std::vector<ProductLine> lines;
+    for (RecordSet rows = m_state.data.GetSnapShot(kProcedure); rows.next();) {
+        ProductLine line;
+        line.fullName = rows.value(0).toString();
+        line.customer = rows.value(1).toInt();
+        line.year = campaign.year;
+        line.number = campaign.number;
+        line.order = rows.value(2).toInt();
+        line.fromCampaign = rows.value(3).toInt();
+        line.quantity = rows.value(4).toInt();
+        line.price = Currency::fromDouble(rows.value(5).toDouble());
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+bool ProductUpdates::confirm(const QStringList &text)
+{
+    if (m_state.prompter.ask({lines(text), QStringLiteral("Confirm Update"), Buttons::YesNo, Answer::Yes, Icon::Question})
+        == Answer::Yes)
+        return true;
+    m_state.prompter.information(QStringLiteral("Update Cancelled"));
+    return false;
+}
+
+std::optional<int> ProductUpdates::update(const Campaign &campaign, const QString &product, const ProductChange &change,
+                                          const std::vector<ProductLine> &lines)
+{
+    if (change.isEmpty()) {
+        m_state.prompter.information(QStringLiteral("Nothing has been checked for update, No Action Taken."));
+        return std::nullopt;
+    }
+    if (!confirm(QStringList{QStringLiteral("Update Product: ") + product} + change.describe()))
+        return std::nullopt;
+    return apply(false, campaign, product, change, lines, campaign.next(m_state.options.LastCampaignNumberOfYear));
+}
+
+std::optional<int> ProductUpdates::shortProduct(const Campaign &campaign, const QString &product,
+                                                const std::optional<Campaign> &arrival, const ProductChange &change,
+                                                const std::vector<ProductLine> &lines)
+{
+    Prompter &prompter = m_state.prompter;
+    if (!arrival || arrival->year <= 0) {
+        prompter.information(QStringLiteral("Please select an Expected Arrival Year."));
+        return std::nullopt;
+    }
+    if (arrival->number <= 0) {
+        prompter.information(QStringLiteral("Please select an Expected Arrival ") + campaignWord() + QLatin1Char('.'));
+        return std::nullopt;
+    }
+    if (*arrival <= campaign) {
+        prompter.information(QStringLiteral("The Expected Arrival Year and ") + campaignWord()
+                             + QStringLiteral(" must be greater than the shorted ") + campaignWord() + QLatin1Char('.'));
+        return std::nullopt;
+    }
+    ProductChange shortChange = change;
+    shortChange.orderQuantity.reset();
+    shortChange.priceQuantity.reset();
+    shortChange.unavailable = false;
+    const QStringList text = QStringList{QStringLiteral("Mark ") + product + QStringLiteral(" as back ordered."), QString(),
+                                         QStringLiteral("The product will be marked as backordered in ") + slash(campaign)
+                                             + QLatin1Char('.'),
+                                         QString(),
+                                         QStringLiteral("The product will be moved to ") + slash(*arrival) + QLatin1Char('.')}
+                           + shortChange.describe();
+    if (!confirm(text))
+        return std::nullopt;
+    return apply(true, campaign, product, shortChange, lines, *arrival);
+}
+
+int ProductUpdates::apply(bool shorts, const Campaign &campaign, const QString &product, const ProductChange &change,
+                          const std::vector<ProductLine> &picked, const Campaign &backOrderCampaign)
+{
+    // One pass per ticked order, however many of its lines hold the product.
+    std::set<std::tuple<int, int, int, int>> orders;
+    for (const ProductLine &line : picked)
+        if (line.update && line.year == campaign.year && line.number == campaign.number)
+            orders.emplace(line.customer, line.year, line.number, line.order);
+    m_state.prompter.hourglass(true);
+    int updated = 0;
+    for (const auto &[customer, year, number, order] : orders) {
+        ProductLine which;
+        which.customer = customer;
+        which.year = year;
+        which.number = number;
+        which.order = order;
+        m_state.prompter.status(QStringLiteral("Updating Customer ") + QString::number(customer));
+        if (applyToOrder(shorts, which, product, change, backOrderCampaign))
+            ++updated;
+        else
+            m_state.LogWrite(QStringLiteral("ERROR"),
+                             QStringLiteral("Product %1 not applied to customer %2 order %3 of %4/%5")
+                                 .arg(product)
+                                 .arg(customer)
+                                 .arg(order)
+                                 .arg(year)
+                                 .arg(number));
+    }
+    m_state.prompter.hourglass(false);
+    m_state.prompter.information(lines({QStringLiteral("Updated ") + QString::number(updated) + QStringLiteral(" Orders."),
+                                        QStringLiteral("Please perform the forecast for review of affected customers.")}));
+    return updated;
+}
+
+void ProductUpdates::changeLine(bool shorts, OrderRow &line, const ProductChange &change) const
+{
+    if (shorts)
+        line.backOrderFlag = QStringLiteral("B");
+    else if (change.unavailable)
+        line.backOrderFlag = QStringLiteral("U");
+    if (change.page)
+        line.page = *change.page;
+    if (change.description)
+        line.product = *change.description;
+    if (change.shade)
+        line.shade = *change.shade;
+    if (change.size)
+        line.size = *change.size;
+    if (change.orderQuantity)
+        line.quantity = *change.orderQuantity;
+    if (change.priceQuantity)
+        line.priceQuantity = *change.priceQuantity;
+    if (change.price)
+        line.unitPrice = *change.price;
+}
+
+bool ProductUpdates::applyToOrder(bool shorts, const ProductLine &order, const QString &product, const ProductChange &change,
+                                  const Campaign &backOrderCampaign)
+{
+    cDataAccess &data = m_state.data;
+    OrderRequest request;
+    request.customer = order.customer;
+    request.campaign = {order.year, order.number};
+    request.backOrderCampaign = backOrderCampaign;
+    request.processBackOrders = true;
+    request.mode = shorts ? ComputeMode::Shorts : ComputeMode::Updates;
+    request.orderDate = m_state.now();
+    data.setSQL(QStringLiteral("Select * From [Orders] Where [Orders Customer Number] = ? And [Orders Campaign Year] = ? And "
+                               "[Orders Campaign Number] = ? And [Orders Order Number] = ? Order By [Orders Sequence Number]"),
+                {order.customer, order.year, order.number, order.order});
+    {
+        RecordSet rows = data.GetSnapShot(kProcedure);
+        while (rows.next()) {
+            OrderRow row = OrderRow::fromRecord(rows);
+            if (row.internalFlag != QLatin1String("DETAIL")) {
+                readHeader(row, request);
+                continue;
+            }
+            if (row.catalogNumber.trimmed() == product.trimmed())
+                changeLine(shorts, row, change);
+            request.lines.push_back(row);
+        }
+    }
+    if (request.lines.empty())
+        return false;
+    if (!saveOrder(data, m_state.options, m_state.prompter, request, order.order))
+        return false;
+    return data.exec(kProcedure,
+                     QStringLiteral("UPDATE Orders SET [Orders Supplies] = (Select Customers.[Customers Supplies] From Customers "
+                                    "Where Customers.[Customers Number] = Orders.[Orders Customer Number]) Where "
+                                    "Orders.[Orders Customer Number] = ?"),
+                     {order.customer});
+}
+
+} // namespace zel::utilities
