@@ -8,6 +8,7 @@
 #include "shell/transaction.h"
 
 #include <QLocale>
+#include <QRegularExpression>
 
 namespace zel {
 
@@ -529,6 +530,50 @@ std::optional<ComputedOrder> OrderComputation::run()
     return m_result;
 }
 
+// The percent a stored order's special discount row was written with ("**  Special Discount 12.50%").
+std::optional<Currency> storedDiscountPercent(const QString &product)
+{
+    static const QRegularExpression percent(QStringLiteral("(\\d+(?:\\.\\d+)?)%\\s*$"));
+    const QRegularExpressionMatch match = percent.match(product);
+    if (!match.hasMatch())
+        return std::nullopt;
+    return Currency::fromString(match.captured(1));
+}
+
+Currency customerDiscountPercent(cDataAccess &data, int customer)
+{
+    return Currency::fromDouble(data.scalar(kBackOrders, QStringLiteral("Select [Customers Discount Percent] From Customers Where "
+                                                                        "[Customers Number] = ?"),
+                                            {customer})
+                                    .toDouble());
+}
+
+// A later order that receives back orders keeps its own header: switches, special charge, discount
+// percent, summarized and delivered marks and order date; only its lines grow.
+void keepReceivingOrder(OrderRequest &request, const std::vector<OrderRow> &rows, std::vector<OrderRow> &lines)
+{
+    bool dated = false;
+    for (const OrderRow &row : rows) {
+        if (row.internalFlag == QLatin1String("DETAIL")) {
+            lines.push_back(row);
+            if (!dated) {
+                dated = true;
+                request.summarized = row.summaryPrinted;
+                request.delivered = row.delivered.isEmpty() ? QStringLiteral("N") : row.delivered;
+                if (row.enteredDate.isValid())
+                    request.orderDate = row.enteredDate;
+            }
+        } else if (row.internalFlag == QLatin1String("OPTIONS")) {
+            request.switches = OrderSwitches::fromText(row.catalogNumber);
+        } else if (row.internalFlag == QLatin1String("SPECIALCHG")) {
+            request.specialChargeDescription = row.product.mid(4);
+            request.specialChargeAmount = row.unitTotal;
+        } else if (row.internalFlag == QLatin1String("DISCOUNT")) {
+            request.discountPercent = storedDiscountPercent(row.product).value_or(Currency());
+        }
+    }
+}
+
 std::vector<OrderRow> readRows(cDataAccess &data, const QString &sql, const QVariantList &parameters = {})
 {
     data.setSQL(sql, parameters);
@@ -579,18 +624,12 @@ bool gAddBackOrders(cDataAccess &data, const cOption &options, Prompter &prompte
     request.orderDate = QDateTime::currentDateTime();
     std::vector<OrderRow> lines = carried;
     if (latestNumber > 0) {
-        for (const OrderRow &row : readRows(data, QStringLiteral("Select * From [Orders] ") + filter
-                                                      + QStringLiteral(" And [Orders Order Number] = ? Order By [Orders Sequence Number]"),
-                                            {customer, campaign.year, campaign.number, latestNumber})) {
-            if (row.internalFlag == QLatin1String("DETAIL"))
-                lines.push_back(row);
-            else if (row.internalFlag == QLatin1String("OPTIONS"))
-                request.switches = OrderSwitches::fromText(row.catalogNumber);
-            else if (row.internalFlag == QLatin1String("SPECIALCHG")) {
-                request.specialChargeDescription = row.product.mid(4);
-                request.specialChargeAmount = row.unitTotal;
-            }
-        }
+        const std::vector<OrderRow> receiving = readRows(
+            data, QStringLiteral("Select * From [Orders] ") + filter + QStringLiteral(" And [Orders Order Number] = ? Order By [Orders Sequence Number]"),
+            {customer, campaign.year, campaign.number, latestNumber});
+        keepReceivingOrder(request, receiving, lines);
+        if (request.discountPercent.isZero())
+            request.discountPercent = customerDiscountPercent(data, customer);
         if (!data.exec(kBackOrders, QStringLiteral("Delete From [Orders] ") + filter + QStringLiteral(" And [Orders Order Number] = ?"),
                  {customer, campaign.year, campaign.number, latestNumber}))
             return false;
@@ -615,6 +654,15 @@ std::optional<ComputedOrder> saveOrder(cDataAccess &data, const cOption &options
                                        const OrderRequest &request, int orderNumber)
 {
     Transaction transaction(data.database().handle());
+    std::optional<ComputedOrder> computed = writeOrder(data, options, prompter, request, orderNumber);
+    if (!computed || !transaction.commit())
+        return std::nullopt;
+    return computed;
+}
+
+std::optional<ComputedOrder> writeOrder(cDataAccess &data, const cOption &options, Prompter &prompter,
+                                        const OrderRequest &request, int orderNumber)
+{
     if (!data.exec(kBackOrders, QStringLiteral("Delete From [OrdersWork3]")))
         return std::nullopt;
     if (orderNumber > 0
@@ -626,8 +674,6 @@ std::optional<ComputedOrder> saveOrder(cDataAccess &data, const cOption &options
     if (!computed)
         return std::nullopt;
     if (request.processBackOrders && !gAddBackOrders(data, options, prompter, request.customer, request.backOrderCampaign))
-        return std::nullopt;
-    if (!transaction.commit())
         return std::nullopt;
     return computed;
 }

@@ -66,7 +66,8 @@ std::optional<ComputedOrder> ComputeOrder(cDataAccess &data, const cOption &opti
                                           const OrderRequest &request);
 
 // gAddBackOrders: merges the lines collected in OrdersWork3 into the customer's latest order of the
-// back-order campaign (or a new one) and computes that order again.
+// back-order campaign (or a new one) and computes that order again. A receiving order keeps its
+// switches, special charge, discount percent, summarized and delivered marks and order date.
 bool gAddBackOrders(cDataAccess &data, const cOption &options, Prompter &prompter, int customer,
                     const Campaign &backOrderCampaign);
 
@@ -75,5 +76,8 @@ bool gAddBackOrders(cDataAccess &data, const cOption &options, Prompter &prompte
 // new one). Nothing, with the database unchanged, when any step fails.
 std::optional<ComputedOrder> saveOrder(cDataAccess &data, const cOption &options, Prompter &prompter,
                                        const OrderRequest &request, int orderNumber);
+// The same steps inside a transaction the caller owns (order entry adds its own steps to it).
+std::optional<ComputedOrder> writeOrder(cDataAccess &data, const cOption &options, Prompter &prompter,
+                                        const OrderRequest &request, int orderNumber);
 
 } // namespace zel
