@@ -2,6 +2,7 @@
 
 #include "app/command_line.h"
 #include "app/command_session.h"
+#include "app/order_edit_command.h"
 #include "app/sample_data.h"
 #include "db/durable_file.h"
 #include "orders/order_computation.h"
@@ -113,6 +114,14 @@ std::optional<OrderRequest> requestFor(const CommandLine &line, const std::vecto
     return request;
 }
 
+Currency customerDiscountPercent(cDataAccess &data, int customer)
+{
+    return Currency::fromDouble(
+        data.scalar(QStringLiteral("zel order recompute"),
+                    QStringLiteral("Select [Customers Discount Percent] From Customers Where [Customers Number] = ?"), {customer})
+            .toDouble());
+}
+
 // "YYYY/CC"; nothing when it is not a campaign of a plausible year.
 std::optional<Campaign> campaignOption(const QString &text)
 {
@@ -196,8 +205,11 @@ int runBalanceCommand(const CommandLine &line, QTextStream &out, QTextStream &er
 
 int runOrderCommand(const CommandLine &line, QTextStream &out, QTextStream &err)
 {
+    if (line.arguments.value(0) == QLatin1String("edit"))
+        return runOrderEditCommand(line, out, err);
     if (line.arguments != QStringList{QStringLiteral("recompute")}) {
-        err << "Usage: zel order recompute --db FILE --customer N --year Y --campaign C --order O [--mode NORMAL|SHORTS|UPDATES]\n"
+        err << "Usage: zel order edit --db FILE --customer N [--order O] [--year Y --campaign C]\n"
+               "       zel order recompute --db FILE --customer N --year Y --campaign C --order O [--mode NORMAL|SHORTS|UPDATES]\n"
                "       [--switches XXXXX] [--discount PCT] [--special-charge DESC=AMOUNT] [--backorder-campaign YYYY/CC]\n"
                "       [--process-backorders] [--keep-charge] [--yes|--no]\n";
         return 2;
@@ -243,6 +255,9 @@ int runOrderCommand(const CommandLine &line, QTextStream &out, QTextStream &err)
         return 2;
     request->customer = *customer;
     request->campaign = which;
+    // As order entry does, the order discount starts at the customer's discount percent.
+    if (line.option(QStringLiteral("--discount")).isEmpty())
+        request->discountPercent = customerDiscountPercent(state.data, *customer);
     request->backOrderCampaign = backOrderCampaign.value_or(which.next(state.options.LastCampaignNumberOfYear));
     // Checked and read; now the database is opened for the one write.
     if (!session.reopenForWriting())
