@@ -1,5 +1,6 @@
 #include "app/command_line.h"
 #include "app/commands.h"
+#include "app/order_edit_command.h"
 #include "core/text.h"
 #include "shell/app_state.h"
 #include "shell/single_instance.h"
@@ -18,6 +19,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <memory>
 
 using namespace zel;
 
@@ -34,9 +36,11 @@ void nameTheApplication()
 int runHeadless(int argc, char **argv, const CommandLine &line)
 {
     // Reports measure and draw text, which needs the GUI library, though never a screen.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !commandOpensWindow(line))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    // `zel order edit` opens its screen, so it needs the widget toolkit.
+    std::unique_ptr<QGuiApplication> app = commandOpensWindow(line) ? std::make_unique<QApplication>(argc, argv)
+                                                                     : std::make_unique<QGuiApplication>(argc, argv);
     nameTheApplication();
     QTextStream out(stdout);
     QTextStream err(stderr);
