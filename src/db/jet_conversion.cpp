@@ -1,0 +1,140 @@
+#include "db/jet_conversion.h"
+
+#include "db/durable_file.h"
+#include "db/jet_reader.h"
+#include "shell/database_connection.h"
+#include "shell/transaction.h"
+
+#include <QFile>
+#include <QSqlError>
+#include <QSqlQuery>
+
+namespace zel::db {
+
+namespace {
+
+// Names come from an outside file: quoted so that any character stays part of the name.
+QString quoted(const QString &name)
+{
+    return QLatin1Char('"') + QString(name).replace(QLatin1Char('"'), QLatin1String("\"\"")) + QLatin1Char('"');
+}
+
+// The column types of this program's own tables (Integer as SMALLINT, money as REAL, dates as
+// text), so that the upgrade finds what it would find in a file it made itself.
+QString sqlType(const JetColumn &column)
+{
+    switch (column.type) {
+    case JetType::Boolean:
+    case JetType::Byte:
+    case JetType::Integer: return QStringLiteral("SMALLINT");
+    case JetType::Long: return QStringLiteral("INTEGER");
+    case JetType::Currency:
+    case JetType::Single:
+    case JetType::Double:
+    case JetType::Numeric: return QStringLiteral("REAL");
+    case JetType::DateTime: return QStringLiteral("TEXT");
+    case JetType::Text: return QStringLiteral("TEXT(%1) COLLATE NOCASE").arg(column.size);
+    case JetType::Memo: return QStringLiteral("TEXT COLLATE NOCASE");
+    case JetType::Binary: return QStringLiteral("BLOB");
+    case JetType::Other: break;
+    }
+    return QString();
+}
+
+class Copier
+{
+public:
+    Copier(JetReader &reader, DatabaseConnection &target, JetConversion::Result &result)
+        : m_reader(reader), m_target(target), m_result(result)
+    {
+    }
+
+    QString copyTable(const QString &table)
+    {
+        const std::vector<JetColumn> columns = m_reader.columns(table);
+        if (columns.empty())
+            return QStringLiteral("The table ") + table + QStringLiteral(" has no columns that can be read.");
+        QStringList definitions;
+        QStringList marks;
+        for (const JetColumn &column : columns) {
+            definitions << (quoted(column.name) + QLatin1Char(' ') + sqlType(column)).trimmed();
+            marks << QStringLiteral("?");
+        }
+        QSqlQuery query(m_target.handle());
+        if (!query.exec(QStringLiteral("CREATE TABLE ") + quoted(table) + QStringLiteral(" (") + definitions.join(QStringLiteral(", "))
+                        + QLatin1Char(')')))
+            return QStringLiteral("The table ") + table + QStringLiteral(" could not be made: ") + query.lastError().text();
+        if (!query.prepare(QStringLiteral("INSERT INTO ") + quoted(table) + QStringLiteral(" VALUES (") + marks.join(QStringLiteral(", "))
+                           + QLatin1Char(')')))
+            return query.lastError().text();
+        QString failure;
+        const bool read = m_reader.readRows(table, [&](const QVariantList &values) {
+            for (qsizetype i = 0; i < values.size(); ++i)
+                query.bindValue(int(i), values.at(i));
+            if (!query.exec()) {
+                failure = QStringLiteral("A row of ") + table + QStringLiteral(" could not be written: ") + query.lastError().text();
+                return false;
+            }
+            ++m_result.rows;
+            return true;
+        });
+        if (!read)
+            return m_reader.errorString();
+        if (failure.isEmpty())
+            ++m_result.tables;
+        return failure;
+    }
+
+private:
+    JetReader &m_reader;
+    DatabaseConnection &m_target;
+    JetConversion::Result &m_result;
+};
+
+QString copyAll(const QString &source, const QString &written, const JetConversion::Progress &progress,
+                JetConversion::Result &result)
+{
+    JetReader reader;
+    if (!reader.open(source))
+        return reader.errorString();
+    DatabaseConnection target;
+    if (!target.create(written))
+        return target.errorString();
+    QString failure;
+    {
+        Transaction transaction(target.handle());
+        Copier copier(reader, target, result);
+        for (const QString &table : reader.tableNames()) {
+            if (progress)
+                progress(QStringLiteral("Converting ") + table);
+            failure = copier.copyTable(table);
+            if (!failure.isEmpty())
+                break;
+        }
+        if (failure.isEmpty() && !transaction.commit())
+            failure = QStringLiteral("The converted database could not be saved.");
+    }
+    target.close();
+    return failure;
+}
+
+} // namespace
+
+JetConversion::Result JetConversion::convert(const QString &source, const QString &target, bool replace,
+                                             const Progress &progress)
+{
+    Result result;
+    const QString written = unfinishedName(target);
+    QFile::remove(written);
+    result.error = copyAll(source, written, progress, result);
+    if (result.ok())
+        result.error = putInPlace(written, target, replace ? PutMode::Replace : PutMode::NeverReplace);
+    if (!result.ok()) {
+        QFile::remove(written);
+        result.tables = 0;
+        result.rows = 0;
+    }
+    return result;
+}
+
+} // namespace zel::db

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+namespace zel::db {
+
+// Turns an Access (Jet 3 / Jet 4) database into an SQLite database of the same tables, columns and
+// rows: Yes/No as -1/0, money as its value, dates as "YYYY-MM-DD HH:MM:SS" text, texts in UTF-8.
+// The Access file is only read. The new file is written under a temporary name and put at
+// `target` only when complete.
+class JetConversion
+{
+public:
+    // Called with "Converting TABLE" before each table, for the status bar.
+    using Progress = std::function<void(const QString &text)>;
+
+    struct Result
+    {
+        QString error; // empty on success
+        int tables = 0;
+        qint64 rows = 0;
+        bool ok() const { return error.isEmpty(); }
+    };
+
+    // On failure nothing is left at `target` but what was there before. With `replace`, an
+    // existing target is replaced in one step.
+    static Result convert(const QString &source, const QString &target, bool replace, const Progress &progress = {});
+};
+
+} // namespace zel::db
