@@ -1,0 +1,110 @@
+#include "transmit/transmit_submission.h"
+
+#include "core/prompter.h"
+#include "shell/app_state.h"
+#include "transmit/macro_browser.h"
+#include "transmit/macro_files.h"
+#include "transmit/transmit_country.h"
+
+namespace zel::transmit {
+
+namespace {
+
+const QString kPageErrorTitle = QStringLiteral("Web Page Error");
+
+// The browser's last message as a status: line breaks and extract marks become blanks.
+QString statusOf(QString message)
+{
+    message.replace(QLatin1String("\n"), QLatin1String(" "));
+    message.replace(QLatin1String("[EXTRACT]"), QLatin1String(" "));
+    return message;
+}
+
+} // namespace
+
+TransmitSubmission::TransmitSubmission(AppState &state, const TransmitCountry &country, const ValidCampaigns &valid,
+                                       MacroBrowser &browser)
+    : m_state(state), m_country(country), m_valid(valid), m_browser(browser), m_list(state.data)
+{
+}
+
+bool TransmitSubmission::refuse(const QString &logText, const QString &message)
+{
+    m_state.LogWrite(QStringLiteral("ERROR"), QStringLiteral("Web submission (%1): %2").arg(m_country.code, logText));
+    m_state.prompter.information(message, kMessageTitle, Icon::Exclamation);
+    return false;
+}
+
+bool TransmitSubmission::startBrowser(const QString &site)
+{
+    m_state.prompter.information(m_country.instruction());
+    const MacroFiles files(m_state.paths.appFolder);
+    files.installMissing();
+    const std::optional<QString> start = files.code(m_country.startMacro);
+    if (!start)
+        return refuse(QStringLiteral("missing macro ") + files.path(m_country.startMacro),
+                      QStringLiteral("The start macro %1 could not be read.").arg(files.path(m_country.startMacro)));
+    if (!m_browser.initialise())
+        return refuse(m_browser.lastMessage(), m_browser.lastMessage());
+    m_browser.setVariable(QStringLiteral("-var_Site"), site);
+    if (!m_browser.play(*start, 600))
+        return refuse(QStringLiteral("start macro: ") + m_browser.lastMessage(),
+                      QStringLiteral("The start macro stopped: ") + m_browser.lastMessage());
+    return true;
+}
+
+PageResult TransmitSubmission::submitPage(int page, bool addOn, bool exceptionsShown)
+{
+    PageResult result;
+    if (exceptionsShown) {
+        m_state.prompter.information(QStringLiteral("Please click the 'Show All' button before submitting."));
+        result.stopped = true;
+        return result;
+    }
+    const MacroFiles files(m_state.paths.appFolder);
+    const std::optional<QString> product = files.code(m_country.productMacro);
+    if (!product) {
+        refuse(QStringLiteral("missing macro ") + files.path(m_country.productMacro),
+               QStringLiteral("The product macro %1 could not be read.").arg(files.path(m_country.productMacro)));
+        result.stopped = true;
+        return result;
+    }
+    m_browser.bringToFront();
+    int cell = 0;
+    for (const TransmitRow &row : m_list.pageRows(page)) {
+        m_browser.setVariable(QStringLiteral("-var_Cell"), QString::number(cell++));
+        if (!sendRow(row, *product, addOn)) {
+            reportFailure(row);
+            result.stopped = true;
+            return result;
+        }
+        ++result.entered;
+    }
+    if (result.entered > 0)
+        m_state.prompter.information(QStringLiteral("Current Web Page ") + QString::number(page) + m_country.pageCompleteText,
+                                     QStringLiteral("Page Complete"));
+    else
+        m_state.prompter.information(QStringLiteral("No products entered on the current page."));
+    return result;
+}
+
+bool TransmitSubmission::sendRow(const TransmitRow &row, const QString &productMacro, bool addOn)
+{
+    m_browser.setVariable(QStringLiteral("-var_Campaign"), QString::number(m_valid.indexOf(row.fromCampaign, addOn)));
+    m_browser.setVariable(QStringLiteral("-var_Product"), row.catalogNumber.trimmed());
+    m_browser.setVariable(QStringLiteral("-var_Quantity"), QString::number(row.quantity));
+    const bool ok = m_browser.play(productMacro, 600);
+    m_list.setStatus(row.rowId, statusOf(m_browser.lastMessage()));
+    return ok;
+}
+
+void TransmitSubmission::reportFailure(const TransmitRow &row)
+{
+    m_state.prompter.information(QStringLiteral("Last Product Processed:\n") + row.catalogNumber.trimmed()
+                                     + QStringLiteral(" Quantity:") + QString::number(row.quantity) + QLatin1Char('\n')
+                                     + m_country.errorPageText,
+                                 kPageErrorTitle, Icon::Exclamation);
+    m_browser.bringToFront();
+}
+
+} // namespace zel::transmit
