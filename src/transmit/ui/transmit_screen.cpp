@@ -15,6 +15,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -71,6 +72,10 @@ TransmitScreen::TransmitScreen(AppState &state, const QString &country, QWidget 
     m_grid->setAccessibleName(QStringLiteral("Products to send"));
     m_grid->setModel(m_model);
     m_grid->setSortingEnabled(true);
+    // Rows come in page order; the arrow shows once a heading click has sorted by its column.
+    QHeaderView *header = m_grid->horizontalHeader();
+    header->setSortIndicatorShown(false);
+    connect(header, &QHeaderView::sectionClicked, header, [header] { header->setSortIndicatorShown(true); });
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(buildTop());
