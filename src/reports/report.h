@@ -25,6 +25,23 @@ struct ReportOption
     bool required = false;
 };
 
+// A choice of the report's own, given on the command line as "--option VALUE" (or as a bare flag)
+// and handed to the report in ReportParameters::choices under `key`.
+struct ReportChoice
+{
+    QString option;     // "--type"
+    QString key;        // the choices key the report reads
+    QStringList values; // the accepted values, lower case; empty: any text
+    bool flag = false;  // stands alone and sets the key to true
+    QString usage;      // "regular|returns|backorders"; empty: the values joined with '|'
+
+    static ReportChoice valued(const QString &option, const QString &key, const QStringList &values, const QString &usage = {})
+    {
+        return {option, key, values, false, usage};
+    }
+    static ReportChoice flagged(const QString &option, const QString &key) { return {option, key, {}, true, {}}; }
+};
+
 // One report of the program: the rpt tables it prepares, the layouts it names, and how it lays
 // them out. The report screen's tabs and `zel report NAME` both run reports through this.
 class Report
@@ -50,6 +67,13 @@ public:
     virtual ReportRequest request(const AppState &state, const ReportParameters &parameters) const = 0;
     // Lays the prepared tables out as the request's layout.
     virtual Document layOut(AppState &state, const ReportRequest &request) const = 0;
+
+    // The report's own command-line choices.
+    virtual std::vector<ReportChoice> choices() const { return {}; }
+    // False when the parameters ask for no pages (the order summary's data file).
+    virtual bool producesPages(const ReportParameters &) const { return true; }
+    // The work after the pages went out, or instead of them: files, closing questions.
+    virtual void finish(AppState &, const ReportParameters &) const {}
 
     bool takes(ReportInput input) const;
     bool needs(ReportInput input) const;
