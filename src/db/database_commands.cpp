@@ -185,6 +185,7 @@ bool DatabaseCommands::Ms_Backup_Database()
                                     + QStringLiteral(" and will be retained for 30 days.");
     m_state.prompter.information(lines(message));
     m_state.settings.write(settings::LastBackupPath, QDir::toNativeSeparators(QFileInfo(target).absolutePath()));
+    m_lastBackup = target;
     m_state.LogWrite(kMsg, m_state.isDatabaseOpen() ? QStringLiteral("GFI_BACKUP_DB Complete, Database status: OPEN")
                                                     : QStringLiteral("GFI_BACKUP_DB Complete, Database status: CLOSED"));
     return true;

@@ -23,6 +23,8 @@ public:
     bool Ms_Open_Database(const QString &path = QStringLiteral("NONE"));
     void Ms_Close_Database();
     bool Ms_Backup_Database(); // Gfi_Backup_Db
+    // The copy the last successful Ms_Backup_Database wrote; empty before one succeeded.
+    const QString &lastBackup() const { return m_lastBackup; }
     bool Ms_Compact_Database();
     bool Ms_Repair_Database();
     // Restores a backup into a new database; true means the program should now end.
@@ -37,6 +39,7 @@ private:
 
     AppState &m_state;
     MainMenuOperations m_session;
+    QString m_lastBackup;
 };
 
 } // namespace db

@@ -35,6 +35,21 @@ bool writeStartingRows(AppState &state, cDataAccess &data)
     if (!data.exec(kProcedure, QStringLiteral("Insert Into Database_Version ([DBVersion Number]) Values (?)"), {kDatabaseVersion}))
         return false;
     checkPoint(state, QStringLiteral("61O"));
+    return insertDefaultEarnings(data, kProcedure);
+}
+
+bool createScratchTables(cDataAccess &data)
+{
+    for (const ScratchTable &scratch : scratchTables())
+        if (!createTable(data, *findTable(scratch.layoutOf), scratch.name, scratch.withIndex))
+            return false;
+    return true;
+}
+
+} // namespace
+
+bool insertDefaultEarnings(cDataAccess &data, const QString &procedure)
+{
     // Type, description, then the (level, percent) steps; the steps not listed are 0.
     struct Schedule
     {
@@ -57,22 +72,12 @@ bool writeStartingRows(AppState &state, cDataAccess &data)
             values << level << percent;
         }
         const QString marks = QStringList(QList<QString>(values.size(), QStringLiteral("?"))).join(QStringLiteral(", "));
-        if (!data.exec(kProcedure, QStringLiteral("Insert Into Earnings (") + columns.join(QStringLiteral(", "))
+        if (!data.exec(procedure, QStringLiteral("Insert Or Ignore Into Earnings (") + columns.join(QStringLiteral(", "))
                            + QStringLiteral(") Values (") + marks + QLatin1Char(')'), values))
             return false;
     }
     return true;
 }
-
-bool createScratchTables(cDataAccess &data)
-{
-    for (const ScratchTable &scratch : scratchTables())
-        if (!createTable(data, *findTable(scratch.layoutOf), scratch.name, scratch.withIndex))
-            return false;
-    return true;
-}
-
-} // namespace
 
 bool createTables(AppState &state, cDataAccess &data)
 {

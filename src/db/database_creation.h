@@ -22,5 +22,8 @@ void createWorkTables(AppState &state);
 // Returns false at the first table that cannot be made.
 bool createTables(AppState &state, cDataAccess &data);
 
+// The two starting earnings schedules ("F" Fixed and "R" Regular Items); a type that exists is kept.
+bool insertDefaultEarnings(cDataAccess &data, const QString &procedure);
+
 } // namespace db
 } // namespace zel

@@ -4,6 +4,9 @@
 #include "db/database_creation.h"
 #include "db/database_files.h"
 #include "db/leftover_copies.h"
+#include "db/upgrade.h"
+#include "db/upgrade_check.h"
+#include "db/upgrade_repair.h"
 #include "options/translations.h"
 #include "shell/app_state.h"
 
@@ -22,6 +25,9 @@ void installDatabaseSeams(AppState &state)
     seams.compactFile = [&state](const QString &path) { Gfi_Compact_File(state, path); };
     seams.noticeLeftovers = [&state](const QString &path) { noticeUnfinishedCopies(state, path); };
     seams.offerWholeCopy = [&state](const QString &path, const QString &problem) { return offerWholeCopy(state, path, problem); };
+    seams.checkDbVersion = [&state](const QString &path) { return Gs_CheckDBVersion(state, path); };
+    seams.upgradeDb = [&state] { DatabaseUpgrade(state).Gs_Upgrade_Db(); };
+    seams.repairNulls = [&state] { Gs_Repair_Nulls(state, true); };
     seams.writeDefaultTranslations = [](cDataAccess &data) { return translations::writeDefaultRows(data); };
 }
 

@@ -1,0 +1,142 @@
+#include "db/jet_conversion.h"
+#include "db/jet_reader.h"
+#include "db/upgrade_check.h"
+#include "test_support.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+
+namespace zel::test {
+namespace {
+
+// The sample Access files live outside the repository; without them these tests skip.
+QString fixture(const char *name)
+{
+    return QDir(QStringLiteral(ZEL_FIXTURES_DIR "/jet")).filePath(QString::fromLatin1(name));
+}
+
+#define REQUIRE_FIXTURE(name)                                                                          \
+    if (!QFile::exists(fixture(name)))                                                                 \
+    GTEST_SKIP() << "sample Access file " << name << " not found under " ZEL_FIXTURES_DIR "/jet"
+
+QByteArray hashOf(const QString &path)
+{
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
+}
+
+TEST(JetReader, TellsAccessFilesByTheirHeader)
+{
+    TempApp app;
+    app.writeFile("Text.ZELDB", "Standard Jet DB but not at the start");
+    EXPECT_EQ(db::JetReader::jetVersionOf(app.path("Text.ZELDB")), 0);
+    EXPECT_EQ(db::JetReader::jetVersionOf(app.makeZelDatabase("Shop.ZELDB")), 0);
+    db::JetReader reader;
+    EXPECT_FALSE(reader.open(app.path("Text.ZELDB")));
+    EXPECT_FALSE(reader.errorString().isEmpty());
+    REQUIRE_FIXTURE("nwind-jet3.mdb");
+    EXPECT_EQ(db::JetReader::jetVersionOf(fixture("nwind-jet3.mdb")), 3);
+    EXPECT_EQ(db::JetReader::jetVersionOf(fixture("dates-jet4.mdb")), 4);
+}
+
+TEST(JetReader, ListsTablesColumnsAndRowsOfAJet3File)
+{
+    REQUIRE_FIXTURE("nwind-jet3.mdb");
+    db::JetReader reader;
+    ASSERT_TRUE(reader.open(fixture("nwind-jet3.mdb"))) << qPrintable(reader.errorString());
+    EXPECT_EQ(reader.jetVersion(), 3);
+    EXPECT_TRUE(reader.tableNames().contains(QStringLiteral("Order Details")));
+    EXPECT_TRUE(reader.tableNames().contains(QStringLiteral("Umsätze")));
+    const auto columns = reader.columns(QStringLiteral("Products"));
+    ASSERT_EQ(columns.size(), 10u);
+    EXPECT_EQ(columns[5].name, "UnitPrice");
+    EXPECT_EQ(columns[5].type, db::JetType::Currency);
+    EXPECT_EQ(columns[9].type, db::JetType::Boolean);
+    EXPECT_EQ(columns[1].size, 40);
+    int rows = 0;
+    EXPECT_TRUE(reader.readRows(QStringLiteral("Products"), [&](const QVariantList &row) {
+        EXPECT_EQ(row.size(), 10);
+        EXPECT_TRUE(row.at(9).toInt() == -1 || row.at(9).toInt() == 0);
+        return ++rows < 5;
+    }));
+    EXPECT_EQ(rows, 5);
+    EXPECT_FALSE(reader.readRows(QStringLiteral("No Such Table"), [](const QVariantList &) { return true; }));
+}
+
+class JetConversionTest : public ::testing::Test
+{
+protected:
+    TempApp app;
+    QString one(const QString &file, const QString &sql) { return TempApp::queryColumn(file, sql).value(0); }
+};
+
+TEST_F(JetConversionTest, EveryTableAndRowOfAJet3FileArrivesWithItsValues)
+{
+    REQUIRE_FIXTURE("nwind-jet3.mdb");
+    const QString out = app.path("Northwind.ZELDB");
+    const QByteArray before = hashOf(fixture("nwind-jet3.mdb"));
+    const auto result = db::JetConversion::convert(fixture("nwind-jet3.mdb"), out, false);
+    ASSERT_TRUE(result.ok()) << qPrintable(result.error);
+    EXPECT_EQ(result.tables, 9);
+    EXPECT_EQ(hashOf(fixture("nwind-jet3.mdb")), before);
+    EXPECT_EQ(one(out, "Select Count(*) From [Order Details]"), "2155");
+    EXPECT_EQ(one(out, "Select Count(*) From [Umsätze]"), "830");
+    EXPECT_EQ(one(out, "Select Count(*) From Customers"), "91");
+    // Accented letters of the old code page, money to the cent and dates as stored text.
+    EXPECT_EQ(one(out, "Select CompanyName From Customers Where CustomerID = 'BLONP'"), "Blondel père et fils");
+    EXPECT_EQ(one(out, "Select Freight From Orders Where OrderID = 10248"), "32.38");
+    EXPECT_EQ(one(out, "Select OrderDate From Orders Where OrderID = 10248"), "1994-08-04 00:00:00");
+    EXPECT_EQ(one(out, "Select Discontinued From Products Where ProductID = 5"), "-1");
+    EXPECT_EQ(one(out, "Select Discontinued From Products Where ProductID = 1"), "0");
+    EXPECT_EQ(result.rows, one(out, "Select (Select Count(*) From Categories) + (Select Count(*) From Customers) + (Select Count(*) "
+                                    "From Employees) + (Select Count(*) From [Order Details]) + (Select Count(*) From Orders) + "
+                                    "(Select Count(*) From Products) + (Select Count(*) From Shippers) + (Select Count(*) From "
+                                    "Suppliers) + (Select Count(*) From [Umsätze])")
+                               .toLongLong());
+}
+
+TEST_F(JetConversionTest, Jet4DatesAndTextsReadBackExactly)
+{
+    REQUIRE_FIXTURE("dates-jet4.mdb");
+    const QString out = app.path("Dates.ZELDB");
+    ASSERT_TRUE(db::JetConversion::convert(fixture("dates-jet4.mdb"), out, false).ok());
+    EXPECT_EQ(one(out, "Select Count(*) From DateTest"), "6");
+    // Years the library's own date text cannot show come from the stored day count.
+    EXPECT_EQ(TempApp::queryColumn(out, "Select DateTimeCol From DateTest Order By IDCol"),
+              QStringList({"2021-12-02 00:00:00", "9999-01-01 00:00:00", "1898-01-01 00:00:00", "0632-01-01 00:00:00",
+                           "2021-12-02 00:00:00", "2021-12-02 00:00:00"}));
+    EXPECT_EQ(one(out, "Select LongTextCol From DateTest Where IDCol = 6"), "New line\r\nin field");
+}
+
+TEST_F(JetConversionTest, OpeningAnAccessFileConvertsItInPlaceAndKeepsTheOriginal)
+{
+    REQUIRE_FIXTURE("dates-jet4.mdb");
+    const QString path = app.path("Old Shop.ZELDB");
+    ASSERT_TRUE(QFile::copy(fixture("dates-jet4.mdb"), path));
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    const QByteArray original = hashOf(path);
+    ASSERT_TRUE(db::Gs_CheckDBVersion(*app.state, path));
+    const QString kept = db::accessBackupName(*app.state, path);
+    EXPECT_EQ(hashOf(kept), original);
+    EXPECT_EQ(db::JetReader::jetVersionOf(path), 0);
+    EXPECT_EQ(one(path, "Select Count(*) From DateTest"), "6");
+    EXPECT_TRUE(app.prompter.messageTexts().value(0).contains(QStringLiteral("kept unchanged as ") + kept));
+}
+
+TEST_F(JetConversionTest, ADamagedAccessFileIsLeftAsItWasWithAMessage)
+{
+    REQUIRE_FIXTURE("dates-jet4.mdb");
+    QFile source(fixture("dates-jet4.mdb"));
+    ASSERT_TRUE(source.open(QIODevice::ReadOnly));
+    const QByteArray cut = source.read(4096 * 2); // the header, no catalogue
+    app.writeFile("Cut.ZELDB", cut);
+    EXPECT_FALSE(db::Gs_CheckDBVersion(*app.state, app.path("Cut.ZELDB")));
+    EXPECT_EQ(hashOf(app.path("Cut.ZELDB")), QCryptographicHash::hash(cut, QCryptographicHash::Sha256));
+    EXPECT_TRUE(app.prompter.messageTexts().value(0).contains("could not be converted"));
+    EXPECT_EQ(QDir(app.path("")).entryList({"*.MDB", "*.ZELWK"}), QStringList());
+}
+
+} // namespace
+} // namespace zel::test
