@@ -2,52 +2,11 @@
 
 #include "app/command_line.h"
 #include "app/command_session.h"
-#include "customers/customer_records.h"
 #include "orders/product_lookup.h"
 
 #include <QTextStream>
 
 namespace zel {
-
-int runCustomerCommand(const CommandLine &line, QTextStream &out, QTextStream &err)
-{
-    const QStringList args = line.arguments;
-    const bool create = args.size() == 1 && args[0] == QLatin1String("new");
-    const bool remove = args.size() == 2 && args[0] == QLatin1String("delete");
-    if (!create && !remove) {
-        err << "Usage: zel customer new --db FILE | zel customer delete --db FILE NUMBER\n";
-        return 2;
-    }
-    CommandSession session(line, err);
-    if (!session.openDatabase(line.database, remove ? CommandSession::Access::Read : CommandSession::Access::Write))
-        return 1;
-    if (create) {
-        const std::optional<int> number = customers::createCustomer(session.state());
-        if (!number)
-            return 1;
-        out << *number << '\n';
-        return 0;
-    }
-    bool ok = false;
-    const int number = args[1].toInt(&ok);
-    if (!ok || number < 1 || number > customers::kHighestCustomerNumber) {
-        err << "Not a customer number: " << args[1] << '\n';
-        return 2;
-    }
-    if (!session.customerExists(number))
-        return 2;
-    if (!session.reopenForWriting())
-        return 1;
-    const std::optional<customers::DeletedRows> rows = customers::deleteCustomer(session.state(), number, false);
-    if (!rows)
-        return 1;
-    if (rows->customers == 0) {
-        err << "Customer " << number << " does not exist.\n";
-        return 1;
-    }
-    out << customers::deletedMessage(*rows).replace(QStringLiteral("\r\n"), QStringLiteral("\n")) << '\n';
-    return 0;
-}
 
 int runProductCommand(const CommandLine &line, QTextStream &out, QTextStream &err)
 {

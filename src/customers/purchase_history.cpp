@@ -1,0 +1,111 @@
+#include "customers/purchase_history.h"
+
+#include "shell/data_access.h"
+
+namespace zel::customers {
+
+namespace {
+
+const QString kProcedure = QStringLiteral("PurchaseHistory");
+const QString kFrom = QStringLiteral(" FROM Orders INNER JOIN Customers ON Orders.[Orders Customer Number] = Customers.[Customers Number] ");
+const char *const kColumns[] = {"Orders Catalog Number", "Orders Product", "Orders Shade", "Orders Size"};
+
+struct Condition
+{
+    QString text;
+    QVariantList values;
+};
+
+Condition condition(const HistoryCriteria &c)
+{
+    Condition out;
+    QStringList parts;
+    const QString quick = cleanedCriterion(c.quick.trimmed());
+    if (!quick.isEmpty()) {
+        for (const char *column : kColumns) {
+            parts << QStringLiteral("[%1] Like ?").arg(QLatin1String(column));
+            out.values << QLatin1Char('%') + quick + QLatin1Char('%');
+        }
+        out.text = QStringLiteral("WHERE (") + parts.join(QStringLiteral(" Or ")) + QLatin1Char(')');
+    } else {
+        const QString entries[] = {c.catalogNumber, c.product, c.shade, c.size};
+        for (int i = 0; i < 4; ++i) {
+            parts << QStringLiteral("[%1] Like ?").arg(QLatin1String(kColumns[i]));
+            out.values << cleanedCriterion(entries[i].trimmed()) + QLatin1Char('%');
+        }
+        out.text = QStringLiteral("WHERE ") + parts.join(QStringLiteral(" AND "));
+    }
+    out.text += QStringLiteral(" AND [Orders Internal Flag] = 'DETAIL'");
+    if (c.campaign) {
+        out.text += QStringLiteral(" AND [Orders Campaign Year] = ?  AND [Orders Campaign Number] = ? ");
+        out.values << c.campaign->year << c.campaign->number;
+    }
+    if (c.customer > 0) {
+        out.text += QStringLiteral(" AND [Orders Customer Number] = ? ");
+        out.values << c.customer;
+    }
+    return out;
+}
+
+} // namespace
+
+QString cleanedCriterion(const QString &value)
+{
+    QString out = value;
+    for (QChar &ch : out) {
+        const char16_t u = ch.unicode();
+        const bool plain = (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || (u >= '0' && u <= '9');
+        if (!plain)
+            ch = QLatin1Char('_');
+    }
+    return out;
+}
+
+std::vector<HistoryLine> findHistory(cDataAccess &data, const HistoryCriteria &criteria)
+{
+    const Condition where = condition(criteria);
+    data.setSQL(QStringLiteral("SELECT Orders.*, [Customers First Name], [Customers Last Name]") + kFrom + where.text
+                    + QStringLiteral(" Order by [Orders Customer Number] "),
+                where.values);
+    RecordSet rows = data.GetSnapShot(kProcedure);
+    std::vector<HistoryLine> lines;
+    const auto text = [&](const char *column) { return rows.value(QLatin1String(column)).toString(); };
+    const auto whole = [&](const char *column) { return rows.value(QLatin1String(column)).toInt(); };
+    const auto money = [&](const char *column) { return Currency::fromDouble(rows.value(QLatin1String(column)).toDouble()); };
+    while (rows.next())
+        lines.push_back({whole("Orders Customer Number"), text("Customers First Name"), text("Customers Last Name"),
+                         whole("Orders Campaign Year"), whole("Orders Campaign Number"), whole("Orders Order Number"),
+                         text("Orders Page"), text("Orders Catalog Number"), text("Orders Product"), text("Orders Shade"),
+                         text("Orders Size"), whole("Orders Quanity"), money("Orders Unit Price"), money("Orders Unit Total")});
+    return lines;
+}
+
+QStringList historyChoices(cDataAccess &data, HistoryColumn column)
+{
+    const QLatin1String name(kColumns[int(column)]);
+    data.setSQL(QStringLiteral("Select Distinct [%1] From Orders Where [Orders Internal Flag] = 'DETAIL' And [%1] <> '' "
+                               "Order By [%1]")
+                    .arg(name));
+    RecordSet rows = data.GetSnapShot(kProcedure);
+    QStringList values;
+    while (rows.next())
+        values << rows.value(0).toString();
+    return values;
+}
+
+std::optional<int> prepareHistoryTable(cDataAccess &data, const HistoryCriteria &criteria)
+{
+    const Condition where = condition(criteria);
+    if (!data.exec(kProcedure, QStringLiteral("Drop Table If Exists [rptHistory]"))
+        || !data.exec(kProcedure,
+                      QStringLiteral("Create Table [rptHistory] As SELECT Orders.*, [Customers First Name], [Customers Last "
+                                     "Name], Trim(Trim([Customers First Name]) || ' ' || Trim([Customers Last Name])) as "
+                                     "CustomerFullName, Trim(Trim([Orders Catalog Number]) || ' - ' || Trim([Orders Product]) "
+                                     "|| ' ' || Trim([Orders Shade]) || ' ' || Trim([Orders Size])) As CatalogProductShadeSize")
+                          + kFrom + where.text,
+                      where.values))
+        return std::nullopt;
+    return data.number(kProcedure, QStringLiteral("Select Count(*) From [rptHistory]"));
+}
+
+} // namespace zel::customers
