@@ -309,3 +309,44 @@ TEST_F(OrderComputationTest, OnlyTheLinesOwnColumnsAreCarriedIntoTheStoredRow)
     EXPECT_EQ(stored.fromCampaign, 4);
     EXPECT_EQ(stored.enteredDate, request.orderDate);
 }
+
+// A back order merged into a later order must not reset that order's own discount, marks and date.
+TEST_F(OrderComputationTest, ABackOrderMergedIntoALaterOrderKeepsThatOrdersSettings)
+{
+    OrderRequest later = request;
+    later.campaign = {2008, 6};
+    later.switches.discount = true;
+    later.discountPercent = money("10");
+    later.summarized = true;
+    later.delivered = "Y";
+    later.orderDate = QDateTime(QDate(2008, 3, 20), QTime(14, 5));
+    later.lines = {line("20", 1, "20.00")};
+    ASSERT_EQ(saveOrder(app.state->data, options, app.prompter, later, 0)->grandTotal, money("18.00"));
+
+    OrderRow backOrdered = line("5", 1, "5.00");
+    backOrdered.backOrderFlag = "B";
+    request.lines = {line("1", 1, "1.00"), backOrdered};
+    request.processBackOrders = true;
+    ASSERT_TRUE(save());
+
+    EXPECT_EQ(app.column("Select [Orders Internal Flag] || ' ' || [Orders Unit Total] From Orders Where [Orders Campaign "
+                         "Number] = 6 And [Orders Internal Flag] In ('SUBTOTAL', 'DISCOUNT', 'TOTAL') Order By [Orders "
+                         "Sequence Number]"),
+              QStringList({"SUBTOTAL 25.0", "DISCOUNT -2.5", "TOTAL 22.5"}));
+    EXPECT_EQ(app.column("Select Distinct [Orders Summary Printed] || ' ' || [Orders Delivered] || ' ' || [Orders Entered "
+                         "Date] From Orders Where [Orders Campaign Number] = 6"),
+              QStringList{"-1 Y 2008-03-20 14:05:00"});
+}
+
+TEST_F(OrderComputationTest, ABackOrderStartsANewLaterOrderWhenThereIsNone)
+{
+    OrderRow backOrdered = line("5", 1, "5.00");
+    backOrdered.backOrderFlag = "B";
+    request.lines = {line("1", 1, "1.00"), backOrdered};
+    request.processBackOrders = true;
+    ASSERT_TRUE(save());
+    EXPECT_EQ(app.column("Select [Orders Internal Flag] || ' ' || [Orders Unit Total] || ' ' || [Orders Summary Printed] From "
+                         "Orders Where [Orders Campaign Number] = 6 And [Orders Internal Flag] In ('DETAIL', 'TOTAL') Order "
+                         "By [Orders Sequence Number]"),
+              QStringList({"DETAIL 5.0 0", "TOTAL 5.0 0"}));
+}

@@ -76,6 +76,7 @@ OrderHeaderPanel::OrderHeaderPanel(QWidget *parent)
     orderForm->addRow(m_summarized);
     orderForm->addRow(m_delivered);
     m_category->setEditable(true);
+    m_category->setMinimumWidth(160);
     m_category->setAccessibleName(QStringLiteral("Expense Category"));
     orderForm->addRow(buddyLabel(QStringLiteral("E&xpense Category"), m_category, order), m_category);
     layout->addWidget(order);

@@ -32,15 +32,15 @@ std::vector<GridColumn<OrderRow>> lineColumns()
 {
     using namespace grid;
     const QString refused = QStringLiteral("Please enter a valid amount.");
-    return {text(QStringLiteral("Catalog Number"), &OrderRow::catalogNumber),
+    return {text(QStringLiteral("Catalog Number"), &OrderRow::catalogNumber, 10).withWidth(110),
             whole(QStringLiteral("C #"), &OrderRow::fromCampaign, kNotNumber),
             backOrderColumn(),
             upperText(QStringLiteral("E L"), &OrderRow::earningsFlag),
-            text(QStringLiteral("Page"), &OrderRow::page, 10),
+            text(QStringLiteral("Page"), &OrderRow::page, 10).withWidth(60),
             text(QStringLiteral("Product Description"), &OrderRow::product, 50).withWidth(220),
             text(QStringLiteral("Shade Fragrance"), &OrderRow::shade, 50).withWidth(130),
-            text(QStringLiteral("Size"), &OrderRow::size, 50),
-            text(QStringLiteral("Notes"), &OrderRow::notes, 50),
+            text(QStringLiteral("Size"), &OrderRow::size, 50).withWidth(80),
+            text(QStringLiteral("Notes"), &OrderRow::notes, 50).withWidth(80),
             quantityColumn(QStringLiteral("Order Qty"), &OrderRow::quantity),
             quantityColumn(QStringLiteral("Price Qty"), &OrderRow::priceQuantity),
             money(QStringLiteral("Unit Price"), &OrderRow::unitPrice, refused),
