@@ -2,12 +2,15 @@
 
 #include "app/command_line.h"
 #include "app/command_session.h"
+#include "reports/helper_filter.h"
 #include "reports/report.h"
 #include "reports/report_registry.h"
 #include "reports/report_renderer.h"
 
 #include <QFileInfo>
 #include <QTextStream>
+
+#include <algorithm>
 
 namespace zel {
 
@@ -41,8 +44,21 @@ QString usageOf(ReportInput input)
 
 QString generalUsage()
 {
-    return QStringLiteral("Usage: zel report NAME --db FILE [options] --pdf OUT.pdf, where NAME is one of: ")
+    return QStringLiteral("Usage: zel report NAME --db FILE [options] (--pdf OUT.pdf | --preview), where NAME is one of: ")
          + reports::ReportRegistry::standard().names().join(QStringLiteral(", "));
+}
+
+QString choiceUsage(const reports::ReportChoice &choice)
+{
+    if (choice.flag)
+        return choice.option;
+    return choice.option + QLatin1Char(' ') + (choice.usage.isEmpty() ? choice.values.join(QLatin1Char('|')) : choice.usage);
+}
+
+bool takesChoice(const Report &report, const QString &option)
+{
+    const std::vector<reports::ReportChoice> choices = report.choices();
+    return std::any_of(choices.begin(), choices.end(), [&](const reports::ReportChoice &c) { return c.option == option; });
 }
 
 // The first option given that the report does not take, or nothing.
@@ -53,7 +69,36 @@ QString foreignOption(const CommandLine &line, const Report &report)
             for (const QString &option : optionsOf(input))
                 if (line.options.contains(option))
                     return option;
+    for (auto it = line.options.cbegin(); it != line.options.cend(); ++it)
+        if (reportChoiceOptions().contains(it.key()) && it.key() != QLatin1String("--preview") && !takesChoice(report, it.key()))
+            return it.key();
     return {};
+}
+
+// The report's own choices from the command line into `parameters`; false (after one line) for a
+// value the choice does not accept.
+bool readChoices(const CommandLine &line, const Report &report, reports::ReportParameters &parameters, QTextStream &err)
+{
+    for (const reports::ReportChoice &choice : report.choices()) {
+        if (!line.options.contains(choice.option))
+            continue;
+        if (choice.flag) {
+            parameters.choices.insert(choice.key, true);
+            continue;
+        }
+        const QString value = line.option(choice.option).trimmed();
+        if (!choice.values.isEmpty() && !choice.values.contains(value.toLower())) {
+            err << "The value '" << value << "' of " << choice.option << " is not one of: " << choice.values.join(QStringLiteral(", "))
+                << ".\n";
+            return false;
+        }
+        if (choice.key == reports::HelperFilter::kChoice && !reports::HelperFilter::fromText(value)) {
+            err << "The value '" << value << "' of " << choice.option << " is not all, with, without or a customer number.\n";
+            return false;
+        }
+        parameters.choices.insert(choice.key, value);
+    }
+    return true;
 }
 
 bool hasRequiredOptions(const CommandLine &line, const Report &report)
@@ -102,6 +147,32 @@ bool checkAgainstDatabase(CommandSession &session, const Report &report, reports
     return true;
 }
 
+// Prepares, then writes the pages to `pdf` ("-": their text to `out`; empty: no pages), then the
+// report's closing work.
+int produce(AppState &state, const Report &report, const reports::ReportParameters &parameters, const QString &pdf,
+            QTextStream &out, QTextStream &err)
+{
+    if (const std::optional<QString> problem = report.prepare(state, parameters)) {
+        err << *problem << '\n';
+        return 1;
+    }
+    if (!pdf.isEmpty()) {
+        const reports::Document document = report.layOut(state, report.request(state, parameters));
+        QString error;
+        if (pdf == QLatin1String("-")) {
+            out << document.plainText() << '\n';
+        } else if (!reports::writePdf(document, pdf, &error)) {
+            err << "The " << report.title().toLower() << " could not be written: " << error << '\n';
+            return 1;
+        } else {
+            out << report.title() << " written to " << QFileInfo(pdf).absoluteFilePath() << " (" << document.pages.size()
+                << (document.pages.size() == 1 ? " page)\n" : " pages)\n");
+        }
+    }
+    report.finish(state, parameters);
+    return 0;
+}
+
 } // namespace
 
 QString reportUsage(const Report &report)
@@ -109,16 +180,45 @@ QString reportUsage(const Report &report)
     QStringList words{QStringLiteral("zel report"), report.name(), QStringLiteral("--db FILE")};
     for (const reports::ReportOption &option : report.options())
         words << (option.required ? usageOf(option.input) : QStringLiteral("[%1]").arg(usageOf(option.input)));
-    words << QStringLiteral("--pdf OUT.pdf");
+    if (!report.choices().empty())
+        words << QStringLiteral("[choices]");
+    words << QStringLiteral("(--pdf OUT.pdf | --preview)");
     return words.join(QLatin1Char(' '));
 }
 
 QStringList reportHelpLines()
 {
     QStringList lines;
-    for (const Report *report : reports::ReportRegistry::standard().reports())
+    for (const Report *report : reports::ReportRegistry::standard().reports()) {
         lines << reportUsage(*report) << QStringLiteral("    ") + report->description();
+        QStringList choices;
+        for (const reports::ReportChoice &choice : report->choices())
+            choices << QLatin1Char('[') + choiceUsage(choice) + QLatin1Char(']');
+        if (!choices.isEmpty())
+            lines << QStringLiteral("    choices: ") + choices.join(QLatin1Char(' '));
+    }
     return lines;
+}
+
+QStringList reportChoiceOptions()
+{
+    QStringList options{QStringLiteral("--preview")};
+    for (const Report *report : reports::ReportRegistry::standard().reports())
+        for (const reports::ReportChoice &choice : report->choices())
+            if (!options.contains(choice.option))
+                options << choice.option;
+    return options;
+}
+
+bool isReportFlag(const QString &option)
+{
+    if (option == QLatin1String("--preview"))
+        return true;
+    for (const Report *report : reports::ReportRegistry::standard().reports())
+        for (const reports::ReportChoice &choice : report->choices())
+            if (choice.option == option)
+                return choice.flag;
+    return false;
 }
 
 int runReportCommand(const CommandLine &line, QTextStream &out, QTextStream &err)
@@ -134,7 +234,8 @@ int runReportCommand(const CommandLine &line, QTextStream &out, QTextStream &err
         return 2;
     }
     const QString pdf = line.option(QStringLiteral("--pdf"));
-    if (pdf.isEmpty() || !hasRequiredOptions(line, *report)) {
+    const bool preview = line.flag(QStringLiteral("--preview"));
+    if (!hasRequiredOptions(line, *report)) {
         err << "Usage: " << reportUsage(*report) << '\n';
         return 2;
     }
@@ -143,26 +244,19 @@ int runReportCommand(const CommandLine &line, QTextStream &out, QTextStream &err
         return 2;
     }
     std::optional<reports::ReportParameters> parameters = readParameters(line, err);
-    if (!parameters)
+    if (!parameters || !readChoices(line, *report, *parameters, err))
         return 2;
+    const bool pages = report->producesPages(*parameters);
+    if (pages && pdf.isEmpty() == !preview) {
+        err << "Usage: " << reportUsage(*report) << '\n';
+        return 2;
+    }
     CommandSession session(line, err);
     if (!session.openDatabase(line.database))
         return 1;
     if (!checkAgainstDatabase(session, *report, *parameters))
         return 2;
-    QString error;
-    const std::optional<reports::Document> document = report->run(session.state(), *parameters, &error);
-    if (!document) {
-        err << error << '\n';
-        return 1;
-    }
-    if (!reports::writePdf(*document, pdf, &error)) {
-        err << "The " << report->title().toLower() << " could not be written: " << error << '\n';
-        return 1;
-    }
-    out << report->title() << " written to " << QFileInfo(pdf).absoluteFilePath() << " (" << document->pages.size()
-        << (document->pages.size() == 1 ? " page)\n" : " pages)\n");
-    return 0;
+    return produce(session.state(), *report, *parameters, pages ? (preview ? QStringLiteral("-") : pdf) : QString(), out, err);
 }
 
 } // namespace zel

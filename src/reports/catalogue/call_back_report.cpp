@@ -1,0 +1,102 @@
+#include "reports/catalogue/call_back_report.h"
+
+#include "shell/app_state.h"
+
+namespace zel::reports::catalogue {
+
+std::vector<ReportChoice> CallBackReport::choices() const
+{
+    return {helperChoice(),
+            valueChoice(QStringLiteral("--past"), kPast, QStringLiteral("N")),
+            valueChoice(QStringLiteral("--brochure-status"), kStatuses, QStringLiteral("A,B,...")),
+            valueChoice(QStringLiteral("--brochure-type"), kTypes, QStringLiteral("A,B,...")),
+            valueChoice(QStringLiteral("--referred-by"), kReferredBy, QStringLiteral("TEXT"))};
+}
+
+int CallBackReport::pastCampaigns(const ReportParameters &parameters)
+{
+    return qBound(1, whole(parameters, kPast, 3), 99);
+}
+
+Campaign CallBackReport::windowStart(const ReportParameters &parameters, int lastNumberOfYear)
+{
+    return parameters.campaign.back(pastCampaigns(parameters) - 1, qMax(1, lastNumberOfYear));
+}
+
+std::optional<QString> CallBackReport::prepare(AppState &state, const ReportParameters &parameters) const
+{
+    if (parameters.campaign.year <= 0)
+        return QStringLiteral("Please select a Year.");
+    const int first = windowStart(parameters, state.options.LastCampaignNumberOfYear).key();
+    const int last = parameters.campaign.key();
+    // The last order is looked up once per customer, from the orders before the window.
+    QVariantList values{first, first, first, last};
+    QString select = QStringLiteral(
+        "Select Customers.*, %1 As [CustomerName], "
+        "(Select Max([Orders Campaign Year] * 100 + [Orders Campaign Number]) From Orders Where [Orders Customer Number] = "
+        "Customers.[Customers Number] And [Orders Internal Flag] = 'TOTAL' And [Orders Campaign Year] * 100 + "
+        "[Orders Campaign Number] < ?) As [LastCampaignKey], "
+        "(Select Sum([Orders Unit Total]) From Orders o Where o.[Orders Customer Number] = Customers.[Customers Number] "
+        "And o.[Orders Internal Flag] = 'TOTAL' And o.[Orders Campaign Year] * 100 + o.[Orders Campaign Number] = "
+        "(Select Max([Orders Campaign Year] * 100 + [Orders Campaign Number]) From Orders Where [Orders Customer Number] = "
+        "Customers.[Customers Number] And [Orders Internal Flag] = 'TOTAL' And [Orders Campaign Year] * 100 + "
+        "[Orders Campaign Number] < ?)) As [LastOrderTotal] "
+        "From Customers Where Coalesce([Customers Status], '') <> 'Deleted' "
+        "And Not Exists (Select 1 From Orders Where [Orders Customer Number] = Customers.[Customers Number] "
+        "And [Orders Internal Flag] = 'TOTAL' And [Orders Campaign Year] * 100 + [Orders Campaign Number] Between ? And ?) ")
+                         .arg(lastFirstSql(QStringLiteral("Customers")));
+    select += anyOf(QStringLiteral("[Customers Brochure Status]"), list(parameters, kStatuses), values);
+    select += anyOf(QStringLiteral("[Customers Brochure Type]"), list(parameters, kTypes), values);
+    if (const QString referrer = text(parameters, kReferredBy); !referrer.isEmpty()) {
+        select += QStringLiteral(" And Trim(Coalesce([Customers Referred By], '')) = ? ");
+        values << referrer;
+    }
+    select += helper(parameters).clause(QStringLiteral("Customers Business Helper Number"), values);
+    cDataAccess &data = state.data;
+    if (!rebuild(data, QStringLiteral("rptCallBack"), select, values)
+        || !data.exec(QStringLiteral("Call Back"),
+                      QStringLiteral("Alter Table [rptCallBack] Add Column [LastOrder] Text")) // "Campaign 5 / 2008" or "Never"
+        || !data.exec(QStringLiteral("Call Back"),
+                      QStringLiteral("Update [rptCallBack] Set [LastOrder] = Case When [LastCampaignKey] Is Null Then 'Never' "
+                                     "Else 'Campaign ' || ([LastCampaignKey] % 100) || ' / ' || ([LastCampaignKey] / 100) End")))
+        return failedMessage();
+    if (rowCount(data, QStringLiteral("rptCallBack")) == 0)
+        return QStringLiteral("No customers found for current criteria.");
+    return std::nullopt;
+}
+
+ReportRequest CallBackReport::request(const AppState &state, const ReportParameters &parameters) const
+{
+    const int past = pastCampaigns(parameters);
+    const Campaign first = windowStart(parameters, state.options.LastCampaignNumberOfYear);
+    const QString window = past == 1 ? QStringLiteral("No order in %1").arg(campaignLine(parameters.campaign))
+                                     : QStringLiteral("No order from Campaign %1 / %2 to Campaign %3 / %4 (%5 campaigns)")
+                                           .arg(first.number)
+                                           .arg(first.year)
+                                           .arg(parameters.campaign.number)
+                                           .arg(parameters.campaign.year)
+                                           .arg(past);
+    const QString referrer = text(parameters, kReferredBy);
+    ReportRequest request = titledRequest(state, layoutNames()[0], parameters,
+                                          {QStringLiteral("Call Back List"), window,
+                                           referrer.isEmpty() ? QString() : QStringLiteral("Referred by ") + referrer});
+    request.set(QStringLiteral("OrderBy"), QStringLiteral(" Order By [Customers Last Name], [Customers First Name], [Customers Number] "));
+    return request;
+}
+
+Document CallBackReport::layOut(AppState &state, const ReportRequest &request) const
+{
+    using Format = TabularLayout::Format;
+    TabularLayout table = listLayout(state, request);
+    table.source(QStringLiteral("Select * From [rptCallBack] ") + request.text(QStringLiteral("OrderBy")));
+    addColumns(table, {col(QStringLiteral("Customers Number"), QStringLiteral("No."), 36, Format::Number),
+                       col(QStringLiteral("CustomerName"), QStringLiteral("Name"), 130),
+                       col(QStringLiteral("Customers Phone 1"), QStringLiteral("Phone 1"), 84),
+                       col(QStringLiteral("Customers Phone 2"), QStringLiteral("Phone 2"), 84),
+                       col(QStringLiteral("LastOrder"), QStringLiteral("Last Order"), 100),
+                       col(QStringLiteral("LastOrderTotal"), QStringLiteral("Amount"), 70, Format::Money),
+                       col(QStringLiteral("Customers Brochure Type"), QStringLiteral("Brochure"), 70)});
+    return table.layOut(state.data, QStringLiteral("Call Back"));
+}
+
+} // namespace zel::reports::catalogue

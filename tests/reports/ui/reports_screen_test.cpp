@@ -1,0 +1,100 @@
+#include "reports/ui/reports_screen.h"
+#include "mnemonic_check.h"
+#include "reports/report_rows.h"
+#include "test_support.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QPushButton>
+#include <QTabWidget>
+
+using namespace zel;
+using namespace zel::test;
+using zel::reports::ReportsScreen;
+
+namespace {
+
+class ReportsScreenTest : public OpenDatabaseTest
+{
+protected:
+    void SetUp() override
+    {
+        QStringList rows{customer(1, "Ann", "Adams"), customer(2, "Hal", "Helper"),
+                         "Update Customers Set [Customers Business Helper Flag] = 'Y' Where [Customers Number] = 2"};
+        rows << order(1, 2008, 5, 25);
+        open(rows);
+        app.state->options.CurrentCampaignYear = 2008;
+        app.state->options.CurrentCampaignNumber = 5;
+        app.state->options.LastCampaignNumberOfYear = 30;
+    }
+};
+
+TEST_F(ReportsScreenTest, DISABLED_TwentyTabsOfWhichTheBuiltOnesAreEnabled)
+{
+    ReportsScreen screen(*app.state);
+    QTabWidget *tabs = screen.tabs();
+    ASSERT_EQ(tabs->count(), 20);
+    for (int i = 0; i < tabs->count(); ++i) {
+        const bool built = i == 1 || i == 2 || i == 3 || i == 6 || i == 10;
+        EXPECT_EQ(tabs->isTabEnabled(i), built) << i;
+        EXPECT_EQ(tabs->tabToolTip(i).contains("later"), !built) << i;
+    }
+    EXPECT_EQ(tabs->tabText(1), "Campaign Totals");
+    // The year's amount-due rows exist once the screen has opened.
+    EXPECT_EQ(app.column("Select Count(*) From Totals Where [Totals Campaign Year] = 2008"), QStringList{"30"});
+    screen.show();
+    for (int i : {1, 2, 3, 6, 10}) {
+        tabs->setCurrentIndex(i);
+        EXPECT_EQ(repeatedMnemonics(&screen), QStringList()) << i;
+    }
+}
+
+TEST_F(ReportsScreenTest, CampaignStepsAndHelperEntries)
+{
+    ReportsScreen screen(*app.state);
+    EXPECT_EQ(screen.selectedYear(), 2008);
+    EXPECT_EQ(screen.selectedNumber(), 5);
+    screen.stepCampaign(1);
+    EXPECT_EQ(screen.selectedNumber(), 6);
+    auto *helper = screen.findChild<QComboBox *>("cboHelper");
+    ASSERT_TRUE(helper);
+    EXPECT_EQ(helper->itemText(1), "Customers With a Helper Assigned");
+    EXPECT_EQ(helper->itemText(3), "Helper, Hal (2)");
+}
+
+TEST_F(ReportsScreenTest, ChoicesAreKeptAndResetToDefaults)
+{
+    {
+        ReportsScreen screen(*app.state);
+        screen.findChild<QCheckBox *>("chkOSSuppressPages")->setChecked(true);
+        screen.reject();
+    }
+    EXPECT_TRUE(app.readFile("ZELRPTOPTSINI.600").contains("chkOSSuppressPages=1"));
+    ReportsScreen screen(*app.state);
+    QCheckBox *suppress = screen.findChild<QCheckBox *>("chkOSSuppressPages");
+    EXPECT_TRUE(suppress->isChecked());
+    screen.resetToDefaults();
+    EXPECT_FALSE(suppress->isChecked());
+    EXPECT_TRUE(app.prompter.messageTexts().contains("All report options and check boxes have been reset to their defaults."));
+}
+
+TEST_F(ReportsScreenTest, EmptyOrderSummaryIsToldAndSubmitOpensAfterBuildingIt)
+{
+    ReportsScreen screen(*app.state);
+    screen.tabs()->setCurrentIndex(ReportsScreen::kOrderSummaryTab);
+    QString opened;
+    screen.setTransmitOpener([&](const QString &country) { opened = country; });
+    app.prompter.queueAnswer(Answer::No);
+    screen.stepCampaign(1);
+    screen.runReport(true);
+    EXPECT_TRUE(app.prompter.messageTexts().contains("No order details found for Campaign 6 / 2008.\nPlease try changing Summary Type."));
+    screen.stepCampaign(-1);
+    const QList<QPushButton *> buttons = screen.findChildren<QPushButton *>();
+    for (QPushButton *button : buttons)
+        if (button->text() == "Submit &CA Order")
+            button->click();
+    EXPECT_EQ(opened, "CA");
+    EXPECT_EQ(app.column("Select Count(*) From rptOrderSummary"), QStringList{"1"});
+}
+
+} // namespace
