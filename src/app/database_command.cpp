@@ -2,6 +2,7 @@
 
 #include "app/command_line.h"
 #include "app/command_session.h"
+#include "app/upgrade_command.h"
 #include "db/database_check.h"
 #include "db/database_creation.h"
 #include "db/database_files.h"
@@ -16,7 +17,7 @@ namespace {
 int usage(QTextStream &err)
 {
     err << "Usage: zel db new FILE | zel db check FILE | zel db backup FILE TARGET | zel db restore BACKUP TARGET | "
-           "zel db compact FILE\n";
+           "zel db compact FILE | zel db upgrade FILE | zel db convert ACCESS_FILE OUT | zel db repair FILE\n";
     return 2;
 }
 
@@ -48,6 +49,11 @@ int runDatabaseCommand(const CommandLine &line, QTextStream &out, QTextStream &e
     const QString file = QFileInfo(args.at(1)).absoluteFilePath();
     if (verb == QLatin1String("check") && args.size() == 2)
         return checkCommand(file, out);
+    QStringList files;
+    for (qsizetype i = 1; i < args.size(); ++i)
+        files << QFileInfo(args.at(i)).absoluteFilePath();
+    if (const int code = runUpgradeVerb(line, verb, files, out, err); code >= 0)
+        return code;
 
     CommandSession session(line, err);
     AppState &state = session.state();

@@ -1,0 +1,108 @@
+#include "app/upgrade_command.h"
+
+#include "app/command_line.h"
+#include "app/command_session.h"
+#include "db/database_files.h"
+#include "db/jet_conversion.h"
+#include "db/jet_reader.h"
+#include "db/schema.h"
+#include "db/upgrade.h"
+#include "db/upgrade_check.h"
+#include "db/upgrade_repair.h"
+
+#include <QFileInfo>
+#include <QTextStream>
+
+namespace zel {
+
+namespace {
+
+bool isFile(const QString &file, QTextStream &err)
+{
+    if (QFileInfo(file).isFile())
+        return true;
+    err << file << (QFileInfo(file).isDir() ? " is a folder, not a database.\n" : " Not Found.\n");
+    return false;
+}
+
+int convertCommand(const QString &source, const QString &target, QTextStream &out, QTextStream &err)
+{
+    if (!isFile(source, err))
+        return 1;
+    if (db::JetReader::jetVersionOf(source) == 0) {
+        err << source << " is not an Access (Jet 3 or Jet 4) database.\n";
+        return 1;
+    }
+    if (QFileInfo::exists(target)) {
+        err << target << " already exists; choose another name.\n";
+        return 1;
+    }
+    const db::JetConversion::Result result = db::JetConversion::convert(source, target, false);
+    if (!result.ok()) {
+        err << source << ": " << result.error << '\n';
+        return 1;
+    }
+    out << "Converted " << source << " to " << target << ": " << result.tables << " tables, " << result.rows << " rows\n";
+    return 0;
+}
+
+int upgradeCommand(const CommandLine &line, const QString &file, QTextStream &out, QTextStream &err)
+{
+    if (!isFile(file, err))
+        return 1;
+    CommandSession session(line, err);
+    AppState &state = session.state();
+    // No dialog can ask for the backup here: it is written beside the database.
+    std::optional<db::DatabaseUpgrade::Outcome> outcome;
+    int before = 0;
+    QString backup;
+    state.seams.upgradeDb = [&] {
+        before = db::DatabaseUpgrade::storedVersion(state.data);
+        db::DatabaseUpgrade upgrade(state);
+        upgrade.setBackup([&state] { return db::backupBeside(state); });
+        outcome = upgrade.Gs_Upgrade_Db();
+        backup = upgrade.backupPath();
+    };
+    if (!session.openDatabase(file) || !outcome)
+        return 1;
+    switch (*outcome) {
+    case db::DatabaseUpgrade::Outcome::Current: out << file << " is at version " << db::kDatabaseVersion << "; nothing to do.\n"; return 0;
+    case db::DatabaseUpgrade::Outcome::Upgraded:
+        out << "Upgraded " << file << " from version " << before << " to " << db::kDatabaseVersion << "; backup: " << backup << '\n';
+        return 0;
+    case db::DatabaseUpgrade::Outcome::Declined: err << "The upgrade of " << file << " was cancelled; nothing was changed.\n"; return 1;
+    default: err << "The upgrade of " << file << " did not complete; the database is still at version " << before << ".\n"; return 1;
+    }
+}
+
+int repairCommand(const CommandLine &line, const QString &file, QTextStream &out, QTextStream &err)
+{
+    if (!isFile(file, err))
+        return 1;
+    CommandSession session(line, err);
+    AppState &state = session.state();
+    state.seams.upgradeDb = nullptr; // a repair mends the file as it is
+    if (!db::Gs_CheckDBVersion(state, file) || !db::Gfi_Compact_File(state, file) || !session.openDatabase(file))
+        return 1;
+    if (!db::Gs_Repair_Nulls(state, true)) {
+        err << file << ": the repair did not complete; nothing was changed by it.\n";
+        return 1;
+    }
+    out << "Repaired " << file << '\n';
+    return 0;
+}
+
+} // namespace
+
+int runUpgradeVerb(const CommandLine &line, const QString &verb, const QStringList &files, QTextStream &out, QTextStream &err)
+{
+    if (verb == QLatin1String("upgrade") && files.size() == 1)
+        return upgradeCommand(line, files.at(0), out, err);
+    if (verb == QLatin1String("repair") && files.size() == 1)
+        return repairCommand(line, files.at(0), out, err);
+    if (verb == QLatin1String("convert") && files.size() == 2)
+        return convertCommand(files.at(0), files.at(1), out, err);
+    return -1;
+}
+
+} // namespace zel

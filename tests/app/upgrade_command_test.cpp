@@ -1,0 +1,72 @@
+#include "app/cli_runner.h"
+#include "db/old_database.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace zel::test {
+namespace {
+
+TEST(UpgradeCommand, UpgradesWithABackupBesideAndThenHasNothingToDo)
+{
+    TempApp app;
+    const QString file = app.makeZelDatabase("Old.ZELDB", layoutOfVersion12());
+    CommandRun run = runCli(app, {"db", "upgrade", file, "--yes"});
+    ASSERT_EQ(run.code, 0) << qPrintable(run.err);
+    EXPECT_TRUE(run.out.startsWith("Upgraded " + file + " from version 12 to 17; backup: ")) << qPrintable(run.out);
+    const QString backup = run.out.section("backup: ", 1).trimmed();
+    EXPECT_TRUE(backup.endsWith(".ZELBK"));
+    EXPECT_EQ(TempApp::queryColumn(backup, "Select [DBVersion Number] From Database_Version"), QStringList{"12"});
+    EXPECT_EQ(TempApp::queryColumn(file, "Select [DBVersion Number] From Database_Version"), QStringList{"17"});
+
+    run = runCli(app, {"db", "upgrade", file});
+    EXPECT_EQ(run.code, 0);
+    EXPECT_EQ(run.out, file + " is at version 17; nothing to do.\n");
+}
+
+TEST(UpgradeCommand, AnsweringNoLeavesTheDatabaseAlone)
+{
+    TempApp app;
+    const QString file = app.makeZelDatabase("Old.ZELDB", layoutOfVersion12());
+    const CommandRun run = runCli(app, {"db", "upgrade", file, "--no"});
+    EXPECT_EQ(run.code, 1);
+    EXPECT_EQ(TempApp::queryColumn(file, "Select [DBVersion Number] From Database_Version"), QStringList{"12"});
+    EXPECT_EQ(QDir(app.path("")).entryList({"*.ZELBK"}), QStringList());
+}
+
+TEST(UpgradeCommand, ConvertRefusesWhatIsNotAnAccessFileOrWouldBeOverwritten)
+{
+    TempApp app;
+    const QString file = app.makeZelDatabase("Shop.ZELDB");
+    EXPECT_EQ(runCli(app, {"db", "convert", file, app.path("Out.ZELDB")}).code, 1);
+    const QString sample = QStringLiteral(ZEL_FIXTURES_DIR "/jet/dates-jet4.mdb");
+    if (!QFile::exists(sample))
+        GTEST_SKIP() << "sample Access files not found";
+    EXPECT_EQ(runCli(app, {"db", "convert", sample, file}).code, 1);
+    const CommandRun run = runCli(app, {"db", "convert", sample, app.path("Out.ZELDB")});
+    EXPECT_EQ(run.code, 0) << qPrintable(run.err);
+    EXPECT_TRUE(run.out.contains(": 1 tables, 6 rows")) << qPrintable(run.out);
+}
+
+TEST(RepairCommand, FillsNullsRoundsMoneyHalfToEvenAndDropsProductsWithoutNumbers)
+{
+    TempApp app;
+    const QString file = app.makeZelDatabase(
+        "Shop.ZELDB",
+        {"Insert Into Customers ([Customers Number], [Customers Discount Percent], [Customers Points1]) Values (1, 12.3456, Null), "
+         "(2, 0.125, 3), (3, 0.135, 3), (4, -2.345, 3)",
+         "Insert Into Products ([Products Campaign Year], [Products Campaign Number], [Products Catalog Number], [Products "
+         "Description]) Values (2008, 1, '', 'No number'), (2008, 1, '1', ''), (2008, 1, '2', 'Lipstick')",
+         "Update Products Set [Products Shade Color Fragrance] = '', [Products Size] = '', [Products Page] = ''"});
+    const CommandRun run = runCli(app, {"db", "repair", file});
+    ASSERT_EQ(run.code, 0) << qPrintable(run.err);
+    EXPECT_EQ(TempApp::queryColumn(file, "Select [Customers Discount Percent] From Customers Order By 1"),
+              QStringList({"-2.34", "0.12", "0.14", "12.35"}));
+    EXPECT_EQ(TempApp::queryColumn(file, "Select [Customers Points1] || '[' || [Customers First Name] || ']' From Customers Where "
+                                         "[Customers Number] = 1"),
+              QStringList{"0[]"});
+    EXPECT_EQ(TempApp::queryColumn(file, "Select [Products Catalog Number] From Products"), QStringList{"2"});
+}
+
+} // namespace
+} // namespace zel::test
