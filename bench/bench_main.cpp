@@ -23,6 +23,12 @@
 
 using namespace zel;
 
+int benchUpgrade(QTextStream &out, int customers, int years);
+void benchCatalogueReports(AppState &state, QTextStream &out);
+void benchOrderEntry(AppState &state, QTextStream &out);
+void benchUtilities(AppState &state, QTextStream &out);
+void benchCampaignReports(AppState &state, QTextStream &out);
+
 namespace {
 
 QString option(const QStringList &args, const QString &name, const QString &fallback)
@@ -141,6 +147,179 @@ int main(int argc, char **argv)
         found += ProductLookup(state.data, state.options, products[size_t(i * 97) % products.size()].catalogNumber) ? 1 : 0;
     out << QStringLiteral("product look-up:             %1 ms (%2 found)\n").arg(double(timer.nsecsElapsed()) / 1e6 / lookups, 0, 'f', 3).arg(found);
 
+    benchOrderEntry(state, out);
+    benchCatalogueReports(state, out);
+    benchUtilities(state, out);
+    benchCampaignReports(state, out);
     out << "\n(checksum " << check.format(u"0.00") << ")\n";
-    return 0;
+    return benchUpgrade(out, size.customers, size.years);
+}
+
+// ---- The upgrade of an older database ----
+
+#include "db/database_creation.h"
+#include "db/upgrade.h"
+#include "../tests/db/old_database.h"
+
+// Ten years of business kept as version 12 did (orders with their payment rows), upgraded to the
+// current version: the rebuild of every table, the payment conversion and the corrections.
+int benchUpgrade(QTextStream &out, int customers, int years)
+{
+    QTemporaryDir folder;
+    ScriptedPrompter prompter;
+    AppState state(AppPaths{folder.path(), folder.filePath(QStringLiteral("Registry.ini"))}, prompter);
+    const QString path = folder.filePath(QStringLiteral("Version12.ZELDB"));
+    if (!db::Gfi_Create_Db(state, path) || !state.database.open(path))
+        return 1;
+    state.databasePath = path;
+    cOption().OptionNew(state.data);
+    for (const QString &sql : test::tenYearsAtVersion12(customers, years, 8) + test::layoutOfVersion12())
+        if (!state.data.exec(QStringLiteral("bench"), sql))
+            return 1;
+    const int rows = state.data.number(QStringLiteral("bench"), QStringLiteral("Select Count(*) From Orders"));
+    db::DatabaseUpgrade upgrade(state);
+    upgrade.setBackup([&state] { return db::backupBeside(state); });
+    QElapsedTimer timer;
+    timer.start();
+    const bool done = upgrade.Gs_Upgrade_Db() == db::DatabaseUpgrade::Outcome::Upgraded;
+    out << QStringLiteral("upgrade from version 12:     %1 s (%2 order rows)%3\n")
+               .arg(double(timer.elapsed()) / 1000, 0, 'f', 1)
+               .arg(rows)
+               .arg(done ? QString() : QStringLiteral(" FAILED"));
+    return done ? 0 : 1;
+}
+
+// ---- The business reports of the report screen ----
+
+#include "reports/catalogue/catalogue_report.h"
+#include "reports/report_registry.h"
+
+// Every business report on its defaults for the current campaign: tables prepared and pages laid out.
+void benchCatalogueReports(AppState &state, QTextStream &out)
+{
+    for (const reports::Report *report : reports::ReportRegistry::standard().reports()) {
+        if (!dynamic_cast<const reports::catalogue::CatalogueReport *>(report))
+            continue;
+        reports::ReportParameters parameters;
+        parameters.campaign = {state.options.CurrentCampaignYear, state.options.CurrentCampaignNumber};
+        QElapsedTimer timer;
+        timer.start();
+        QString message;
+        const std::optional<reports::Document> document = report->run(state, parameters, &message);
+        out << QStringLiteral("report %1 %2 ms (%3)\n")
+                   .arg(report->name() + QLatin1Char(':'), -28)
+                   .arg(timer.elapsed())
+                   .arg(document ? QStringLiteral("%1 pages").arg(document->pages.size()) : message);
+    }
+}
+
+// ---- Order entry: opening an order of 30 lines into the screen's work table, and saving it ----
+
+#include "orders/order_entry.h"
+
+void benchOrderEntry(AppState &state, QTextStream &out)
+{
+    const Campaign campaign{state.options.CurrentCampaignYear, state.options.CurrentCampaignNumber};
+    OrderRequest typed = thirtyLineOrder(state, 2);
+    for (OrderRow &line : typed.lines)
+        line.backOrderFlag.clear(); // a back order would move lines out of the order being timed
+    OrderEntry first(state, 2, campaign, 0);
+    OrderHeader header = first.open().header;
+    if (first.save(header, typed.lines) != OrderEntry::SaveResult::Saved) {
+        out << "The order entry order could not be saved.\n";
+        return;
+    }
+    const int runs = 20;
+    QElapsedTimer timer;
+    timer.start();
+    OpenedOrder opened;
+    for (int i = 0; i < runs; ++i)
+        opened = OrderEntry(state, 2, campaign, first.orderNumber()).open();
+    out << QStringLiteral("open an order of 30 lines:   %1 ms (%2 lines)\n")
+               .arg(double(timer.nsecsElapsed()) / 1e6 / runs, 0, 'f', 2)
+               .arg(opened.lines.size());
+    OrderEntry entry(state, 2, campaign, first.orderNumber());
+    entry.open();
+    timer.restart();
+    for (int i = 0; i < runs; ++i)
+        entry.save(opened.header, opened.lines);
+    out << QStringLiteral("save it:                     %1 ms\n").arg(double(timer.nsecsElapsed()) / 1e6 / runs, 0, 'f', 2);
+}
+
+#include "payments/payment_posting.h"
+#include "utilities/product_updates.h"
+
+#include <set>
+
+// Pay In Full over a campaign's orders (its payments cleared first), and a product update over
+// the orders of the campaign's most ordered product, at most 200 of them.
+void benchUtilities(AppState &state, QTextStream &out)
+{
+    const Campaign campaign{state.options.CurrentCampaignYear, state.options.CurrentCampaignNumber};
+    PaymentPosting posting(state);
+    posting.clearPayments(campaign, 0);
+    QElapsedTimer timer;
+    timer.start();
+    const int paid = posting.payInFull(campaign, PaymentChoices{}).value_or(0);
+    out << QStringLiteral("Pay In Full:                 %1 ms (%2 orders)\n").arg(timer.elapsed()).arg(paid);
+
+    const QString product = state.data.scalar(QStringLiteral("bench"),
+                                              QStringLiteral("Select [Orders Catalog Number] From Orders Where [Orders Campaign "
+                                                             "Year] = ? And [Orders Campaign Number] = ? And [Orders Internal Flag] = "
+                                                             "'DETAIL' Group By [Orders Catalog Number] Order By Count(*) Desc Limit 1"),
+                                              {campaign.year, campaign.number})
+                                .toString();
+    utilities::ProductUpdates updates(state);
+    std::vector<utilities::ProductLine> lines = updates.linesOf(campaign, product);
+    std::set<std::pair<int, int>> orders;
+    for (utilities::ProductLine &line : lines) {
+        if (orders.size() < 200 || orders.count({line.customer, line.order}))
+            orders.insert({line.customer, line.order}), line.update = true;
+    }
+    utilities::ProductChange change;
+    change.description = QStringLiteral("Bench new description");
+    timer.restart();
+    const int updated = updates.update(campaign, product, change, lines).value_or(0);
+    out << QStringLiteral("product update:              %1 ms (%2 orders)\n").arg(timer.elapsed()).arg(updated);
+}
+
+// ---- The campaign's own reports: earnings, totals, order summary, collection list, labels ----
+
+#include "reports/campaign_summary.h"
+#include "reports/labels.h"
+#include "reports/order_summary.h"
+
+// Each report of the campaign prepared and laid out on the current campaign; the complete campaign
+// summary walks every campaign up to it.
+void benchCampaignReports(AppState &state, QTextStream &out)
+{
+    const auto time = [&](const QString &label, const QString &name, const QVariantMap &choices) {
+        const reports::Report *report = reports::ReportRegistry::standard().find(name);
+        reports::ReportParameters parameters;
+        parameters.campaign = {state.options.CurrentCampaignYear, state.options.CurrentCampaignNumber};
+        parameters.choices = choices;
+        QElapsedTimer timer;
+        timer.start();
+        QString message;
+        const std::optional<reports::Document> document = report->run(state, parameters, &message);
+        out << QStringLiteral("%1 %2 ms (%3)\n")
+                   .arg(label, -28)
+                   .arg(timer.elapsed())
+                   .arg(document ? QStringLiteral("%1 pages").arg(document->pages.size()) : message);
+    };
+    using reports::CampaignSummarySelection;
+    using reports::LabelsSelection;
+    using reports::OrderSummarySelection;
+    time(QStringLiteral("earnings report:"), QStringLiteral("earnings"), {});
+    time(QStringLiteral("campaign totals:"), QStringLiteral("campaign-totals"), {});
+    time(QStringLiteral("order summary:"), QStringLiteral("order-summary"), {{OrderSummarySelection::kSummary, QStringLiteral("all")}});
+    time(QStringLiteral("campaign summary:"), QStringLiteral("campaign-summary"), {});
+    time(QStringLiteral("complete campaign summary:"), QStringLiteral("campaign-summary"), {{CampaignSummarySelection::kComplete, true}});
+    time(QStringLiteral("labels, ordered:"), QStringLiteral("labels"),
+         {{LabelsSelection::kSize, QStringLiteral("A")}, {LabelsSelection::kOrdered, QStringLiteral("ordered")},
+          {LabelsSelection::kLine.arg(1), QStringLiteral("First - Last Name")},
+          {LabelsSelection::kLine.arg(2), QStringLiteral("Current Balance")}});
+    time(QStringLiteral("labels, every customer:"), QStringLiteral("labels"),
+         {{LabelsSelection::kSize, QStringLiteral("A")}, {LabelsSelection::kLine.arg(1), QStringLiteral("First - Last Name")},
+          {LabelsSelection::kLine.arg(2), QStringLiteral("Street Address")}});
 }

@@ -14,6 +14,7 @@ packages=(
   desktop-file-utils shared-mime-info file
   fonts-symbola fonts-wqy-microhei fonts-noto-color-emoji
   xvfb xauth xdotool
+  chromium chromium-driver
 )
 if [ $# -gt 0 ]; then packages=("$@"); fi
 

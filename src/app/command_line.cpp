@@ -1,6 +1,7 @@
 #include "app/command_line.h"
 
 #include "app/commands.h"
+#include "app/report_command.h"
 
 namespace zel {
 
@@ -10,9 +11,12 @@ namespace {
 bool isFlag(const QString &name)
 {
     static const QStringList flags = {QStringLiteral("--process-backorders"), QStringLiteral("--keep-charge"),
-                                      QStringLiteral("--short")};
+                                      QStringLiteral("--short"), QStringLiteral("--current"), QStringLiteral("--deposited"), QStringLiteral("--extra"),
+                                      QStringLiteral("--refund"), QStringLiteral("--all"), QStringLiteral("--unavailable"),
+                                      QStringLiteral("--add-on"), QStringLiteral("--headless"),
+                                      QStringLiteral("--external"), QStringLiteral("--in-stock"), QStringLiteral("--sold")};
     // --yes and --no are read above.
-    return flags.contains(name);
+    return flags.contains(name) || isReportFlag(name);
 }
 
 } // namespace

@@ -2,10 +2,14 @@
 
 #include "app/command_line.h"
 #include "app/command_session.h"
+#include "app/customer_commands.h"
 #include "app/database_command.h"
+#include "app/expense_commands.h"
 #include "app/order_commands.h"
 #include "app/record_commands.h"
 #include "app/report_command.h"
+#include "app/utility_commands.h"
+#include "app/transmit_commands.h"
 #include "core/text.h"
 
 #include <QMap>
@@ -29,16 +33,44 @@ struct CommandWord
 const QMap<QString, QStringList> &optionsOfWords()
 {
     static const QMap<QString, QStringList> options = {
-        {QStringLiteral("product"), {QStringLiteral("--year"), QStringLiteral("--campaign")}},
+        {QStringLiteral("product"),
+         {QStringLiteral("--year"), QStringLiteral("--campaign"), QStringLiteral("--catalog"), QStringLiteral("--customers"),
+          QStringLiteral("--all"), QStringLiteral("--page"), QStringLiteral("--description"), QStringLiteral("--shade"),
+          QStringLiteral("--size"), QStringLiteral("--qty"), QStringLiteral("--price-qty"), QStringLiteral("--price"),
+          QStringLiteral("--unavailable"), QStringLiteral("--arrival")}},
+        {QStringLiteral("payment"),
+         {QStringLiteral("--year"), QStringLiteral("--campaign"), QStringLiteral("--type"), QStringLiteral("--date"),
+          QStringLiteral("--deposited"), QStringLiteral("--helper"), QStringLiteral("--customer"), QStringLiteral("--order"),
+          QStringLiteral("--amount"), QStringLiteral("--extra"), QStringLiteral("--refund")}},
+        {QStringLiteral("cleanup"), {QStringLiteral("--year"), QStringLiteral("--campaign"), QStringLiteral("--status")}},
+        {QStringLiteral("flags"), {QStringLiteral("--year"), QStringLiteral("--campaign")}},
         {QStringLiteral("order"),
          {QStringLiteral("--customer"), QStringLiteral("--year"), QStringLiteral("--campaign"), QStringLiteral("--order"),
           QStringLiteral("--mode"), QStringLiteral("--switches"), QStringLiteral("--discount"), QStringLiteral("--special-charge"),
           QStringLiteral("--backorder-campaign"), QStringLiteral("--process-backorders"), QStringLiteral("--keep-charge")}},
         {QStringLiteral("balance"), {QStringLiteral("--customer"), QStringLiteral("--year"), QStringLiteral("--campaign")}},
         {QStringLiteral("report"),
-         {QStringLiteral("--customer"), QStringLiteral("--year"), QStringLiteral("--campaign"), QStringLiteral("--order"),
-          QStringLiteral("--short"), QStringLiteral("--pdf")}},
+         QStringList{QStringLiteral("--customer"), QStringLiteral("--year"), QStringLiteral("--campaign"), QStringLiteral("--order"),
+                     QStringLiteral("--short"), QStringLiteral("--pdf")}
+             + reportChoiceOptions()},
         {QStringLiteral("sample"), {QStringLiteral("--customers"), QStringLiteral("--years")}},
+        {QStringLiteral("expense"),
+         {QStringLiteral("--year"), QStringLiteral("--campaign"), QStringLiteral("--amount"), QStringLiteral("--description"),
+          QStringLiteral("--payee"), QStringLiteral("--category"), QStringLiteral("--external")}},
+        {QStringLiteral("mileage"),
+         {QStringLiteral("--date"), QStringLiteral("--start"), QStringLiteral("--end"), QStringLiteral("--reason")}},
+        {QStringLiteral("inventory"),
+         {QStringLiteral("--in-stock"), QStringLiteral("--sold"), QStringLiteral("--catalog"), QStringLiteral("--qty"),
+          QStringLiteral("--price"), QStringLiteral("--customer")}},
+        {QStringLiteral("customer"),
+         {QStringLiteral("--last"), QStringLiteral("--first"), QStringLiteral("--status"), QStringLiteral("--ordered-in"),
+          QStringLiteral("--not-ordered-in"), QStringLiteral("--balance"), QStringLiteral("--product"), QStringLiteral("--order")}},
+        {QStringLiteral("history"),
+         {QStringLiteral("--catalog"), QStringLiteral("--product"), QStringLiteral("--shade"), QStringLiteral("--size"),
+          QStringLiteral("--quick"), QStringLiteral("--current")}},
+        {QStringLiteral("transmit"),
+         {QStringLiteral("--year"), QStringLiteral("--campaign"), QStringLiteral("--country"), QStringLiteral("--add-on"),
+          QStringLiteral("--page"), QStringLiteral("--site"), QStringLiteral("--headless")}},
     };
     return options;
 }
@@ -61,18 +93,73 @@ const std::vector<CommandWord> &commandWords()
         {"db", "zel db backup FILE TARGET", "Write a compacted copy of a database to TARGET.", nullptr},
         {"db", "zel db restore BACKUP TARGET", "Restore a backup into a new database TARGET.", nullptr},
         {"db", "zel db compact FILE", "Compact a database in place (keeps the old file as a .ZELWK copy).", nullptr},
+        {"db", "zel db upgrade FILE [--yes]",
+         "Upgrade a database of an earlier version (an Access file is converted first); a backup is written beside it.", nullptr},
+        {"db", "zel db convert ACCESS_FILE OUT", "Convert an Access (Jet 3 / Jet 4) database into a new database OUT, no upgrade.",
+         nullptr},
+        {"db", "zel db repair FILE", "Compact a database and fill its empty values (File/Repair).", nullptr},
         {"customer", "zel customer new --db FILE", "Add a customer; prints its number.", runCustomerCommand},
         {"customer", "zel customer delete --db FILE NUMBER", "Delete a customer and everything that belongs to it.", nullptr},
+        {"customer",
+         "zel customer find --db FILE [--last NAME] [--first NAME] [--status S] [--ordered-in YYYY/CC] [--not-ordered-in "
+         "YYYY/CC] [--balance nonzero|debit|credit] [--product CAT] [--order name|number]",
+         "Search customers as the search screen does (marks them for the search labels); prints one number a line. "
+         "--balance and --product look at the --ordered-in (else --not-ordered-in, else the current) campaign.",
+         nullptr},
+        {"history", "zel history --db FILE [--catalog C] [--product P] [--shade S] [--size Z] [--quick TEXT] [--current]",
+         "Order lines of the purchase history as CSV: customer, name, campaign, catalog number, product, quantity, total.",
+         runHistoryCommand},
         {"product", "zel product lookup --db FILE [--year Y --campaign C] CATALOG",
-         "Find a product as order entry does (current campaign, then baseline).", runProductCommand},
+         "Find a product as order entry does (current campaign, then baseline).", runProductUtilityCommand},
+        {"product", "zel product update --db FILE --year Y --campaign C --catalog X [--customers N,N,...|--all] [changes]",
+         "Change a product on the chosen customers' orders and compute them again (changes: --page --description --shade "
+         "--size --qty --price-qty --price --unavailable).", nullptr},
+        {"product", "zel product short --db FILE --year Y --campaign C --catalog X [--customers N,...|--all] --arrival YYYY/CC",
+         "Back-order a shorted product into the arrival campaign on the chosen customers' orders.", nullptr},
+        {"payment", "zel payment pay-in-full --db FILE --year Y --campaign C [--type T] [--date YYYY-MM-DD] [--deposited] [--helper N]",
+         "Pay every order of the campaign that has no payment yet.", runPaymentCommand},
+        {"payment", "zel payment clear --db FILE --year Y --campaign C [--helper N]",
+         "Delete the campaign's payments (of one helper's customers with --helper).", nullptr},
+        {"payment", "zel payment add --db FILE --customer N --year Y --campaign C --order O --amount A [--extra] [--type T] [--refund]",
+         "Add a payment to an order (--extra: to the campaign, not the order; --refund: stored positive).", nullptr},
+        {"payment", "zel payment delivered --db FILE --year Y --campaign C yes|no",
+         "Set every order of the campaign delivered or not delivered.", nullptr},
+        {"cleanup", "zel cleanup orders --db FILE --year Y [--campaign C]",
+         "Delete the orders, payments and comments of a year or campaign where they balance to zero.", runCleanupCommand},
+        {"cleanup", "zel cleanup customers --db FILE --status Deleted|Closed",
+         "Delete every customer of that status with everything attached.", nullptr},
+        {"cleanup", "zel cleanup products --db FILE --year Y|baseline [--campaign C]", "Delete a year's or campaign's products.",
+         nullptr},
+        {"cleanup", "zel cleanup inventory --db FILE", "Delete all inventory.", nullptr},
+        {"flags", "zel flags label|printed|summarized set|reset --db FILE [--year Y --campaign C]",
+         "Set or reset the customers' label flag, or the printed or summarized flag of a campaign's orders.", runFlagsCommand},
+        {"flags", "zel flags counter K reset --db FILE", "Reset customer counter K (1 to 9) to zero for every customer.", nullptr},
         {"order", "zel order recompute --db FILE --customer N --year Y --campaign C --order O [...]",
          "Compute a stored order again (zel order for all its options).", runOrderCommand},
+        {"order", "zel order edit --db FILE --customer N [--order O] [--year Y --campaign C]",
+         "Open the order entry screen on a customer's order (a new one without --order).", nullptr},
         {"balance", "zel balance --db FILE --customer N --year Y --campaign C",
          "Print a customer's balance as of a campaign and the sums it is made of.", runBalanceCommand},
-        {"report", "zel report NAME --db FILE [options] --pdf OUT.pdf",
+        {"report", "zel report NAME --db FILE [options] (--pdf OUT.pdf | --preview)",
          "Print a report to a PDF file; the reports and their options are listed below.", runReportCommand},
+        {"expense", "zel expense list --db FILE --year Y [--campaign C]",
+         "The expenses of a year (or one campaign) as CSV.", runExpenseCommand},
+        {"expense", "zel expense add --db FILE --year Y --campaign C --amount A [--description D] [--payee P] [--category K] [--external]",
+         "Add an expense (--external: on the campaign totals report); prints its counter.", nullptr},
+        {"mileage", "zel mileage add --db FILE --date YYYY-MM-DD --start R --end R [--reason TEXT]",
+         "Add a business trip to the mileage log; prints its trip total.", runMileageCommand},
+        {"inventory", "zel inventory list --db FILE [--in-stock|--sold]", "The inventory rows as CSV.", runInventoryCommand},
+        {"inventory", "zel inventory add --db FILE --catalog C --qty Q [--price P]",
+         "Add a stock row, described from the baseline product.", nullptr},
+        {"inventory", "zel inventory sell --db FILE --catalog C --qty Q --customer N",
+         "Sell from stock to a customer in the current campaign, as order entry does.", nullptr},
         {"sample", "zel sample --db FILE [--customers N] [--years Y]",
          "Fill a database with realistic sample business.", runSampleCommand},
+        {"transmit", "zel transmit prepare --db FILE --year Y --campaign C --country us|au|ca [--add-on]",
+         "Check the campaign's combined order for the company's web site; prints every row with its page and status.",
+         runTransmitCommand},
+        {"transmit", "zel transmit send --db FILE --year Y --campaign C --country us|au|ca --page N [--site URL] [--headless]",
+         "Type one web page of the combined order into the company's site in the browser.", nullptr},
     };
     return words;
 }

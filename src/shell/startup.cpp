@@ -4,6 +4,7 @@
 #include "db/database_commands.h"
 #include "shell/app_state.h"
 #include "shell/start_command.h"
+#include "transmit/macro_files.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -49,6 +50,7 @@ void Startup::installSuppliedFiles()
         if (!QFileInfo::exists(target))
             QFile::copy(QStringLiteral(":/zel/") + name, target);
     }
+    transmit::MacroFiles(m_state.paths.appFolder).installMissing();
 }
 
 void Startup::clearReadOnly(const QString &folder)

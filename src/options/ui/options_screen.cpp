@@ -1,6 +1,7 @@
 #include "options/ui/options_screen.h"
 
 #include "core/prompter.h"
+#include "earnings/campaign_totals.h"
 #include "options/earnings_schedule.h"
 #include "options/options_rules.h"
 #include "options/ui/earnings_model.h"
@@ -99,6 +100,7 @@ OptionsScreen::OptionsScreen(AppState &state, QWidget *parent) : ScreenBase(stat
 
     buildMenus(bar);
     resize(760, 560);
+    CampaignTotals::ensureRows(state.data, state.options.CurrentCampaignYear);
     load();
 }
 

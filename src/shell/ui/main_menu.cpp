@@ -1,14 +1,22 @@
 #include "shell/ui/main_menu.h"
 
 #include "core/prompter.h"
+#include "customers/ui/customer_search_screen.h"
+#include "customers/ui/purchase_history_screen.h"
 #include "db/database_commands.h"
+#include "earnings/ui/expenses_screen.h"
 #include "options/ui/options_screen.h"
+#include "orders/ui/inventory_screen.h"
+#include "orders/ui/order_screen.h"
 #include "orders/ui/products_screen.h"
+#include "reports/ui/reports_screen.h"
 #include "shell/app_state.h"
 #include "shell/captions.h"
 #include "shell/last_used_list.h"
 #include "shell/ui/help_window.h"
 #include "shell/ui/screen_setup.h"
+#include "transmit/ui/transmit_screen.h"
+#include "utilities/ui/utilities_screen.h"
 
 #include <QAction>
 #include <QApplication>
@@ -384,11 +392,54 @@ void MainMenu::registerCommands()
         screen.exec();
         setWindowTitle(m_operations.windowTitle());
     });
+    const auto openHistory = [this](int customer) {
+        customers::PurchaseHistoryScreen screen(m_state, customer, this);
+        screen.exec();
+    };
+    // The customer screen reloads her orders and balance after every visit to order entry: even an
+    // order that was not saved may have been deleted there.
+    const auto openOrder = [this, openHistory](int customer, const Campaign &campaign, int order) {
+        OrderScreen screen(m_state, customer, campaign, order, this);
+        screen.setHistoryOpener(openHistory);
+        screen.exec();
+        return true;
+    };
+    setScreen(Customers, [this, openOrder] {
+        customers::CustomerSearchScreen screen(m_state, this);
+        screen.setOrderOpener(openOrder);
+        screen.exec();
+        setWindowTitle(m_operations.windowTitle());
+    });
+    setScreen(Histories, [openHistory] { openHistory(0); });
     setScreen(Options, [this] {
         OptionsScreen screen(m_state, this);
         screen.exec();
         setWindowTitle(m_operations.windowTitle());
     });
+    setScreen(Expenses, [this] {
+        ExpensesScreen screen(m_state, this);
+        screen.exec();
+        setWindowTitle(m_operations.windowTitle());
+    });
+    setScreen(Inventory, [this] {
+        InventoryScreen screen(m_state, this);
+        screen.exec();
+        setWindowTitle(m_operations.windowTitle());
+    });
+    setScreen(Utilities, [this] {
+        UtilitiesScreen screen(m_state, this);
+        screen.exec();
+    });
+    // The web submission opens the same screen; the state's web-submission flag puts it on the order summary.
+    for (const Command command : {Reports, WebSubmission})
+        setScreen(command, [this] {
+            reports::ReportsScreen screen(m_state, this);
+            screen.setTransmitOpener([this](const QString &country) {
+                TransmitScreen sending(m_state, country, this);
+                sending.exec();
+            });
+            screen.exec();
+        });
     const auto database = [this](auto command) {
         return [this, command] {
             db::DatabaseCommands commands(m_state);

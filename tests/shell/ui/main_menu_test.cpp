@@ -62,13 +62,16 @@ TEST_F(MainMenuTest, CaptionsAndTooltipsShowTheWordCampaign)
     EXPECT_TRUE(menu->commandButton(MainMenu::Options)->toolTip().startsWith("Set Current Campaign / Year"));
 }
 
-TEST_F(MainMenuTest, CommandsWithoutTheirScreenStayDisabledAndSaySo)
+TEST_F(MainMenuTest, EveryCommandHasItsScreenAndAScreenCanBeReplaced)
 {
     makeShop();
     auto menu = openMenu();
+    for (int command = 0; command < MainMenu::CommandCount; ++command) {
+        QPushButton *button = menu->commandButton(MainMenu::Command(command));
+        EXPECT_TRUE(button->isEnabled()) << button->text().toStdString();
+        EXPECT_FALSE(button->toolTip().contains("Not part of this version of ZEL yet.")) << button->text().toStdString();
+    }
     QPushButton *customers = menu->commandButton(MainMenu::Customers);
-    EXPECT_FALSE(customers->isEnabled());
-    EXPECT_TRUE(customers->toolTip().contains("Not part of this version of ZEL yet."));
     EXPECT_FALSE(menu->fileAction(MainMenu::NewDatabase)->isEnabled());
 
     int opened = 0;
