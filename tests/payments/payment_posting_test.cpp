@@ -25,7 +25,7 @@ protected:
     PaymentPosting posting{*app.state};
 };
 
-TEST_F(PaymentPostingTest, DISABLED_PayInFullPaysOnlyOrdersWithoutAnyPayment)
+TEST_F(PaymentPostingTest, PayInFullPaysOnlyOrdersWithoutAnyPayment)
 {
     order(1, kCampaign, {orderLine("1001", 2, "10.00")});
     order(2, kCampaign, {orderLine("1002", 1, "30.00")});
@@ -39,7 +39,7 @@ TEST_F(PaymentPostingTest, DISABLED_PayInFullPaysOnlyOrdersWithoutAnyPayment)
     EXPECT_EQ(rows("Select [Payments Amount] || ' ' || [Payments Sequence] || ' ' || [Payments Deposited] || ' ' || "
                    "[Payments Type] || ' ' || [Payments Date] From Payments Where [Payments Customer Number] = 1"),
               QStringList{"-20.0 1 Y Cash 2008-03-20 00:00:00"});
-    EXPECT_EQ(rows("Select [Payments Amount] From Payments Where [Payments Customer Number] = 2"), QStringList{"-5.0"});
+    EXPECT_EQ(rows("Select printf('%.2f', [Payments Amount]) From Payments Where [Payments Customer Number] = 2"), QStringList{"-5.00"});
     EXPECT_EQ(app.prompter.messageTexts().last(), "1 Orders have been marked paid in full.");
     EXPECT_TRUE(balance(1, kCampaign).isZero());
 }
