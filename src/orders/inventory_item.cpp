@@ -2,11 +2,18 @@
 
 #include "shell/record_map.h"
 
+#include <QStringList>
+
 namespace zel {
 
+// An empty shade or size leaves no double space behind.
 QString InventoryItem::fullProduct() const
 {
-    return (description.trimmed() + QLatin1Char(' ') + shade.trimmed() + QLatin1Char(' ') + size.trimmed()).trimmed();
+    QStringList parts;
+    for (const QString &part : {description.trimmed(), shade.trimmed(), size.trimmed()})
+        if (!part.isEmpty())
+            parts << part;
+    return parts.join(QLatin1Char(' '));
 }
 
 const RecordMap<InventoryItem> &InventoryItem::map()

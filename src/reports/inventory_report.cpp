@@ -72,9 +72,9 @@ std::optional<QString> InventoryReport::prepare(AppState &state, const ReportPar
     const QString which = sold ? QStringLiteral("Where [Inventory Sold To Qty] > 0 ") : QStringLiteral("Where [Inventory Qty] > 0 ");
     if (!data.exec(kProcedure, QStringLiteral("Drop Table If Exists [rptInventory]"))
         || !data.exec(kProcedure,
-                      QStringLiteral("Create Table [rptInventory] As Select *, Trim(Trim(Coalesce([Inventory Description], '')) || ' ' || "
-                                     "Trim(Coalesce([Inventory Shade Color Fragrance], '')) || ' ' || Trim(Coalesce([Inventory Size], ''))) "
-                                     "As [FullProduct], ([Inventory Qty] * [Inventory Price]) As [TotalPrice], "
+                      QStringLiteral("Create Table [rptInventory] As Select *, Replace(Trim(Trim(Coalesce([Inventory Description], '')) || ' ' || "
+                                     "Trim(Coalesce([Inventory Shade Color Fragrance], '')) || ' ' || Trim(Coalesce([Inventory Size], ''))), "
+                                     "'  ', ' ') As [FullProduct], ([Inventory Qty] * [Inventory Price]) As [TotalPrice], "
                                      "([Inventory Sold To Qty] * [Inventory Price]) As [SoldPrice], "
                                      "[Inventory Sold to Campaign Number] || ' / ' || [Inventory Sold To Campaign Year] As [SoldCampaign] "
                                      "From Inventory ")

@@ -100,7 +100,7 @@ TEST_F(InventoryScreenTest, SortingWaitsForAnOpenCellAndAnEmptyReportIsSaid)
     grid->delegate()->discardEditor();
     app.prompter.clear();
     screen->showRows({InventoryView::Filter::Sold, {}});
-    app.column("Delete From Inventory");
+    app.state->data.exec("test", "Delete From Inventory");
     screen->printReport(true);
     EXPECT_EQ(messages(), QStringList{"No Inventory Found."});
 }
