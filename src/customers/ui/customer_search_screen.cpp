@@ -86,7 +86,7 @@ CustomerSearchScreen::CustomerSearchScreen(AppState &state, QWidget *parent)
     connect(all, &QPushButton::clicked, this, &CustomerSearchScreen::findAll);
     connect(add, &QPushButton::clicked, this, &CustomerSearchScreen::addCustomer);
     connect(exit, &QPushButton::clicked, this, &QDialog::accept);
-    resize(1100, 700);
+    resize(1000, 690);
     setUpScreen();
     restoreOptions();
     showCampaign();
