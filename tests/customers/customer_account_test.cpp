@@ -155,7 +155,7 @@ TEST_F(CustomerAccountTest, TheBalanceHistoryListsEachChangeUpToThisCampaign)
     EXPECT_EQ(account({2008, 1}).balanceHistory(), "Year:2007/29     Balance  :  " + currencyText(money("10")));
 }
 
-TEST_F(CustomerAccountTest, DISABLED_HelperAndSuppliesReachTheCustomersOrders)
+TEST_F(CustomerAccountTest, HelperAndSuppliesReachTheCustomersOrders)
 {
     open({test::customerRow(1, "Ann", "Adams"), test::customerRow(2, "Bea", "Baker"),
           "Update Customers Set [Customers Supplies] = -1 Where [Customers Number] = 1", orderRow(1, 2008, 5, 1, "1.00"),
@@ -166,7 +166,7 @@ TEST_F(CustomerAccountTest, DISABLED_HelperAndSuppliesReachTheCustomersOrders)
     ASSERT_TRUE(account().copySuppliesToOrders());
     EXPECT_EQ(app.column("Select Distinct [Orders Business Helper Number] || '/' || [Orders Business Helper] || '/' || "
                          "[Orders Supplies] From Orders Where [Orders Customer Number] = 1"),
-              QStringList({"7/Helen Helper With A Very Long/-1"}));
+              QStringList({"7/Helen Helper With A Very Long /-1"})) << "trimmed first, then cut to 30";
     ASSERT_TRUE(account().releaseAsHelper());
     EXPECT_EQ(app.column("Select [Orders Business Helper Number] From Orders Where [Orders Customer Number] = 2"), QStringList({"0"}));
     EXPECT_EQ(app.column("Select [Customers Business Helper Number] From Customers Where [Customers Number] = 2"), QStringList({"0"}));

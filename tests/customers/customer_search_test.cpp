@@ -33,7 +33,7 @@ protected:
 
 } // namespace
 
-TEST_F(CustomerSearchTest, DISABLED_EmptyFormFindsEveryoneWithNamesInNameOrder)
+TEST_F(CustomerSearchTest, EmptyFormFindsEveryoneWithNamesInNameOrder)
 {
     EXPECT_EQ(find({}), std::vector<int>({3, 1, 2, 4})) << "a Null first name never matches";
     SearchCriteria byNumber;
@@ -41,7 +41,7 @@ TEST_F(CustomerSearchTest, DISABLED_EmptyFormFindsEveryoneWithNamesInNameOrder)
     EXPECT_EQ(find(byNumber), std::vector<int>({1, 2, 3, 4}));
     EXPECT_EQ(labelled(), QStringList({"1", "2", "3", "4"}));
     EXPECT_EQ(app.prompter.entries().back().text, "4 Customers Found.");
-    EXPECT_EQ(allCustomers(app.state->data, ResultOrder::ByName), std::vector<int>({5, 3, 1, 2, 4}));
+    EXPECT_EQ(allCustomers(app.state->data, ResultOrder::ByName), std::vector<int>({3, 5, 1, 2, 4}));
 }
 
 TEST_F(CustomerSearchTest, AnApostropheMatchesAnyOneCharacter)
@@ -74,7 +74,7 @@ TEST_F(CustomerSearchTest, CampaignCriteriaNeedACampaign)
     EXPECT_EQ(missingCampaign(c), "Please select a Campaign number when searching for customers with an outstanding balance.");
 }
 
-TEST_F(CustomerSearchTest, DISABLED_OrdersBalancesAndProducts)
+TEST_F(CustomerSearchTest, OrdersBalancesAndProducts)
 {
     SearchCriteria c;
     c.orderedIn = Campaign{2008, 2};
@@ -84,11 +84,11 @@ TEST_F(CustomerSearchTest, DISABLED_OrdersBalancesAndProducts)
     EXPECT_EQ(find(c), std::vector<int>({3, 2, 4}));
     c = {};
     c.balanceBefore = Campaign{2008, 3};
-    EXPECT_EQ(find(c), std::vector<int>({1, 3, 4})) << "3 owes 4.00 from 2007 after paying 2008/1 only";
+    EXPECT_EQ(find(c), std::vector<int>({3, 1, 4})) << "3 owes 4.00 from 2007 after paying 2008/1 only";
     c.balanceKind = BalanceKind::Credit;
     EXPECT_EQ(find(c), std::vector<int>({4}));
     c.balanceKind = BalanceKind::Debit;
-    EXPECT_EQ(find(c), std::vector<int>({1, 3}));
+    EXPECT_EQ(find(c), std::vector<int>({3, 1}));
     c = {};
     c.productIn = Campaign{2008, 5};
     c.products = {"12-345"};

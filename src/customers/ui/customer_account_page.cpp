@@ -124,6 +124,7 @@ QWidget *CustomerAccountPage::buildPayments()
     entry->addWidget(m_autoNegative);
     layout->addLayout(entry);
     m_noOrders = new QLabel(QStringLiteral("There are no orders in this campaign."), box);
+    m_noOrders->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     layout->addWidget(m_noOrders);
     m_model = new PaymentsModel(m_state, [this] { return m_autoNegative->isChecked(); }, this);
     m_model->setOnStored([this] { refreshMoney(); });

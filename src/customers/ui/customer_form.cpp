@@ -37,6 +37,7 @@ CustomerForm::CustomerForm(AppState &state, QWidget *parent) : QWidget(parent), 
     auto *names = new QFormLayout(nameBox);
     m_first = edit(names, QStringLiteral("First &Name:"), &Customer::firstName, 30);
     m_last = edit(names, QStringLiteral("&Last Name:"), &Customer::lastName, 30);
+    nameBox->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
     left->addWidget(nameBox);
     left->addWidget(addressBox(1));
     left->addWidget(addressBox(2));

@@ -49,7 +49,7 @@ CustomerScreen::CustomerScreen(AppState &state, std::vector<int> found, QWidget 
     connect(m_account, &CustomerAccountPage::orderEntryRequested, this, &CustomerScreen::openOrderEntry);
     connect(m_account, &CustomerAccountPage::campaignStepRequested, this, &CustomerScreen::stepCampaign);
     setWindowTitle(QStringLiteral("Customer Update"));
-    resize(1120, 720);
+    resize(1000, 660);
     setUpScreen();
     if (!m_found.empty())
         showCustomer(m_found.front());

@@ -71,7 +71,7 @@ CustomerSearchScreen::CustomerSearchScreen(AppState &state, QWidget *parent)
     QPushButton *all = button(QStringLiteral("&All Customers"), this, commands);
     QPushButton *add = button(QStringLiteral("A&dd Customer"), this, commands);
     m_byName = new QRadioButton(QStringLiteral("By Customer &Last/First Name"), this);
-    m_byNumber = new QRadioButton(QStringLiteral("By Customer N&umber"), this);
+    m_byNumber = new QRadioButton(QStringLiteral("By Customer Num&ber"), this);
     auto *order = new QGroupBox(QStringLiteral("Search Results Order"), this);
     auto *orderLayout = new QHBoxLayout(order);
     orderLayout->addWidget(m_byName);
@@ -86,7 +86,7 @@ CustomerSearchScreen::CustomerSearchScreen(AppState &state, QWidget *parent)
     connect(all, &QPushButton::clicked, this, &CustomerSearchScreen::findAll);
     connect(add, &QPushButton::clicked, this, &CustomerSearchScreen::addCustomer);
     connect(exit, &QPushButton::clicked, this, &QDialog::accept);
-    resize(1100, 700);
+    resize(1000, 690);
     setUpScreen();
     restoreOptions();
     showCampaign();
@@ -192,7 +192,7 @@ QWidget *CustomerSearchScreen::buildCampaignCriteria()
     m_campaignLabel = new QLabel(box);
     steps->addWidget(m_campaignLabel);
     connect(button(QStringLiteral("&Previous Campaign"), box, steps), &QPushButton::clicked, this, [this] { stepCampaign(false); });
-    connect(button(QStringLiteral("Ne&xt Campaign"), box, steps), &QPushButton::clicked, this, [this] { stepCampaign(true); });
+    connect(button(QStringLiteral("Next Campai&gn"), box, steps), &QPushButton::clicked, this, [this] { stepCampaign(true); });
     QPushButton *resetCampaign = button(QStringLiteral("&Reset Above Options"), box, steps);
     steps->addStretch();
     grid->addLayout(steps, 4, 0, 1, 4);
@@ -222,11 +222,11 @@ QWidget *CustomerSearchScreen::buildTrees()
     layout->addWidget(m_treeTabs, 1);
     auto *buttons = new QHBoxLayout;
     connect(button(QStringLiteral("Refre&sh Tree"), box, buttons), &QPushButton::clicked, this, &CustomerSearchScreen::refreshTrees);
-    connect(button(QStringLiteral("Expand A&ll"), box, buttons), &QPushButton::clicked, this, [this] {
+    connect(button(QStringLiteral("Expand All"), box, buttons), &QPushButton::clicked, this, [this] {
         for (QTreeWidget *t : m_trees)
             t->expandAll();
     });
-    connect(button(QStringLiteral("Colla&pse All"), box, buttons), &QPushButton::clicked, this, [this] {
+    connect(button(QStringLiteral("Collapse All"), box, buttons), &QPushButton::clicked, this, [this] {
         for (QTreeWidget *t : m_trees)
             t->collapseAll();
     });

@@ -49,7 +49,7 @@ protected:
 
 } // namespace
 
-TEST_F(CustomerScreensTest, DISABLED_ACustomerWithoutOrdersShowsOnlyNewOrder)
+TEST_F(CustomerScreensTest, ACustomerWithoutOrdersShowsOnlyNewOrder)
 {
     start({});
     CustomerScreen screen(*app.state, {1, 2});
@@ -57,8 +57,8 @@ TEST_F(CustomerScreensTest, DISABLED_ACustomerWithoutOrdersShowsOnlyNewOrder)
     EXPECT_EQ(page->orders()->count(), 1);
     EXPECT_EQ(page->orders()->item(0)->text(), "New Order");
     EXPECT_EQ(page->totalCaption()->text(), "Order Total");
-    EXPECT_FALSE(page->grid()->isVisibleTo(&screen));
-    EXPECT_TRUE(page->noOrders()->isVisibleTo(&screen));
+    EXPECT_TRUE(page->grid()->isHidden());
+    EXPECT_FALSE(page->noOrders()->isHidden());
     EXPECT_FALSE(page->payInFullButton()->isEnabled());
     EXPECT_EQ(screen.windowTitle(), "Customer Update for Ann Adams");
     EXPECT_EQ(screen.statusText(), "2 Customers Found.");
@@ -159,7 +159,7 @@ TEST_F(CustomerScreensTest, ANewCustomerIsCheckedForDuplicatesAndPurgeAsksFirst)
     EXPECT_EQ(app.state->currentCustomer, 0);
 }
 
-TEST_F(CustomerScreensTest, DISABLED_PaymentsGridAsksForAnOrderAndMakesAmountsNegative)
+TEST_F(CustomerScreensTest, PaymentsGridAsksForAnOrderAndMakesAmountsNegative)
 {
     start({orderRow(1, 2008, 5, 1, "10.00")});
     CustomerScreen screen(*app.state, {1});
@@ -170,14 +170,14 @@ TEST_F(CustomerScreensTest, DISABLED_PaymentsGridAsksForAnOrderAndMakesAmountsNe
     EXPECT_EQ(app.prompter.messageTexts().value(0), "Please select an order first.");
     EXPECT_TRUE(model->setData(model->index(0, 0), "1", Qt::EditRole));
     EXPECT_TRUE(model->setData(model->index(0, 1), "5", Qt::EditRole));
-    EXPECT_EQ(text("Select [Payments Amount] From Payments"), "-5.0");
+    EXPECT_EQ(text("Select printf('%.2f', [Payments Amount]) From Payments"), "-5.00");
     EXPECT_EQ(screen.account()->panel().netDue, money("5.00"));
     screen.account()->addPayment();
-    EXPECT_EQ(app.column("Select [Payments Sequence] || ':' || [Payments Amount] From Payments Order By 1"),
-              QStringList({"1:-5.0", "2:-10.0"}));
+    EXPECT_EQ(app.column("Select [Payments Sequence] || ':' || printf('%.2f', [Payments Amount]) From Payments Order By 1"),
+              QStringList({"1:-5.00", "2:-10.00"}));
 }
 
-TEST_F(CustomerScreensTest, DISABLED_EveryPageHasItsOwnMnemonics)
+TEST_F(CustomerScreensTest, EveryPageHasItsOwnMnemonics)
 {
     start({});
     CustomerScreen screen(*app.state, {1});

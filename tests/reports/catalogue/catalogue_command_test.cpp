@@ -47,13 +47,13 @@ TEST_F(CatalogueCommand, ChoicesReachTheReportAndAnEmptyResultWritesNoFile)
 
 TEST_F(CatalogueCommand, DISABLED_EveryBusinessReportRunsOnItsDefaults)
 {
-    for (const QString name : {"customers", "payment-summary", "helper-summary", "notes"}) {
-        const CommandRun result = run({"report", name, "--year", "2008", "--campaign", "5", "--pdf", app.path(name + ".pdf")});
-        if (name == QLatin1String("notes") || name == QLatin1String("helper-summary"))
-            EXPECT_FALSE(result.err.isEmpty()) << qPrintable(name) << " has nothing to print in this shop";
-        else
-            EXPECT_EQ(result.code, 0) << qPrintable(name) << ": " << qPrintable(result.err);
-    }
+    // Only the reports about a campaign take one.
+    const CommandRun customers = run({"report", "customers", "--pdf", app.path("customers.pdf")});
+    EXPECT_EQ(customers.code, 0) << qPrintable(customers.err);
+    const CommandRun payments = run({"report", "payment-summary", "--year", "2008", "--campaign", "5", "--pdf", app.path("p.pdf")});
+    EXPECT_EQ(payments.code, 0) << qPrintable(payments.err);
+    EXPECT_EQ(run({"report", "helper-summary", "--pdf", app.path("h.pdf")}).err, "No customers found for selected criteria.\n");
+    EXPECT_EQ(run({"report", "notes", "--pdf", app.path("n.pdf")}).err, "No Notes found for current criteria.\n");
     EXPECT_EQ(run({"report", "notes", "--year", "2008", "--pdf", app.path("n.pdf")}).code, 2) << "notes take no campaign";
 }
 
