@@ -71,7 +71,7 @@ Columns columnsOf(const ReportRequest &request, bool isLong, double pageWidth)
         columns.push_back(column(QStringLiteral("Customers Area"), QStringLiteral("Area"), 50));
     if (request.flag(QStringLiteral("IncludeDelPick")))
         columns.push_back(column(QStringLiteral("DelPick"), QStringLiteral("Del/Pick"), 60));
-    columns.push_back(column(QStringLiteral("CampaignYearandNumber"), request.text(QStringLiteral("CNAME")), 52));
+    columns.push_back(column(QStringLiteral("CampaignYearandNumber"), request.text(QStringLiteral("CNAME")), 60));
     if (request.flag(QStringLiteral("LineItemTotal")))
         columns.push_back(column(QStringLiteral("SelectedDetailTotal"), QStringLiteral("Items"), 58, Format::Money));
     columns.push_back(column(QStringLiteral("CurrentOrderTotal"), QStringLiteral("Order Total"), 62, Format::Money));
@@ -84,13 +84,16 @@ Columns columnsOf(const ReportRequest &request, bool isLong, double pageWidth)
     double total = 0;
     for (const auto &c : columns)
         total += c.width;
-    // Text columns give way first; amounts keep the room their figures need.
+    // Names, addresses and phones give way; the campaign and the amounts keep the room they need.
+    const auto yields = [](const TabularLayout::Column &c) {
+        return c.format == Format::Text && c.field != QLatin1String("CampaignYearandNumber");
+    };
     double textWidth = 0;
     for (const auto &c : columns)
-        textWidth += c.format == Format::Text ? c.width : 0;
+        textWidth += yields(c) ? c.width : 0;
     const double spare = pageWidth - total;
     for (auto &c : columns)
-        if (c.format == Format::Text)
+        if (yields(c))
             c.width += spare * c.width / textWidth;
     return columns;
 }

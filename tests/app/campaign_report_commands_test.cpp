@@ -44,14 +44,15 @@ TEST_F(CampaignReportCommands, OrderSummaryDataFileAndTheMarkAnswer)
     EXPECT_EQ(TempApp::queryColumn(file, "Select Count(*) From rptOrderSummary"), QStringList{"1"});
 }
 
-TEST_F(CampaignReportCommands, DISABLED_ChoicesAreCheckedAndBelongToTheirReport)
+TEST_F(CampaignReportCommands, ChoicesAreCheckedAndBelongToTheirReport)
 {
     CommandRun r = run({"report", "order-summary", "--type", "sideways", "--preview"});
     EXPECT_EQ(r.code, 2);
     EXPECT_TRUE(r.err.contains("--type")) << r.err.toStdString();
     r = run({"report", "earnings", "--size", "A", "--preview"});
     EXPECT_EQ(r.code, 2);
-    r = run({"report", "labels", "--size", "A", "--line1", "first - last name", "--suppress-empty", "--pdf", app.path("l.pdf")});
+    r = run({"report", "labels", "--size", "A", "--line1", "first - last name", "--line2", "street address", "--suppress-empty",
+             "--pdf", app.path("l.pdf")});
     ASSERT_EQ(r.code, 0) << r.err.toStdString();
     EXPECT_TRUE(r.out.contains("Labels written to"));
     r = run({"report", "labels", "--size", "A", "--line1", "first - last name", "--line2", "email", "--suppress-empty", "--preview"});

@@ -56,7 +56,7 @@ TEST_F(ReportCommand, AnyRegisteredReportIsWrittenAsAPdf)
     EXPECT_EQ(invoice.err, "No orders found for current criteria.\n");
 }
 
-TEST_F(ReportCommand, DISABLED_BadUsageStopsWithOneLineAndExitTwo)
+TEST_F(ReportCommand, BadUsageStopsWithOneLineAndExitTwo)
 {
     const QString pdf = app.path("x.pdf");
     const struct
@@ -64,33 +64,35 @@ TEST_F(ReportCommand, DISABLED_BadUsageStopsWithOneLineAndExitTwo)
         QStringList args;
         const char *says;
     } cases[] = {
-        {{"report"}, "Usage: zel report NAME --db FILE [options] --pdf OUT.pdf, where NAME is one of: invoice, customer-payments"},
-        {{"report", "nonsense", "--pdf", pdf}, "There is no report 'nonsense'; the reports are invoice, customer-payments."},
+        // The list of reports goes on after these two.
+        {{"report"}, "Usage: zel report NAME --db FILE [options] (--pdf OUT.pdf | --preview), where NAME is one of: invoice, "
+                     "customer-payments, "},
+        {{"report", "nonsense", "--pdf", pdf}, "There is no report 'nonsense'; the reports are invoice, customer-payments, "},
         {{"report", "invoice", "--pdf", pdf},
-         "Usage: zel report invoice --db FILE --customer N [--year Y --campaign C] [--order O] [--short] --pdf OUT.pdf"},
+         "Usage: zel report invoice --db FILE --customer N [--year Y --campaign C] [--order O] [--short] (--pdf OUT.pdf | --preview)\n"},
         {{"report", "customer-payments", "--customer", "1"},
-         "Usage: zel report customer-payments --db FILE --customer N --pdf OUT.pdf"},
+         "Usage: zel report customer-payments --db FILE --customer N (--pdf OUT.pdf | --preview)\n"},
         {{"report", "customer-payments", "--customer", "1", "--order", "2", "--pdf", pdf},
-         "The option --order does not belong to 'zel report customer-payments'."},
-        {{"report", "customer-payments", "--customer", "99", "--pdf", pdf}, "Customer 99 does not exist."},
-        {{"report", "invoice", "--customer", "1", "--campaign", "0", "--pdf", pdf}, "--campaign must be from 1 to 99, not 0."},
+         "The option --order does not belong to 'zel report customer-payments'.\n"},
+        {{"report", "customer-payments", "--customer", "99", "--pdf", pdf}, "Customer 99 does not exist.\n"},
+        {{"report", "invoice", "--customer", "1", "--campaign", "0", "--pdf", pdf}, "--campaign must be from 1 to 99, not 0.\n"},
     };
     for (const auto &c : cases) {
         const CommandRun result = run(c.args);
         EXPECT_EQ(result.code, 2) << qPrintable(c.args.join(' '));
-        EXPECT_EQ(result.err, QString::fromUtf8(c.says) + '\n');
+        EXPECT_TRUE(result.err.startsWith(QString::fromUtf8(c.says))) << qPrintable(result.err);
         EXPECT_TRUE(result.out.isEmpty());
     }
     EXPECT_FALSE(QFile::exists(pdf));
 }
 
-TEST_F(ReportCommand, DISABLED_HelpListsEveryRegisteredReportWithItsOptions)
+TEST_F(ReportCommand, HelpListsEveryRegisteredReportWithItsOptions)
 {
     const CommandRun help = zel::test::runCli(app, {"help"});
     EXPECT_TRUE(help.out.contains("Reports (zel report NAME):\n"
                                   "  zel report invoice --db FILE --customer N [--year Y --campaign C] [--order O] [--short] "
-                                  "--pdf OUT.pdf\n"
+                                  "(--pdf OUT.pdf | --preview)\n"
                                   "      a customer's invoice of a campaign\n"
-                                  "  zel report customer-payments --db FILE --customer N --pdf OUT.pdf\n"))
+                                  "  zel report customer-payments --db FILE --customer N (--pdf OUT.pdf | --preview)\n"))
         << qPrintable(help.out);
 }

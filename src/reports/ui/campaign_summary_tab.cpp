@@ -25,7 +25,7 @@ const QStringList kNameOrders = {QStringLiteral("Last, First"), QStringLiteral("
 
 // The layout switches with their captions, in the order the page shows them.
 const std::pair<const char *, const char *> kSwitchCaptions[] = {
-    {"PrintCustomerNumber", "Print Customer &Number"}, {"PrintAddress", "Print Addr&ess"},
+    {"PrintCustomerNumber", "Print C&ustomer Number"}, {"PrintAddress", "Print Addr&ess"},
     {"IncludePhones", "Include Phones"},             {"IncludeArea", "Include Reporting Area"},
     {"IncludeDelPick", "Include Delivery / Pick Up"}, {"LineItemTotal", "Line Item Total"},
     {"PrintDateTime", "Print Date and Time"},        {"LineSpacing", "Double Line Spacing"},

@@ -29,7 +29,7 @@ protected:
     }
 };
 
-TEST_F(ReportsScreenTest, DISABLED_TwentyTabsOfWhichTheBuiltOnesAreEnabled)
+TEST_F(ReportsScreenTest, TwentyTabsOfWhichTheBuiltOnesAreEnabled)
 {
     ReportsScreen screen(*app.state);
     QTabWidget *tabs = screen.tabs();
