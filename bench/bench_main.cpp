@@ -28,6 +28,7 @@ void benchCatalogueReports(AppState &state, QTextStream &out);
 void benchOrderEntry(AppState &state, QTextStream &out);
 void benchUtilities(AppState &state, QTextStream &out);
 void benchCampaignReports(AppState &state, QTextStream &out);
+void benchCustomers(AppState &state, QTextStream &out);
 
 namespace {
 
@@ -151,6 +152,7 @@ int main(int argc, char **argv)
     benchCatalogueReports(state, out);
     benchUtilities(state, out);
     benchCampaignReports(state, out);
+    benchCustomers(state, out);
     out << "\n(checksum " << check.format(u"0.00") << ")\n";
     return benchUpgrade(out, size.customers, size.years);
 }
@@ -322,4 +324,67 @@ void benchCampaignReports(AppState &state, QTextStream &out)
     time(QStringLiteral("labels, every customer:"), QStringLiteral("labels"),
          {{LabelsSelection::kSize, QStringLiteral("A")}, {LabelsSelection::kLine.arg(1), QStringLiteral("First - Last Name")},
           {LabelsSelection::kLine.arg(2), QStringLiteral("Street Address")}});
+}
+
+// ---- The customer screen, the search and the purchase history ----
+
+#include "customers/customer.h"
+#include "customers/customer_account.h"
+#include "customers/customer_details.h"
+#include "customers/customer_payments.h"
+#include "customers/customer_search.h"
+#include "customers/customer_trees.h"
+#include "customers/purchase_history.h"
+
+// What the customer screen reads to show one customer in the current campaign.
+static void showCustomerAsTheScreenDoes(AppState &state, int number)
+{
+    const Campaign campaign{state.options.CurrentCampaignYear, state.options.CurrentCampaignNumber};
+    customers::loadCustomer(state.data, number);
+    customers::CustomerAccount account(state.data, number, campaign);
+    account.orderNumbers();
+    account.balance();
+    account.deliveredOrders();
+    customers::CustomerPayments payments(state, number, campaign);
+    payments.payments();
+    payments.orderChoices();
+    customers::CustomerDetails details(state.data, number);
+    details.dates();
+    details.helperPercents();
+    details.notes();
+    details.comments(QStringLiteral("Order"), campaign);
+}
+
+void benchCustomers(AppState &state, QTextStream &out)
+{
+    const auto perRun = [](QElapsedTimer &timer, int runs) { return double(timer.nsecsElapsed()) / 1e6 / runs; };
+    const std::vector<int> all = customers::allCustomers(state.data, customers::ResultOrder::ByName);
+    const int runs = 20;
+    QElapsedTimer timer;
+    timer.start();
+    for (int i = 0; i < runs; ++i)
+        showCustomerAsTheScreenDoes(state, 2);
+    out << QStringLiteral("open a customer:             %1 ms\n").arg(perRun(timer, runs), 0, 'f', 2);
+    timer.restart();
+    for (int i = 0; i < runs && i + 1 < int(all.size()); ++i)
+        showCustomerAsTheScreenDoes(state, all[size_t(i) + 1]);
+    out << QStringLiteral("next customer:               %1 ms\n").arg(perRun(timer, runs), 0, 'f', 2);
+    timer.restart();
+    customers::allCustomers(state.data, customers::ResultOrder::ByName);
+    for (const customers::TreeKind kind : {customers::TreeKind::LastName, customers::TreeKind::FirstName, customers::TreeKind::Helper})
+        customers::customerTree(state.data, kind);
+    out << QStringLiteral("all customers with trees:    %1 ms\n").arg(perRun(timer, 1), 0, 'f', 1);
+    customers::SearchCriteria criteria;
+    criteria.orderedIn = Campaign{state.options.CurrentCampaignYear, state.options.CurrentCampaignNumber};
+    criteria.balanceBefore = criteria.orderedIn;
+    timer.restart();
+    const std::optional<std::vector<int>> found = customers::findCustomers(state, criteria);
+    out << QStringLiteral("search with order criteria:  %1 ms (%2 found)\n")
+               .arg(perRun(timer, 1), 0, 'f', 1)
+               .arg(found ? int(found->size()) : 0);
+    customers::HistoryCriteria quick;
+    quick.quick = QStringLiteral("lip");
+    timer.restart();
+    const size_t lines = customers::findHistory(state.data, quick).size();
+    out << QStringLiteral("purchase history quick:      %1 ms (%2 lines)\n").arg(perRun(timer, 1), 0, 'f', 1).arg(lines);
 }
