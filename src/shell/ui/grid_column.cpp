@@ -21,6 +21,13 @@ QVariant display(GridKind kind, const QVariant &value, int role)
         if (role == Qt::DisplayRole || role == Qt::EditRole)
             return value.toDate().toString(QStringLiteral("M/d/yyyy"));
         break;
+    case GridKind::WholeNumber:
+        // Edited as text: a typist's wrong entry gets the column's message instead of a spin box ignoring it.
+        if (role == Qt::EditRole)
+            return value.toString();
+        if (role == Qt::DisplayRole)
+            return value;
+        break;
     default:
         if (role == Qt::DisplayRole || role == Qt::EditRole)
             return value;
