@@ -45,7 +45,7 @@ TEST_F(CatalogueCommand, ChoicesReachTheReportAndAnEmptyResultWritesNoFile)
     EXPECT_FALSE(QFile::exists(app.path("none.pdf")));
 }
 
-TEST_F(CatalogueCommand, DISABLED_EveryBusinessReportRunsOnItsDefaults)
+TEST_F(CatalogueCommand, EveryBusinessReportRunsOnItsDefaults)
 {
     // Only the reports about a campaign take one.
     const CommandRun customers = run({"report", "customers", "--pdf", app.path("customers.pdf")});
