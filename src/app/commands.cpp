@@ -70,7 +70,7 @@ const QMap<QString, QStringList> &optionsOfWords()
           QStringLiteral("--quick"), QStringLiteral("--current")}},
         {QStringLiteral("transmit"),
          {QStringLiteral("--year"), QStringLiteral("--campaign"), QStringLiteral("--country"), QStringLiteral("--add-on"),
-          QStringLiteral("--page"), QStringLiteral("--site"), QStringLiteral("--headless")}},
+          QStringLiteral("--page"), QStringLiteral("--site"), QStringLiteral("--headless"), QStringLiteral("--pdf")}},
     };
     return options;
 }
@@ -155,8 +155,9 @@ const std::vector<CommandWord> &commandWords()
          "Sell from stock to a customer in the current campaign, as order entry does.", nullptr},
         {"sample", "zel sample --db FILE [--customers N] [--years Y]",
          "Fill a database with realistic sample business.", runSampleCommand},
-        {"transmit", "zel transmit prepare --db FILE --year Y --campaign C --country us|au|ca [--add-on]",
-         "Check the campaign's combined order for the company's web site; prints every row with its page and status.",
+        {"transmit", "zel transmit prepare --db FILE --year Y --campaign C --country us|au|ca [--add-on] [--pdf FILE]",
+         "Check the campaign's combined order for the company's web site; prints every row with its page and status "
+         "(--pdf: the printed list, as the screen's Print gives it).",
          runTransmitCommand},
         {"transmit", "zel transmit send --db FILE --year Y --campaign C --country us|au|ca --page N [--site URL] [--headless]",
          "Type one web page of the combined order into the company's site in the browser.", nullptr},

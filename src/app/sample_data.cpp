@@ -7,6 +7,7 @@
 #include "core/text.h"
 #include "customers/customer_records.h"
 #include "db/database_creation.h"
+#include "orders/check_digit.h"
 #include "orders/order_computation.h"
 #include "orders/product.h"
 #include "orders/product_baseline.h"
@@ -50,11 +51,28 @@ struct CatalogEntry
     bool taxable;
 };
 
+// A distinct "ddd-ddd" number for each index whose sixth digit checks, as the company's numbers do,
+// so that the sample's combined order can be sent.
+QString sampleCatalogNumber(int index)
+{
+    const QString five = QString::number(10000 + index * 7919 % 90000);
+    for (int last = 0; last < 9; ++last)
+        if (CheckDigit::isValid(five + QString::number(last)))
+            return five.left(3) + QLatin1Char('-') + five.mid(3) + QString::number(last);
+    return five.left(3) + QLatin1Char('-') + five.mid(3) + QLatin1Char('9');
+}
+
+// Where a product stands in a campaign's brochure: the same for its catalogue row and every order line.
+QString brochurePage(int index, const Campaign &campaign)
+{
+    return QString::number(1 + (index * 13 + campaign.number * 7) % 200);
+}
+
 CatalogEntry makeEntry(QRandomGenerator &random, int index)
 {
     const ProductKind &kind = pick(random, sample::productKinds());
     const int cents = kind.minCents + random.bounded(kind.maxCents - kind.minCents + 1);
-    return {QStringLiteral("%1-%2").arg(100 + index * 7 % 900, 3, 10, QLatin1Char('0')).arg(100 + index, 3, 10, QLatin1Char('0')),
+    return {sampleCatalogNumber(index),
             pickText(random, sample::productLines()) + QLatin1Char(' ') + QString::fromUtf8(kind.name),
             pickText(random, *kind.shades), pickText(random, kind.sizes),
             Currency::fromCents(cents - cents % 50 + 49), kind.taxable};
@@ -219,7 +237,7 @@ bool SampleBuilder::addCatalogue(const Campaign &campaign)
         p.campaignYear = campaign.year;
         p.campaignNumber = campaign.number;
         p.catalogNumber = entry.number;
-        p.page = QString::number(1 + m_random.bounded(200));
+        p.page = brochurePage(index, campaign);
         p.description = entry.description;
         p.shade = entry.shade;
         p.size = entry.size;
@@ -289,13 +307,14 @@ OrderRequest SampleBuilder::orderRequest(int customer, const Campaign &campaign,
     request.mode = ComputeMode::Shorts; // never ask about the charge while generating
     const int lines = 2 + m_random.bounded(10);
     for (int i = 0; i < lines; ++i) {
-        const CatalogEntry &entry = m_catalog[size_t(pick(m_random, offered))];
+        const int index = pick(m_random, offered);
+        const CatalogEntry &entry = m_catalog[size_t(index)];
         OrderRow line;
         line.catalogNumber = entry.number;
         line.product = entry.description;
         line.shade = entry.shade;
         line.size = entry.size;
-        line.page = QString::number(1 + m_random.bounded(200));
+        line.page = brochurePage(index, campaign);
         line.quantity = line.priceQuantity = 1 + (m_random.bounded(5) == 0 ? 1 : 0);
         line.regPrice = entry.regular;
         line.unitPrice = entry.regular;

@@ -5,7 +5,10 @@
 #include "transmit/macro_browser.h"
 #include "transmit/order_summary_table.h"
 #include "transmit/transmit_country.h"
+#include "reports/report_renderer.h"
+#include "shell/app_state.h"
 #include "transmit/transmit_list.h"
+#include "transmit/transmit_print.h"
 #include "transmit/transmit_submission.h"
 #include "transmit/valid_campaigns.h"
 
@@ -21,7 +24,7 @@ namespace {
 using namespace transmit;
 
 const char *const kUsage =
-    "Usage: zel transmit prepare --db FILE --year Y --campaign C --country us|au|ca [--add-on]\n"
+    "Usage: zel transmit prepare --db FILE --year Y --campaign C --country us|au|ca [--add-on] [--pdf FILE]\n"
     "       zel transmit send --db FILE --year Y --campaign C --country us|au|ca --page N [--add-on] "
     "[--site URL] [--headless]\n";
 
@@ -33,6 +36,7 @@ struct TransmitRequest
     int campaign = 0;
     int page = 0;
     bool addOn = false;
+    QString pdf;
 };
 
 // The command's words and values, checked before the database is opened; nothing after one line.
@@ -63,6 +67,11 @@ std::optional<TransmitRequest> readRequest(const CommandLine &line, QTextStream 
     if (!request.send && (line.options.contains(QStringLiteral("--page")) || line.flag(QStringLiteral("--site"))
                           || line.flag(QStringLiteral("--headless")))) {
         err << "--page, --site and --headless belong to 'zel transmit send'.\n";
+        return std::nullopt;
+    }
+    request.pdf = line.option(QStringLiteral("--pdf"));
+    if (request.send && !request.pdf.isEmpty()) {
+        err << "--pdf belongs to 'zel transmit prepare'.\n";
         return std::nullopt;
     }
     if (request.send && *page == 0) {
@@ -142,6 +151,17 @@ int sendPage(CommandSession &session, const CommandLine &line, const TransmitReq
     return result.stopped ? 1 : 0;
 }
 
+// The printed list of the screen's Print button, written as a PDF file.
+int writeListPdf(AppState &state, const TransmitRequest &request, QTextStream &err)
+{
+    QString error;
+    if (!reports::writePdf(layOutTransmitList(state, request.year, request.campaign), request.pdf, &error)) {
+        err << error << '\n';
+        return 1;
+    }
+    return 0;
+}
+
 } // namespace
 
 int runTransmitCommand(const CommandLine &line, QTextStream &out, QTextStream &err)
@@ -174,7 +194,7 @@ int runTransmitCommand(const CommandLine &line, QTextStream &out, QTextStream &e
         out << QString(valid.label(request->country->addOn)).replace(QLatin1Char('\n'), QLatin1Char(' ')).simplified()
             << "\nWeb pages: " << pageList(*pages) << '\n';
         printList(list, valid, request->addOn, out);
-        return 0;
+        return request->pdf.isEmpty() ? 0 : writeListPdf(state, *request, err);
     }
     if (!pages->contains(request->page)) {
         err << "There is no web page " << request->page << "; the pages are " << pageList(*pages) << ".\n";

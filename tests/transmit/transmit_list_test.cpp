@@ -2,6 +2,7 @@
 #include "test_support.h"
 #include "transmit/transmit_country.h"
 #include "transmit/transmit_list.h"
+#include "transmit/transmit_print.h"
 #include "transmit/valid_campaigns.h"
 
 #include <map>
@@ -167,6 +168,26 @@ TEST_F(TransmitListTest, OpeningAgainRebuildsTheListFromTheSummary)
     const std::vector<TransmitRow> again = rows();
     ASSERT_EQ(again.size(), 2u);
     EXPECT_EQ(again.front().productStatus.trimmed(), QString());
+}
+
+TEST_F(TransmitListTest, ThePrintedListShowsEveryRowWithItsStatusAndTheQuantityTotal)
+{
+    app.state->options.RepName = QStringLiteral("Bea Rep");
+    std::vector<OrderSummaryLine> lines = test::validLines(60, 5); // quantities 1..4, 15 times: 150
+    lines.push_back(summaryLine(QStringLiteral("12"), 2, 5));      // too short: an exception, not sent
+    prepare(lines);
+    const reports::Document document = layOutTransmitList(*app.state, 2008, 5);
+    ASSERT_GE(document.pages.size(), 2u) << "61 rows do not fit one page";
+    const reports::Page &first = document.pages.front();
+    EXPECT_TRUE(first.hasText(QStringLiteral("Web Submission")));
+    EXPECT_TRUE(first.hasText(QStringLiteral("Campaign : 5")));
+    EXPECT_TRUE(first.hasText(QStringLiteral("Year : 2008")));
+    EXPECT_FALSE(first.find(QStringLiteral("No")).empty()) << "the exception is listed first, as not sent";
+    bool totalFound = false;
+    for (const reports::Page &page : document.pages)
+        totalFound = totalFound || page.hasText(QStringLiteral("152"));
+    EXPECT_TRUE(totalFound) << "the quantity total counts every row";
+    EXPECT_TRUE(document.pages.back().hasText(QStringLiteral("Bea Rep")));
 }
 
 } // namespace
