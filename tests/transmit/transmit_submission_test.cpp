@@ -8,6 +8,7 @@
 #include "transmit/transmit_submission.h"
 #include "transmit/web_driver.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 
 namespace zel::transmit {
@@ -128,6 +129,23 @@ TEST_F(TransmitSubmissionTest, AMacroErrorNamesTheLineAndTheElement)
               QStringLiteral("RuntimeError: element INPUT:TEXT specified by NAME:nothing was not found, line: 2"));
     EXPECT_FALSE(browser->play(QStringLiteral("CODE:URL GOTO={{Nowhere}}\r\n")));
     EXPECT_EQ(browser->lastMessage(), QStringLiteral("RuntimeError: undefined variable Nowhere, line: 1"));
+}
+
+TEST_F(TransmitSubmissionTest, WaitPausesAndTabChoosesAnOpenTab)
+{
+    test::TestSite site;
+    ASSERT_TRUE(startOn(site, test::validLines(1, 5)));
+    QElapsedTimer timer;
+    timer.start();
+    EXPECT_TRUE(browser->play(QStringLiteral("CODE:WAIT SECONDS=0.3\r\n")));
+    EXPECT_GE(timer.elapsed(), 250);
+    EXPECT_FALSE(browser->play(QStringLiteral("CODE:WAIT SECONDS=soon\r\n")));
+    EXPECT_EQ(browser->lastMessage(), QStringLiteral("SyntaxError: WAIT needs SECONDS=n, line: 1"));
+
+    EXPECT_TRUE(browser->play(QStringLiteral("CODE:TAB T=1\r\nTAG POS=1 TYPE=H1 ATTR=TXT:Item<SP>Entry<SP>Form\r\n")))
+        << browser->lastMessage().toStdString();
+    EXPECT_FALSE(browser->play(QStringLiteral("CODE:TAB T=2\r\n")));
+    EXPECT_EQ(browser->lastMessage(), QStringLiteral("RuntimeError: there is no tab 2, line: 1"));
 }
 
 TEST(TransmitSubmissionRefusalTest, NothingIsSentWhileOnlyTheExceptionsAreShown)
