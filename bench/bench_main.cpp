@@ -12,7 +12,7 @@
 #include "shell/app_state.h"
 #include "shell/main_menu_operations.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -68,7 +68,10 @@ OrderRequest thirtyLineOrder(AppState &state, int customer)
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
+    // The reports lay out text, which needs the fonts of a GUI application, though nothing is shown.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
     QTextStream out(stdout);
     QTemporaryDir home;

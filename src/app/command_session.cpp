@@ -2,6 +2,7 @@
 
 #include "app/command_line.h"
 #include "shell/main_menu_operations.h"
+#include "shell/settings_keys.h"
 
 #include <QFileInfo>
 
@@ -31,6 +32,15 @@ CommandSession::CommandSession(const CommandLine &line, QTextStream &err)
 {
     m_prompter.setVerbose(line.verbose);
     m_state->errors.setStopInsteadOfAsking([](const QString &text) { throw CommandStopped{text}; });
+    m_statusAtStart = m_state->settings.read(settings::LastStatus);
+}
+
+CommandSession::~CommandSession()
+{
+    // Opening a database checks its version, which marks the program as running (so that a crash
+    // part-way through an upgrade is noticed at the next start); a command that ends is no crash.
+    if (m_state->settings.read(settings::LastStatus) != m_statusAtStart)
+        m_state->settings.write(settings::LastStatus, m_statusAtStart);
 }
 
 bool CommandSession::openDatabase(const QString &path, Access access)

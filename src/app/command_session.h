@@ -27,6 +27,10 @@ public:
     enum class Access { Read, Write };
 
     CommandSession(const CommandLine &line, QTextStream &err);
+    // A command is not a run of the program: the program's last status is left as the command found it.
+    ~CommandSession();
+    CommandSession(const CommandSession &) = delete;
+    CommandSession &operator=(const CommandSession &) = delete;
 
     AppState &state() { return *m_state; }
     // Opens the --db database as the session's database; false (after saying why) when it cannot.
@@ -45,6 +49,7 @@ private:
     QTextStream m_in;
     TerminalPrompter m_prompter;
     std::unique_ptr<AppState> m_state;
+    QString m_statusAtStart;
 };
 
 // A whole number given as option `name`: the fallback when it is absent, nothing (after one line on

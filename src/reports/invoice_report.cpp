@@ -11,7 +11,27 @@ QStringList InvoiceReport::layoutNames() const
 
 std::vector<ReportOption> InvoiceReport::options() const
 {
-    return {{ReportInput::Customer, true}, {ReportInput::Campaign}, {ReportInput::Order}, {ReportInput::ShortLayout}};
+    return {{ReportInput::Customer}, {ReportInput::Campaign}, {ReportInput::Order}, {ReportInput::ShortLayout}};
+}
+
+namespace {
+const QStringList kSummarizedWords = {QStringLiteral("both"), QStringLiteral("summarized"), QStringLiteral("non-summarized")};
+const QStringList kSortWords = {QStringLiteral("name"), QStringLiteral("number"), QStringLiteral("helper"), QStringLiteral("area")};
+
+// The position of the chosen word in `words` (as the enumerations are ordered), or `fallback`.
+int wordIndex(const QVariant &value, const QStringList &words, int fallback)
+{
+    const int index = words.indexOf(value.toString().toLower());
+    return index < 0 ? fallback : index;
+}
+} // namespace
+
+std::vector<ReportChoice> InvoiceReport::choices() const
+{
+    return {ReportChoice::valued(QStringLiteral("--sort"), kSort, kSortWords),
+            ReportChoice::valued(QStringLiteral("--summarized"), kSummarized, kSummarizedWords),
+            ReportChoice::flagged(QStringLiteral("--unprinted-only"), kUnprintedOnly),
+            ReportChoice::flagged(QStringLiteral("--undelivered-only"), kUndeliveredOnly)};
 }
 
 InvoiceSelection InvoiceReport::selection(const ReportParameters &parameters)
@@ -23,8 +43,8 @@ InvoiceSelection InvoiceReport::selection(const ReportParameters &parameters)
     const QVariantMap &choices = parameters.choices;
     selection.unprintedOnly = choices.value(kUnprintedOnly).toBool();
     selection.undeliveredOnly = choices.value(kUndeliveredOnly).toBool();
-    selection.summarized = InvoiceSelection::Summarized(choices.value(kSummarized, int(selection.summarized)).toInt());
-    selection.sort = InvoiceSelection::Sort(choices.value(kSort, int(selection.sort)).toInt());
+    selection.summarized = InvoiceSelection::Summarized(wordIndex(choices.value(kSummarized), kSummarizedWords, int(selection.summarized)));
+    selection.sort = InvoiceSelection::Sort(wordIndex(choices.value(kSort), kSortWords, int(selection.sort)));
     return selection;
 }
 

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
 #include <QTextStream>
 
 using namespace zel;
@@ -88,4 +89,21 @@ TEST(RecordCommands, ProductLookupSaysWhereTheProductCameFrom)
     const CommandRun baseline = run(app, {"product", "lookup", "--db", file, "--year=2008", "--campaign=5", "777-777"});
     EXPECT_TRUE(baseline.out.endsWith("From Baseline: yes\n")) << qPrintable(baseline.out);
     EXPECT_EQ(run(app, {"product", "lookup", "--db", file, "000000"}).code, 1);
+}
+
+TEST(DatabaseCommand, ACommandLeavesTheProgramsLastStatusAsItFoundIt)
+{
+    TempApp app;
+    const QString file = app.path("Shop.ZELDB");
+    ASSERT_EQ(run(app, {"sample", "--db", file, "--customers", "3", "--years", "1"}).code, 0);
+    EXPECT_FALSE(app.readFile("ZEL.INI").contains("LastStatus=Running"))
+        << "the next start of the program must not ask about an abnormal end";
+
+    // A crash of the program before the command is still reported at the next start.
+    QFile ini(app.path("ZEL.INI"));
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    ini.write("[ProgramStatus]\r\nLastStatus=Running\r\n");
+    ini.close();
+    run(app, {"balance", "--db", file, "--customer", "1", "--year", "2026", "--campaign", "1"});
+    EXPECT_TRUE(app.readFile("ZEL.INI").contains("LastStatus=Running"));
 }

@@ -68,8 +68,10 @@ TEST_F(ReportCommand, BadUsageStopsWithOneLineAndExitTwo)
         {{"report"}, "Usage: zel report NAME --db FILE [options] (--pdf OUT.pdf | --preview), where NAME is one of: invoice, "
                      "customer-payments, "},
         {{"report", "nonsense", "--pdf", pdf}, "There is no report 'nonsense'; the reports are invoice, customer-payments, "},
-        {{"report", "invoice", "--pdf", pdf},
-         "Usage: zel report invoice --db FILE --customer N [--year Y --campaign C] [--order O] [--short] (--pdf OUT.pdf | --preview)\n"},
+        {{"report", "invoice", "--sort", "name"},
+         "Usage: zel report invoice --db FILE [--customer N] [--year Y --campaign C] [--order O] [--short] [choices] "
+         "(--pdf OUT.pdf | --preview)\n"},
+        {{"report", "invoice", "--sort", "zip", "--pdf", pdf}, "The value 'zip' of --sort is not one of: name, number, helper, area.\n"},
         {{"report", "customer-payments", "--customer", "1"},
          "Usage: zel report customer-payments --db FILE --customer N (--pdf OUT.pdf | --preview)\n"},
         {{"report", "customer-payments", "--customer", "1", "--order", "2", "--pdf", pdf},
@@ -90,9 +92,11 @@ TEST_F(ReportCommand, HelpListsEveryRegisteredReportWithItsOptions)
 {
     const CommandRun help = zel::test::runCli(app, {"help"});
     EXPECT_TRUE(help.out.contains("Reports (zel report NAME):\n"
-                                  "  zel report invoice --db FILE --customer N [--year Y --campaign C] [--order O] [--short] "
-                                  "(--pdf OUT.pdf | --preview)\n"
-                                  "      a customer's invoice of a campaign\n"
+                                  "  zel report invoice --db FILE [--customer N] [--year Y --campaign C] [--order O] [--short] "
+                                  "[choices] (--pdf OUT.pdf | --preview)\n"
+                                  "      the invoices of a campaign's orders: one customer's, or every customer's the choices select\n"
+                                  "      choices: [--sort name|number|helper|area] [--summarized both|summarized|non-summarized] "
+                                  "[--unprinted-only] [--undelivered-only]\n"
                                   "  zel report customer-payments --db FILE --customer N (--pdf OUT.pdf | --preview)\n"))
         << qPrintable(help.out);
 }

@@ -64,13 +64,14 @@ TEST(ReportRegistry, FindsReportsByNameAndByLayoutAndRefusesDuplicates)
 TEST(ReportRegistry, TheInvoiceTakesItsOptionsAndTheScreensChoices)
 {
     const Report &invoice = *ReportRegistry::standard().find("invoice");
-    EXPECT_TRUE(invoice.needs(ReportInput::Customer));
+    EXPECT_FALSE(invoice.needs(ReportInput::Customer)) << "without one, every customer's orders";
+    EXPECT_TRUE(invoice.takes(ReportInput::Customer));
     EXPECT_TRUE(invoice.takes(ReportInput::ShortLayout));
     ReportParameters parameters;
     parameters.campaign = {2008, 5};
     parameters.customer = 3;
     parameters.choices[InvoiceReport::kUnprintedOnly] = true;
-    parameters.choices[InvoiceReport::kSort] = int(InvoiceSelection::Sort::Area);
+    parameters.choices[InvoiceReport::kSort] = QStringLiteral("area");
     const InvoiceSelection selection = InvoiceReport::selection(parameters);
     EXPECT_EQ(selection.campaign, (Campaign{2008, 5}));
     EXPECT_EQ(selection.customer, 3);

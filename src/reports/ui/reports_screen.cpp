@@ -7,6 +7,7 @@
 #include "reports/report.h"
 #include "reports/report_registry.h"
 #include "reports/ui/campaign_summary_tab.h"
+#include "reports/ui/choices_tab.h"
 #include "reports/ui/labels_tab.h"
 #include "reports/ui/order_summary_tab.h"
 #include "reports/ui/report_preview.h"
@@ -78,16 +79,25 @@ void ReportsScreen::addTabs()
 {
     std::map<int, ReportTab *> built = {{1, new CampaignTotalsTab}, {2, m_orderSummary = new OrderSummaryTab},
                                         {3, new CampaignSummaryTab}, {6, new LabelsTab}, {10, new EarningsTab}};
+    // The other reports' pages offer the choices each report declares.
+    const std::map<int, QString> declared = {
+        {0, QStringLiteral("invoice")},         {4, QStringLiteral("customers")},   {5, QStringLiteral("brochures")},
+        {7, QStringLiteral("inventory")},       {8, QStringLiteral("discounts")},   {9, QStringLiteral("expenses")},
+        {11, QStringLiteral("annual-summary")}, {12, QStringLiteral("payment-summary")}, {13, QStringLiteral("statistics")},
+        {14, QStringLiteral("call-back")},      {15, QStringLiteral("helper-summary")}, {16, QStringLiteral("dates")},
+        {17, QStringLiteral("points")},         {18, QStringLiteral("mileage")},    {19, QStringLiteral("notes")}};
+    // The letters of the menus, the campaign row and the buttons stay theirs on every page.
+    const QSet<QChar> taken = {u'f', u'm', u'y', u'h', u'r', u'n', u'v', u'p', u'x'};
+    for (const auto &[index, name] : declared) {
+        const Report &report = *ReportRegistry::standard().find(name);
+        QString note = report.description();
+        note[0] = note[0].toUpper();
+        built[index] = new ChoicesTab(report, note + QLatin1Char('.'), taken);
+    }
     for (int i = 0; i < kTabCount; ++i) {
-        const QString title = QLatin1String(kTabTitles[i]);
-        if (const auto found = built.find(i); found != built.end()) {
-            m_tabs->addTab(found->second, title);
-            m_reportTabs.push_back(found->second);
-            continue;
-        }
-        m_tabs->addTab(new QWidget, title);
-        m_tabs->setTabEnabled(i, false);
-        m_tabs->setTabToolTip(i, QStringLiteral("The %1 report comes in a later version.").arg(title));
+        ReportTab *tab = built.at(i);
+        m_tabs->addTab(tab, QLatin1String(kTabTitles[i]));
+        m_reportTabs.push_back(tab);
     }
     m_tabs->setCurrentIndex(kOrderSummaryTab);
 }

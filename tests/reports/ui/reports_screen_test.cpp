@@ -1,10 +1,14 @@
 #include "reports/ui/reports_screen.h"
 #include "mnemonic_check.h"
+#include "reports/catalogue/payment_summary_report.h"
+#include "reports/invoice_report.h"
 #include "reports/report_rows.h"
+#include "reports/ui/choices_tab.h"
 #include "test_support.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
 
@@ -29,24 +33,60 @@ protected:
     }
 };
 
-TEST_F(ReportsScreenTest, TwentyTabsOfWhichTheBuiltOnesAreEnabled)
+TEST_F(ReportsScreenTest, TwentyTabsAllEnabledWithTheirOwnMnemonics)
 {
     ReportsScreen screen(*app.state);
     QTabWidget *tabs = screen.tabs();
     ASSERT_EQ(tabs->count(), 20);
-    for (int i = 0; i < tabs->count(); ++i) {
-        const bool built = i == 1 || i == 2 || i == 3 || i == 6 || i == 10;
-        EXPECT_EQ(tabs->isTabEnabled(i), built) << i;
-        EXPECT_EQ(tabs->tabToolTip(i).contains("later"), !built) << i;
-    }
+    for (int i = 0; i < tabs->count(); ++i)
+        EXPECT_TRUE(tabs->isTabEnabled(i)) << i;
     EXPECT_EQ(tabs->tabText(1), "Campaign Totals");
     // The year's amount-due rows exist once the screen has opened.
     EXPECT_EQ(app.column("Select Count(*) From Totals Where [Totals Campaign Year] = 2008"), QStringList{"30"});
     screen.show();
-    for (int i : {1, 2, 3, 6, 10}) {
+    for (int i = 0; i < tabs->count(); ++i) {
         tabs->setCurrentIndex(i);
         EXPECT_EQ(repeatedMnemonics(&screen), QStringList()) << i;
     }
+}
+
+TEST_F(ReportsScreenTest, ADeclaredChoicesPageGivesTheReportItsWordsAndDefaults)
+{
+    ReportsScreen screen(*app.state);
+    auto *tab = qobject_cast<reports::ChoicesTab *>(screen.tabs()->widget(12));
+    ASSERT_TRUE(tab);
+    EXPECT_EQ(tab->reportName(), "payment-summary");
+    auto *group = screen.findChild<QComboBox *>("rpt_payment-summary_group");
+    auto *phones = screen.findChild<QCheckBox *>("rpt_payment-summary_phones");
+    ASSERT_TRUE(group && phones);
+    EXPECT_EQ(group->currentText(), "Type") << "the first word is the report's default";
+    group->setCurrentIndex(group->findData("balances"));
+    phones->setChecked(true);
+    reports::ReportParameters parameters;
+    tab->fill(parameters);
+    EXPECT_EQ(parameters.choices.value(reports::catalogue::PaymentSummaryReport::kGroup).toString(), "balances");
+    EXPECT_EQ(parameters.choices.value(reports::catalogue::PaymentSummaryReport::kPhones).toString(), "yes");
+    EXPECT_FALSE(parameters.choices.contains(reports::catalogue::PaymentSummaryReport::kFrom)) << "a blank date is not given";
+
+    // The invoices page: every customer unless one is typed, and the short layout.
+    auto *invoices = qobject_cast<reports::ChoicesTab *>(screen.tabs()->widget(0));
+    ASSERT_TRUE(invoices);
+    reports::ReportParameters all;
+    invoices->fill(all);
+    EXPECT_FALSE(all.customer.has_value());
+    EXPECT_EQ(all.choices.value(reports::InvoiceReport::kSort).toString(), "name");
+    screen.findChild<QLineEdit *>("rpt_invoice_customer")->setText("1");
+    screen.findChild<QCheckBox *>("rpt_invoice_short")->setChecked(true);
+    reports::ReportParameters one;
+    invoices->fill(one);
+    EXPECT_EQ(one.customer, 1);
+    EXPECT_TRUE(one.shortLayout);
+    screen.resetToDefaults();
+    reports::ReportParameters again;
+    invoices->fill(again);
+    EXPECT_FALSE(again.customer.has_value());
+    EXPECT_FALSE(again.shortLayout);
+    EXPECT_EQ(reports::ChoicesTab::captionOf("--not-deposited"), "Not Deposited");
 }
 
 TEST_F(ReportsScreenTest, CampaignStepsAndHelperEntries)

@@ -1,0 +1,142 @@
+#include "reports/ui/choices_tab.h"
+
+#include "reports/helper_filter.h"
+#include "reports/ui/report_tab_widgets.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QIntValidator>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <QVBoxLayout>
+
+namespace zel::reports {
+
+ChoicesTab::ChoicesTab(const Report &report, const QString &note, const QSet<QChar> &taken, QWidget *parent)
+    : ReportTab(parent), m_name(report.name()), m_taken(taken)
+{
+    auto *layout = new QVBoxLayout(this);
+    auto *form = new QFormLayout;
+    addReportInputs(report, form);
+    for (const ReportChoice &choice : report.choices()) {
+        if (choice.key == HelperFilter::kChoice)
+            continue; // the screen's own helper list gives it
+        Field field{choice};
+        const QString caption = captionOf(choice.option);
+        if (choice.flag || isYesNo(choice)) {
+            field.box = new QCheckBox(withMnemonic(caption), this);
+            field.box->setObjectName(objectNameOf(choice));
+            form->addRow(field.box);
+        } else {
+            QWidget *editor = nullptr;
+            if (choice.values.isEmpty()) {
+                field.text = new QLineEdit(this);
+                field.text->setPlaceholderText(choice.usage);
+                editor = field.text;
+            } else {
+                field.list = new QComboBox(this);
+                for (const QString &value : choice.values)
+                    field.list->addItem(captionOf(value), value);
+                editor = field.list;
+            }
+            editor->setObjectName(objectNameOf(choice));
+            auto *label = new QLabel(withMnemonic(caption) + QLatin1Char(':'), this);
+            label->setBuddy(editor);
+            form->addRow(label, editor);
+        }
+        m_fields.push_back(field);
+    }
+    layout->addLayout(form);
+    if (!note.isEmpty())
+        layout->addWidget(noteLabel(note));
+    layout->addStretch();
+}
+
+void ChoicesTab::addReportInputs(const Report &report, QFormLayout *form)
+{
+    if (report.takes(ReportInput::Customer) && !report.needs(ReportInput::Customer)) {
+        m_customer = new QLineEdit(this);
+        m_customer->setObjectName(QStringLiteral("rpt_%1_customer").arg(m_name));
+        m_customer->setValidator(new QIntValidator(1, 32767, m_customer));
+        m_customer->setPlaceholderText(QStringLiteral("every customer"));
+        m_customer->setMaximumWidth(160);
+        auto *label = new QLabel(withMnemonic(QStringLiteral("Customer Number")) + QLatin1Char(':'), this);
+        label->setBuddy(m_customer);
+        form->addRow(label, m_customer);
+    }
+    if (report.takes(ReportInput::ShortLayout)) {
+        m_short = new QCheckBox(withMnemonic(QStringLiteral("Short Layout (several per page)")), this);
+        m_short->setObjectName(QStringLiteral("rpt_%1_short").arg(m_name));
+        form->addRow(m_short);
+    }
+}
+
+QString ChoicesTab::captionOf(const QString &word)
+{
+    QStringList parts = QString(word).remove(QRegularExpression(QStringLiteral("^-+"))).split(QLatin1Char('-'), Qt::SkipEmptyParts);
+    for (QString &part : parts)
+        part[0] = part[0].toUpper();
+    return parts.join(QLatin1Char(' '));
+}
+
+QString ChoicesTab::withMnemonic(const QString &caption)
+{
+    for (int i = 0; i < caption.size(); ++i) {
+        const QChar letter = caption.at(i).toLower();
+        if (letter.isLetter() && !m_taken.contains(letter)) {
+            m_taken.insert(letter);
+            return caption.left(i) + QLatin1Char('&') + caption.mid(i);
+        }
+    }
+    return caption;
+}
+
+QString ChoicesTab::objectNameOf(const ReportChoice &choice) const
+{
+    // Saved with the screen's other choices under this name.
+    return QStringLiteral("rpt_%1_%2").arg(m_name, QString(choice.option).remove(QLatin1Char('-')));
+}
+
+bool ChoicesTab::isYesNo(const ReportChoice &choice)
+{
+    return choice.values == QStringList{QStringLiteral("yes"), QStringLiteral("no")};
+}
+
+void ChoicesTab::fill(ReportParameters &parameters) const
+{
+    if (m_customer && !m_customer->text().isEmpty())
+        parameters.customer = m_customer->text().toInt();
+    if (m_short)
+        parameters.shortLayout = m_short->isChecked();
+    for (const Field &field : m_fields) {
+        const ReportChoice &choice = field.choice;
+        if (field.box && choice.flag)
+            parameters.choices.insert(choice.key, field.box->isChecked());
+        else if (field.box)
+            parameters.choices.insert(choice.key, field.box->isChecked() ? QStringLiteral("yes") : QStringLiteral("no"));
+        else if (field.list)
+            parameters.choices.insert(choice.key, field.list->currentData().toString());
+        else if (!field.text->text().trimmed().isEmpty())
+            parameters.choices.insert(choice.key, field.text->text().trimmed());
+    }
+}
+
+void ChoicesTab::resetDefaults()
+{
+    if (m_customer)
+        m_customer->clear();
+    if (m_short)
+        m_short->setChecked(false);
+    for (const Field &field : m_fields) {
+        if (field.box)
+            field.box->setChecked(false);
+        else if (field.list)
+            field.list->setCurrentIndex(0);
+        else
+            field.text->clear();
+    }
+}
+
+} // namespace zel::reports
