@@ -106,6 +106,8 @@ const std::vector<SpeedIndex> &speedIndexes()
         {"Orders Totals Index", "Orders",
          "[Orders Customer Number], [Orders Campaign Year], [Orders Campaign Number], [Orders Unit Total] "
          "Where [Orders Internal Flag] = 'TOTAL'"},
+        // Order entry keeps every campaign's stock of a catalog number on its baseline row.
+        {"Products Catalog Index", "Products", "[Products Catalog Number]"},
     };
     return indexes;
 }

@@ -17,7 +17,7 @@ public:
 
     QString name() const override { return QStringLiteral("inventory"); }
     QString title() const override { return QStringLiteral("Inventory report"); }
-    QString description() const override { return QStringLiteral("the products in stock (--sold: what was sold from it), by product"); }
+    QString description() const override { return QStringLiteral("the products in stock, or what was sold from it, by product"); }
     QStringList layoutNames() const override;
     std::vector<ReportOption> options() const override { return {{ReportInput::ShortLayout, false}}; }
     // --sold lists the sales instead of the stock.

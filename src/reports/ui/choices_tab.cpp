@@ -19,6 +19,7 @@ ChoicesTab::ChoicesTab(const Report &report, const QString &note, const QSet<QCh
 {
     auto *layout = new QVBoxLayout(this);
     auto *form = new QFormLayout;
+    form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     addReportInputs(report, form);
     for (const ReportChoice &choice : report.choices()) {
         if (choice.key == HelperFilter::kChoice)
@@ -34,9 +35,11 @@ ChoicesTab::ChoicesTab(const Report &report, const QString &note, const QSet<QCh
             if (choice.values.isEmpty()) {
                 field.text = new QLineEdit(this);
                 field.text->setPlaceholderText(choice.usage);
+                field.text->setMinimumWidth(220);
                 editor = field.text;
             } else {
                 field.list = new QComboBox(this);
+                field.list->setMinimumWidth(220);
                 for (const QString &value : choice.values)
                     field.list->addItem(captionOf(value), value);
                 editor = field.list;
