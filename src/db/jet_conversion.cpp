@@ -1,6 +1,7 @@
 #include "db/jet_conversion.h"
 
 #include "db/durable_file.h"
+#include "db/isolated_run.h"
 #include "db/jet_reader.h"
 #include "shell/database_connection.h"
 #include "shell/transaction.h"
@@ -44,8 +45,8 @@ QString sqlType(const JetColumn &column)
 class Copier
 {
 public:
-    Copier(JetReader &reader, DatabaseConnection &target, JetConversion::Result &result)
-        : m_reader(reader), m_target(target), m_result(result)
+    Copier(JetReader &reader, DatabaseConnection &target, JetConversion::Result &result, const IsolatedRun::Send &beat)
+        : m_reader(reader), m_target(target), m_result(result), m_beat(beat)
     {
     }
 
@@ -75,7 +76,8 @@ public:
                 failure = QStringLiteral("A row of ") + table + QStringLiteral(" could not be written: ") + query.lastError().text();
                 return false;
             }
-            ++m_result.rows;
+            if (++m_result.rows % 5000 == 0)
+                m_beat(QString()); // still reading: a long table is no stalled reader
             return true;
         });
         if (!read)
@@ -89,10 +91,10 @@ private:
     JetReader &m_reader;
     DatabaseConnection &m_target;
     JetConversion::Result &m_result;
+    IsolatedRun::Send m_beat;
 };
 
-QString copyAll(const QString &source, const QString &written, const JetConversion::Progress &progress,
-                JetConversion::Result &result)
+QString copyAll(const QString &source, const QString &written, const IsolatedRun::Send &progress, JetConversion::Result &result)
 {
     JetReader reader;
     if (!reader.open(source))
@@ -103,10 +105,9 @@ QString copyAll(const QString &source, const QString &written, const JetConversi
     QString failure;
     {
         Transaction transaction(target.handle());
-        Copier copier(reader, target, result);
+        Copier copier(reader, target, result, progress);
         for (const QString &table : reader.tableNames()) {
-            if (progress)
-                progress(QStringLiteral("Converting ") + table);
+            progress(QStringLiteral("Converting ") + table);
             failure = copier.copyTable(table);
             if (!failure.isEmpty())
                 break;
@@ -118,6 +119,35 @@ QString copyAll(const QString &source, const QString &written, const JetConversi
     return failure;
 }
 
+// The copy runs in a child process: mdbtools loops for ever on some damaged files, and the
+// program must then say so rather than hang. The child answers "tables<TAB>rows<TAB>error".
+JetConversion::Result copyIsolated(const QString &source, const QString &written, const JetConversion::Progress &progress)
+{
+    const IsolatedRun::Outcome outcome = IsolatedRun::run(
+        [&](const IsolatedRun::Send &send) {
+            JetConversion::Result result;
+            result.error = copyAll(source, written, send, result);
+            return QStringLiteral("%1\t%2\t%3").arg(result.tables).arg(result.rows).arg(result.error);
+        },
+        JetConversion::kStallMilliseconds,
+        [&](const QString &message) {
+            if (progress)
+                progress(message);
+        });
+    JetConversion::Result result;
+    const QStringList parts = outcome.result.split(QLatin1Char('\t'));
+    if (!outcome.finished || parts.size() != 3) {
+        result.error = QStringLiteral("The Access file ") + source
+                     + QStringLiteral(" could not be read: it seems to be damaged. Try a repair of it in Access, or an "
+                                      "older backup of it.");
+        return result;
+    }
+    result.tables = parts.at(0).toInt();
+    result.rows = parts.at(1).toLongLong();
+    result.error = parts.at(2);
+    return result;
+}
+
 } // namespace
 
 JetConversion::Result JetConversion::convert(const QString &source, const QString &target, bool replace,
@@ -126,7 +156,7 @@ JetConversion::Result JetConversion::convert(const QString &source, const QStrin
     Result result;
     const QString written = unfinishedName(target);
     QFile::remove(written);
-    result.error = copyAll(source, written, progress, result);
+    result = copyIsolated(source, written, progress);
     if (result.ok())
         result.error = putInPlace(written, target, replace ? PutMode::Replace : PutMode::NeverReplace);
     if (!result.ok()) {

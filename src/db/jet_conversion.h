@@ -15,6 +15,8 @@ class JetConversion
 public:
     // Called with "Converting TABLE" before each table, for the status bar.
     using Progress = std::function<void(const QString &text)>;
+    // A reader that gives no sign of life for this long is taken to be stuck on a damaged file.
+    static constexpr int kStallMilliseconds = 60000;
 
     struct Result
     {
