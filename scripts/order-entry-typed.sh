@@ -50,7 +50,7 @@ key ctrl+s
 wait \$pid
 TYPE
 chmod +x "$work/type.sh"
-xvfb-run -a -s "-screen 0 1280x1024x24" "$work/type.sh"
+xvfb-run -a -s "-screen 0 ${ZEL_SCREEN:-1280x1024}x24" "$work/type.sh"
 cat "$work/edit.out"
 order=$(sed -n 's/^Order \([0-9]*\) of customer 1 saved.*/\1/p' "$work/edit.out")
 [ -n "$order" ] || { echo "The order was not saved."; exit 1; }

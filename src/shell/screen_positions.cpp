@@ -38,7 +38,9 @@ ScreenRect placeScreen(const std::array<int, 4> &saved, int screenWidth, int scr
 
 QRect openingGeometry(const std::array<int, 4> &saved, const QRect &available, const QSize &size)
 {
-    const ScreenRect place = placeScreen(saved, available.width(), available.height(), size.width(), size.height());
+    // A screen designed larger than this desktop opens at the desktop's size, centred, never cut off.
+    const QSize fitting = available.isValid() ? size.boundedTo(available.size()) : size;
+    const ScreenRect place = placeScreen(saved, available.width(), available.height(), fitting.width(), fitting.height());
     if (std::none_of(saved.begin(), saved.end(), [](int v) { return v == -1; }))
         return {place.left, place.top, place.width, place.height};
     return {available.left() + place.left, available.top() + place.top, place.width, place.height};

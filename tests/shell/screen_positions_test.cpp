@@ -11,6 +11,8 @@ TEST(ScreenPlaces, ASavedClientAreaComesBackAsItWasAndAnUnsavedOneIsCentredOnThe
     EXPECT_EQ(openingGeometry({130, 90, 600, -1}, desktop, QSize(400, 300)), QRect(440, 28 + 348, 400, 300));
     // A second monitor to the left has negative coordinates; they are kept.
     EXPECT_EQ(openingGeometry({-1700, 40, 600, 500}, desktop, QSize(400, 300)), QRect(-1700, 40, 600, 500));
+    // Designed for a larger desktop than this 1024x768 one: the desktop's size, nothing off its edges.
+    EXPECT_EQ(openingGeometry({-1, -1, -1, -1}, QRect(0, 0, 1024, 768), QSize(1180, 720)), QRect(0, 24, 1024, 720));
 }
 
 TEST(ScreenPlaces, ResetGivesTheDesignedSizeButNeverLessThanTheContentsNeed)
