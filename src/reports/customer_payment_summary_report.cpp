@@ -1,5 +1,6 @@
 #include "reports/customer_payment_summary_report.h"
 
+#include "reports/customer_title.h"
 #include "reports/report_fonts.h"
 #include "reports/tabular_layout.h"
 #include "shell/app_state.h"
@@ -10,17 +11,6 @@ namespace {
 
 const QString kProcedure = QStringLiteral("Customer Payment Summary");
 const QString kLayout = QStringLiteral("rptCustomerPaymentSummary");
-
-// "Customer 12 - Ann Adams", as the subtitle names her.
-QString customerLine(cDataAccess &data, int customer)
-{
-    const QVariant name = data.scalar(kProcedure,
-                                      QStringLiteral("Select Trim(Coalesce([Customers First Name], '') || ' ' || "
-                                                     "Coalesce([Customers Last Name], '')) From Customers Where [Customers Number] = ?"),
-                                      {customer});
-    const QString line = QStringLiteral("Customer %1").arg(customer);
-    return name.toString().isEmpty() ? line : line + QStringLiteral(" - ") + name.toString();
-}
 
 } // namespace
 
@@ -62,7 +52,7 @@ Document CustomerPaymentSummaryReport::layOut(AppState &state, const ReportReque
                     + request.text(QStringLiteral("OrderBy")),
                 {request.text(QStringLiteral("CNAME"))})
         .title(request.text(QStringLiteral("Title1")))
-        .subtitle(customerLine(state.data, request.value(QStringLiteral("CurrentCustomerNumber")).toInt()))
+        .subtitle(customerTitleLine(state.data, request.value(QStringLiteral("CurrentCustomerNumber")).toInt()))
         .groupBy(QStringLiteral("CampaignName"), QStringLiteral("%1"), QStringLiteral("Total %1"))
         .column(QStringLiteral("Payments Order Number"), QStringLiteral("Order"), 50, Format::Number)
         .column(QStringLiteral("Payments Sequence"), QStringLiteral("Seq"), 40, Format::Number)

@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -160,10 +161,14 @@ QWidget *CustomerDetailPages::buildNotesPage()
 QWidget *CustomerDetailPages::buildCommentsPage()
 {
     auto *page = new QWidget;
-    auto *layout = new QVBoxLayout(page);
-    const auto group = [&](const QString &title, std::array<QLineEdit *, 5> &lines, const QString &clearCaption) {
+    // Two groups side by side and the order comments under them: three stacked groups were taller
+    // than a 1024x768 desktop leaves the screen.
+    auto *layout = new QGridLayout(page);
+    const auto group = [&](const QString &title, std::array<QLineEdit *, 5> &lines, const QString &clearCaption, int row,
+                           int column, int span) {
         auto *box = new QGroupBox(title, page);
         auto *inner = new QVBoxLayout(box);
+        inner->setSpacing(3);
         for (QLineEdit *&line : lines) {
             line = new QLineEdit(box);
             line->setMaxLength(100);
@@ -176,12 +181,14 @@ QWidget *CustomerDetailPages::buildCommentsPage()
             for (QLineEdit *line : lines)
                 line->clear();
         });
-        layout->addWidget(box);
+        layout->addWidget(box, row, column, 1, span);
         return box;
     };
-    group(QStringLiteral("Customer Comments"), m_customerComments, QStringLiteral("Clear C&ustomer Comments"));
-    QGroupBox *order = group(QStringLiteral("Order Comments (this Campaign)"), m_orderComments, QStringLiteral("Clear &Order Comments"));
-    group(QStringLiteral("Standing Order Comments"), m_standingComments, QStringLiteral("Clear &Standing Comments"));
+    group(QStringLiteral("Customer Comments"), m_customerComments, QStringLiteral("Clear C&ustomer Comments"), 0, 0, 1);
+    group(QStringLiteral("Standing Order Comments"), m_standingComments, QStringLiteral("Clear &Standing Comments"), 0, 1, 1);
+    QGroupBox *order = group(QStringLiteral("Order Comments (this Campaign)"), m_orderComments,
+                             QStringLiteral("Clear &Order Comments"), 1, 0, 2);
+    layout->setRowStretch(2, 1);
     auto *copy = new QHBoxLayout;
     QPushButton *copyButton = button(QStringLiteral("&Copy Order Comments From:"), order);
     m_copyFrom = new QComboBox(order);

@@ -86,6 +86,12 @@ CustomerForm::CustomerForm(AppState &state, QWidget *parent) : QWidget(parent), 
     terms->addRow(supplies);
     columns->addWidget(termsBox, 2);
 
+    // Rows sit close together so that the page fits a 1024x768 desktop with the screen's bars.
+    for (QFormLayout *form : findChildren<QFormLayout *>()) {
+        form->setVerticalSpacing(3);
+        form->setContentsMargins(8, 4, 8, 4);
+    }
+
     for (QLineEdit *name : {m_first, m_last}) {
         connect(name, &QLineEdit::textChanged, this, [this] { emit nameChanged(m_first->text(), m_last->text()); });
         connect(name, &QLineEdit::editingFinished, this, [this] {

@@ -8,6 +8,10 @@
 #include "customers/ui/customer_detail_pages.h"
 #include "customers/ui/customer_form.h"
 #include "customers/ui/purchase_history_screen.h"
+#include "reports/order_comments_report.h"
+#include "reports/report_parameters.h"
+#include "reports/ui/report_runner.h"
+#include "shell/captions.h"
 #include "earnings/campaign_totals.h"
 #include "shell/app_state.h"
 
@@ -126,6 +130,22 @@ void CustomerScreen::buildMenus()
             history.exec();
         }
     });
+    using Kind = CustomerSummaryScreen::Kind;
+    for (const auto &[caption, kind] : std::initializer_list<std::pair<const char *, Kind>>{
+             {"&Customer #### Summary", Kind::Campaigns},
+             {"Customer &Order Summary", Kind::Orders},
+             {"Customer Order Summary (C&urrent ####)", Kind::CurrentOrders},
+             {"Customer &Payment Summary", Kind::Payments}}) {
+        const Kind shown = kind;
+        show->addAction(Gs_Caption_Replace(QString::fromUtf8(caption)), this, [this, shown] { showSummary(shown); });
+    }
+    QMenu *printed = m_menuBar->addMenu(QStringLiteral("&Reports"));
+    printed->addAction(QStringLiteral("Customer &Profile"), this, [this] { printCustomerReport(QStringLiteral("customer-profile"), false); });
+    QMenu *comments = printed->addMenu(QStringLiteral("&Order Comments"));
+    comments->addAction(QStringLiteral("&1. Order Comments (Current Year)"), this,
+                        [this] { printCustomerReport(QStringLiteral("order-comments"), false); });
+    comments->addAction(QStringLiteral("&2. Order Comments (All Years)"), this,
+                        [this] { printCustomerReport(QStringLiteral("order-comments"), true); });
     QMenu *campaigns = m_menuBar->addMenu(QStringLiteral("Ca&mpaign"));
     campaigns->addAction(QStringLiteral("&Previous Campaign"), this, [this] { stepCampaign(false); });
     campaigns->addAction(QStringLiteral("&Next Campaign"), this, [this] { stepCampaign(true); });
@@ -138,6 +158,27 @@ void CustomerScreen::buildMenus()
     campaigns->addAction(QStringLiteral("Change to Pre&vious Campaign Year"), this, [this] { stepYear(false); });
     campaigns->addAction(QStringLiteral("Change to Ne&xt Campaign Year"), this, [this] { stepYear(true); });
     m_miscMenu = m_menuBar->addMenu(QStringLiteral("M&isc"));
+}
+
+void CustomerScreen::showSummary(CustomerSummaryScreen::Kind kind)
+{
+    if (!save())
+        return;
+    CustomerSummaryScreen summary(state(), m_customer.number, kind, campaign(), this);
+    summary.exec();
+}
+
+void CustomerScreen::printCustomerReport(const QString &name, bool allYears)
+{
+    if (!save())
+        return;
+    reports::ReportParameters parameters;
+    parameters.customer = m_customer.number;
+    parameters.campaign = campaign();
+    parameters.view = true;
+    if (allYears)
+        parameters.choices.insert(reports::OrderCommentsReport::kAllYears, true);
+    reports::runRegisteredReport(state(), name, parameters, this);
 }
 
 void CustomerScreen::updateCaption()

@@ -2,6 +2,7 @@
 
 #include "core/campaign.h"
 #include "customers/customer.h"
+#include "customers/ui/customer_summary_screen.h"
 #include "shell/ui/screen_base.h"
 
 #include <functional>
@@ -56,6 +57,10 @@ public:
     void addCustomer();
     void openOrderEntry();
     void stepCampaign(bool forward);
+    // Opens one of the Show menu's summaries of this customer.
+    void showSummary(CustomerSummaryScreen::Kind kind);
+    // Previews one of the Reports menu's reports of this customer.
+    void printCustomerReport(const QString &name, bool allYears);
     void changeCampaignNumber(int number);
     void stepYear(bool forward);
     void cancelChanges();

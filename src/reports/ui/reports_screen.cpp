@@ -11,6 +11,7 @@
 #include "reports/ui/labels_tab.h"
 #include "reports/ui/order_summary_tab.h"
 #include "reports/ui/report_preview.h"
+#include "reports/ui/report_runner.h"
 #include "reports/ui/simple_report_tabs.h"
 #include "shell/app_state.h"
 #include "shell/settings_keys.h"
@@ -196,20 +197,7 @@ void ReportsScreen::runReport(bool view)
     parameters.view = view;
     parameters.choices.insert(HelperFilter::kChoice, helperChoice());
     tab->fill(parameters);
-    Prompter &prompter = state().prompter;
-    prompter.hourglass(true);
-    const std::optional<QString> problem = report->prepare(state(), parameters);
-    std::optional<Document> document;
-    if (!problem && report->producesPages(parameters))
-        document = report->layOut(state(), report->request(state(), parameters));
-    prompter.hourglass(false);
-    if (problem) {
-        prompter.information(*problem);
-        return;
-    }
-    if (document)
-        showReport(state(), *document, view, this);
-    report->finish(state(), parameters);
+    runRegisteredReport(state(), report->name(), parameters, this);
 }
 
 void ReportsScreen::resetToDefaults()

@@ -6,6 +6,7 @@
 #include "customers/ui/customer_search_screen.h"
 #include "customers/ui/payments_model.h"
 #include "customers/ui/purchase_history_screen.h"
+#include "customers/ui/customer_summary_screen.h"
 #include "payments/payment_sums.h"
 #include "shell/ui/record_grid_view.h"
 
@@ -23,6 +24,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTreeWidget>
 
 using namespace zel;
@@ -231,4 +233,25 @@ TEST_F(CustomerScreensTest, HistoryScreenFindsOneCustomersLines)
     PurchaseHistoryScreen one(*app.state, 2);
     one.search();
     EXPECT_EQ(one.rowCount(), 1);
+}
+
+TEST_F(CustomerScreensTest, TheSummaryScreensShowHerRowsAndFollowTheCampaign)
+{
+    start({orderRow(1, 2008, 5, 1, "7", "DETAIL", "111-111", "Blush"), orderRow(1, 2008, 5, 1, "7"),
+           orderRow(1, 2008, 6, 1, "4", "DETAIL", "222-222", "Soap"), orderRow(1, 2008, 6, 1, "4")});
+    CustomerSummaryScreen campaigns(*app.state, 1, CustomerSummaryScreen::Kind::Campaigns, {2008, 5});
+    campaigns.show();
+    EXPECT_EQ(campaigns.grid()->model()->rowCount(), 2);
+    EXPECT_EQ(campaigns.yearToDateText(), "Year To Date (2008): 11.00");
+    EXPECT_EQ(test::repeatedMnemonics(&campaigns), QStringList());
+
+    CustomerSummaryScreen current(*app.state, 1, CustomerSummaryScreen::Kind::CurrentOrders, {2008, 5});
+    current.show();
+    EXPECT_EQ(test::repeatedMnemonics(&current), QStringList());
+    ASSERT_EQ(current.grid()->model()->rowCount(), 1);
+    EXPECT_EQ(current.grid()->model()->index(0, 2).data().toString(), "111-111");
+    EXPECT_EQ(current.grid()->model()->index(0, 6).data().toString(), "7.00");
+    current.stepCampaign(true);
+    ASSERT_EQ(current.grid()->model()->rowCount(), 1);
+    EXPECT_EQ(current.grid()->model()->index(0, 2).data().toString(), "222-222");
 }
