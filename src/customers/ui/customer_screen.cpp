@@ -12,6 +12,7 @@
 #include "reports/report_parameters.h"
 #include "reports/ui/report_runner.h"
 #include "shell/captions.h"
+#include "shell/ui/screen_setup.h"
 #include "earnings/campaign_totals.h"
 #include "shell/app_state.h"
 
@@ -46,6 +47,7 @@ CustomerScreen::CustomerScreen(AppState &state, std::vector<int> found, QWidget 
     m_details->addLayoutCommands(m_miscMenu);
     m_miscMenu->addSeparator();
     m_miscMenu->addAction(QStringLiteral("Reset Screen Si&ze / Position"), this, &ScreenBase::resetScreenSize);
+    m_miscMenu->addAction(QStringLiteral("Print Scree&n"), this, [this] { printScreen(this); });
     layout->addWidget(m_tabs, 1);
     m_status = new QLabel(this);
     layout->addWidget(m_status);
