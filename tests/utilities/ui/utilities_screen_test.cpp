@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
@@ -154,3 +155,13 @@ TEST_F(UtilitiesScreenTest, ChoicesComeBackTheNextTime)
 }
 
 } // namespace
+
+TEST_F(UtilitiesScreenTest, EscapeClosesTheScreenWhenNothingIsWaiting)
+{
+    screen->show();
+    QApplication::processEvents();
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(screen->focusWidget() ? screen->focusWidget() : screen.get(), &escape);
+    QApplication::processEvents();
+    EXPECT_FALSE(screen->isVisible());
+}
