@@ -3,6 +3,7 @@
 #include "core/prompter.h"
 #include "reports/report_parameters.h"
 #include "shell/app_state.h"
+#include "transmit/order_summary_table.h"
 
 namespace zel::reports {
 
@@ -48,15 +49,21 @@ QString groupColumns(OrderSummarySelection::Sort sort)
                           "Catalog Number], ") + rest;
 }
 
+// The table's columns are defined once, with the web submission that reads it.
 bool summarize(cDataAccess &data, const OrderSummarySelection &selection)
 {
-    return data.exec(kProcedure,
-                     QStringLiteral("Create Table [rptOrderSummary] As SELECT [Orders Campaign Year], [Orders Campaign Number], "
-                                    "[Orders From Campaign], [Orders Page], [Orders Catalog Number], [Orders Product], [Orders "
-                                    "Shade], [Orders Size], [Orders Customer Number], Sum([Orders Quanity]) AS [SumOfOrders "
-                                    "Quanity], Sum([Orders Unit Total]) AS [TotalOfOrders] From rptOrderTemp Where [Orders "
-                                    "Internal Flag] = 'DETAIL' And [Orders Campaign Year] = ? And [Orders Campaign Number] = ? "
-                                    "Group By ") + groupColumns(selection.sort),
+    QStringList columns;
+    for (const QString &column : transmit::OrderSummaryTable::columns())
+        columns << QLatin1Char('[') + column + QLatin1Char(']');
+    return transmit::OrderSummaryTable::recreate(data)
+        && data.exec(kProcedure,
+                     QStringLiteral("Insert Into [rptOrderSummary] (") + columns.join(QStringLiteral(", "))
+                         + QStringLiteral(") SELECT [Orders Campaign Year], [Orders Campaign Number], [Orders From Campaign], "
+                                          "[Orders Page], [Orders Catalog Number], [Orders Product], [Orders Shade], [Orders "
+                                          "Size], [Orders Customer Number], Sum([Orders Quanity]), Sum([Orders Unit Total]) From "
+                                          "rptOrderTemp Where [Orders Internal Flag] = 'DETAIL' And [Orders Campaign Year] = ? "
+                                          "And [Orders Campaign Number] = ? Group By ")
+                         + groupColumns(selection.sort),
                      {selection.campaign.year, selection.campaign.number});
 }
 
