@@ -140,6 +140,10 @@ double BandedLayout::textHeight(const QString &text, const ReportFont &font, dou
     if (text.isEmpty())
         return 0;
     const QFontMetricsF metrics(toQFont(font), &pointDevice());
+    // Most cells hold one short line: measuring its width is far cheaper than laying out wrapped text,
+    // and a long report measures thousands of them.
+    if (!text.contains(QLatin1Char('\n')) && metrics.horizontalAdvance(text) <= width)
+        return metrics.height();
     const QRectF bounds = metrics.boundingRect(QRectF(0, 0, width, 1e6), Qt::TextWordWrap, text);
     return qMax(bounds.height(), metrics.height());
 }
