@@ -68,11 +68,12 @@ Document CustomersReport::layOut(AppState &state, const ReportRequest &request) 
                            col(QStringLiteral("Customers Status"), QStringLiteral("Status"), 64),
                            col(QStringLiteral("Customers Number Of Books"), QStringLiteral("Brochures"), 60, Format::Number, true)});
     else
-        addColumns(table, {col(QStringLiteral("Customers Number"), QStringLiteral("No."), 36, Format::Number),
-                           col(QStringLiteral("CustomerName"), QStringLiteral("Name"), 130),
-                           col(QStringLiteral("CustomerAddress"), QStringLiteral("Address"), 170),
-                           col(QStringLiteral("CustomerPhones"), QStringLiteral("Phones"), 100),
-                           col(QStringLiteral("Customers Email"), QStringLiteral("Email"), 104)});
+        // The address gets the room a street, town and zip code need on one line.
+        addColumns(table, {col(QStringLiteral("Customers Number"), QStringLiteral("No."), 30, Format::Number),
+                           col(QStringLiteral("CustomerName"), QStringLiteral("Name"), 112),
+                           col(QStringLiteral("CustomerAddress"), QStringLiteral("Address"), 214),
+                           col(QStringLiteral("CustomerPhones"), QStringLiteral("Phones"), 84),
+                           col(QStringLiteral("Customers Email"), QStringLiteral("Email"), 100)});
     return table.layOut(state.data, QStringLiteral("Customers"));
 }
 
