@@ -7,6 +7,7 @@
 #include "core/text.h"
 #include "customers/customer_records.h"
 #include "db/database_creation.h"
+#include "earnings/mileage_trip.h"
 #include "orders/check_digit.h"
 #include "orders/order_computation.h"
 #include "orders/product.h"
@@ -133,6 +134,9 @@ private:
     bool addCustomers();
     bool addCatalogue(const Campaign &campaign);
     bool dateCarriedOrders(const Campaign &campaign);
+    bool addBusinessRecords();
+    bool addExpensesAndTrips(QSqlQuery &query);
+    bool addStockAndCustomerDetails(QSqlQuery &query);
     OrderRequest orderRequest(int customer, const Campaign &campaign, const std::vector<int> &offered);
     bool addOrders(const Campaign &campaign);
     bool pay(int customer, const Campaign &campaign, int order, const Currency &total, const QDate &ordered);
@@ -369,10 +373,84 @@ bool SampleBuilder::build(const std::function<void(const QString &)> &progress)
             return false;
         ++m_campaigns;
     }
+    if (!addBusinessRecords())
+        return false;
     // Every order was computed today; in the sample it was last changed when it was entered.
     return m_state.data.exec(QStringLiteral("generateSample"),
                              QStringLiteral("Update Orders Set [Orders Modified Date] = [Orders Entered Date]"))
         && BaselineUpdateAll(m_state.data, m_state.prompter, QStringLiteral("UTILITY"));
+}
+
+// The current year's expenses and trips, stock on hand, and some customers' dates, notes and
+// points: so that every screen and report of the sample has something to show.
+bool SampleBuilder::addBusinessRecords()
+{
+    Transaction records(m_state.database.handle());
+    QSqlQuery query(m_state.database.handle());
+    return addExpensesAndTrips(query) && addStockAndCustomerDetails(query) && records.commit();
+}
+
+bool SampleBuilder::addExpensesAndTrips(QSqlQuery &query)
+{
+    static const char *const kinds[][3] = {{"Brochures", "Company", "Sales Aids"}, {"Samples", "Company", "Sales Aids"},
+                                           {"Bags and tissue", "Party Store", "Supplies"}, {"Postage", "Post Office", "Shipping"}};
+    static const char *const places[] = {"Home", "Office Park", "Main Street", "Library", "Hospital", "School"};
+    int counter = 0;
+    double odometer = 24000;
+    for (Campaign campaign{m_current.year, 1}; campaign <= m_current; campaign = campaign.next(m_size.campaignsPerYear)) {
+        const CampaignPeriod period = CampaignPeriod::of(campaign, m_size.campaignsPerYear);
+        for (int i = 0; i < 2; ++i) {
+            const auto &kind = kinds[m_random.bounded(4)];
+            const QDate day = dayBetween(m_random, period.first, qMin(period.last, m_today));
+            if (!exec(query, QStringLiteral("Insert Into Expenses ([Expenses Campaign Year], [Expenses Campaign Number], [Expenses "
+                                            "Counter], [Expenses Description], [Expenses Payee], [Expenses Category], [Expenses "
+                                            "Amount], [Expenses Include Flag], [Expenses Date]) Values (?, ?, ?, ?, ?, ?, ?, -1, ?)"),
+                      {campaign.year, campaign.number, ++counter, QString::fromUtf8(kind[0]), QString::fromUtf8(kind[1]),
+                       QString::fromUtf8(kind[2]), (500 + m_random.bounded(2500)) / 100.0, toDbDateTime(QDateTime(day, QTime(10, 0)))}))
+                return false;
+        }
+        const QDate day = dayBetween(m_random, period.first, qMin(period.last, m_today));
+        const double distance = 5 + m_random.bounded(40);
+        if (!exec(query, QStringLiteral("Insert Into Mileage ([Mileage Date], [Mileage Time], [Mileage Reason], [Mileage "
+                                        "Description], [Mileage From Location], [Mileage To Location], [Mileage Start Reading], "
+                                        "[Mileage End Reading], [Mileage Trip Total]) Values (?, ?, 'Deliveries', ?, 'Home', ?, "
+                                        "?, ?, ?)"),
+                  {MileageTrip::dateText(day), MileageTrip::timeText(QTime(9 + m_random.bounded(8), 0)),
+                   QStringLiteral("Campaign %1 orders").arg(campaign.number), QString::fromUtf8(places[m_random.bounded(6)]),
+                   odometer, odometer + distance, distance}))
+            return false;
+        odometer += distance + m_random.bounded(300);
+    }
+    return true;
+}
+
+bool SampleBuilder::addStockAndCustomerDetails(QSqlQuery &query)
+{
+    for (int i = 0; i < 15; ++i) {
+        const CatalogEntry &entry = m_catalog[size_t(i * 7)];
+        if (!exec(query, QStringLiteral("Insert Into Inventory ([Inventory Catalog Number], [Inventory Description], [Inventory "
+                                        "Shade Color Fragrance], [Inventory Size], [Inventory Notes], [Inventory Category], "
+                                        "[Inventory Price], [Inventory Qty], [Inventory Storage Location], [Inventory Sold To "
+                                        "Qty], [Inventory Sold To Campaign Year], [Inventory Sold to Campaign Number], [Inventory "
+                                        "Delete Flag]) Values (?, ?, ?, ?, '', 'Demo stock', ?, ?, 'Closet', 0, 0, 0, 0)"),
+                  {entry.number, entry.description, entry.shade, entry.size, entry.regular.toDouble(), 1 + m_random.bounded(4)}))
+            return false;
+    }
+    for (size_t i = 0; i < m_customers.size(); i += 7) {
+        const int customer = m_customers[i];
+        const QDate birthday(1950 + m_random.bounded(50), 1 + m_random.bounded(12), 1 + m_random.bounded(28));
+        const bool written =
+            customers::addEventDate(m_state.data, customer, {birthday, QStringLiteral("Birthday"), 7, QStringLiteral("Y")}).has_value()
+            && exec(query, QStringLiteral("Insert Into Notes ([Notes Customer Number], [Notes Last Updated], [Notes Detail]) "
+                                          "Values (?, ?, ?)"),
+                    {customer, toDbDateTime(QDateTime(m_today, QTime(12, 0))),
+                     QStringLiteral("Prefers delivery after 5 pm. Ask about the new fragrances.")})
+            && exec(query, QStringLiteral("Update Customers Set [Customers Points1] = ? Where [Customers Number] = ?"),
+                    {10 * (1 + m_random.bounded(9)), customer});
+        if (!written)
+            return false;
+    }
+    return true;
 }
 
 QString SampleBuilder::summary() const
