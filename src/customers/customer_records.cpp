@@ -125,34 +125,36 @@ QString deletedMessage(const DeletedRows &rows)
         .join(QStringLiteral("\r\n"));
 }
 
+const std::array<CustomerTable, 7> &customerTables()
+{
+    static const std::array<CustomerTable, 7> tables = {{{"Orders", "Orders Customer Number"},
+                                                          {"Payments", "Payments Customer Number"},
+                                                          {"Dates", "Dates Customer Number"},
+                                                          {"HelperPercents", "HelperPercents Customer Number"},
+                                                          {"Notes", "Notes Customer Number"},
+                                                          {"Comments", "Comments Customer Number"},
+                                                          {"Customers", "Customers Number"}}};
+    return tables;
+}
+
 std::optional<DeletedRows> deleteCustomer(AppState &state, int number, bool showMessage)
 {
     cDataAccess &data = state.data;
     DeletedRows rows;
-    const struct
-    {
-        const char *table;
-        const char *column;
-        int *count;
-    } steps[] = {
-        {"Orders", "Orders Customer Number", &rows.orders},
-        {"Payments", "Payments Customer Number", &rows.payments},
-        {"Dates", "Dates Customer Number", &rows.dates},
-        {"HelperPercents", "HelperPercents Customer Number", &rows.helperPercents},
-        {"Notes", "Notes Customer Number", &rows.notes},
-        {"Comments", "Comments Customer Number", &rows.comments},
-        {"Customers", "Customers Number", &rows.customers},
-    };
+    // In the order of customerTables().
+    int *const counts[] = {&rows.orders, &rows.payments, &rows.dates, &rows.helperPercents,
+                           &rows.notes,  &rows.comments, &rows.customers};
     state.prompter.hourglass(true);
     Transaction transaction(state.database.handle());
     bool done = true;
-    for (const auto &step : steps) {
+    for (size_t i = 0; i < customerTables().size(); ++i) {
+        const CustomerTable &step = customerTables()[i];
         data.setSQL(QStringLiteral("Delete From %1 Where [%2] = ? ").arg(QLatin1String(step.table), QLatin1String(step.column)),
                     {number});
         done = data.ExecSql(QStringLiteral("deleteCustomer"));
         if (!done)
             break;
-        *step.count = data.RecordsAffected();
+        *counts[i] = data.RecordsAffected();
     }
     done = done && transaction.commit();
     state.prompter.hourglass(false);

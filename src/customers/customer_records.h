@@ -37,6 +37,15 @@ struct DeletedRows
     int customers = 0;
 };
 
+// A table holding rows of a customer, and the column that names her.
+struct CustomerTable
+{
+    const char *table;
+    const char *column;
+};
+// Every such table, the Customers row last: deleting customers deletes from each in this order.
+const std::array<CustomerTable, 7> &customerTables();
+
 // Deletes the customer and everything attached to it in one transaction; with `showMessage` the
 // user is told the counts. Other customers that name it as their helper are left alone.
 std::optional<DeletedRows> deleteCustomer(AppState &state, int number, bool showMessage);

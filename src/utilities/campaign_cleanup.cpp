@@ -1,6 +1,7 @@
 #include "utilities/campaign_cleanup.h"
 
 #include "core/prompter.h"
+#include "customers/customer_records.h"
 #include "payments/payment_sums.h"
 #include "shell/app_state.h"
 #include "shell/captions.h"
@@ -157,19 +158,15 @@ std::optional<int> CampaignCleanup::deleteCustomers(const QString &status)
                                           QStringLiteral("Continue?")})))
         return std::nullopt;
     // Everything attached to a customer, then the customer, as deleting one customer does.
-    static const char *const attached[][2] = {{"Orders", "Orders Customer Number"},   {"Payments", "Payments Customer Number"},
-                                              {"Dates", "Dates Customer Number"},     {"HelperPercents", "HelperPercents Customer Number"},
-                                              {"Notes", "Notes Customer Number"},     {"Comments", "Comments Customer Number"},
-                                              {"Customers", "Customers Number"}};
     m_state.prompter.hourglass(true);
     Transaction transaction(m_state.database.handle());
     bool done = true;
     int customers = 0;
-    for (const auto &[table, column] : attached) {
+    for (const customers::CustomerTable &attached : customers::customerTables()) {
         done = m_state.data.exec(kProcedure,
                                  QStringLiteral("Delete From %1 Where [%2] In (Select [Customers Number] From Customers Where "
                                                 "[Customers Status] = ?)")
-                                     .arg(QLatin1String(table), QLatin1String(column)),
+                                     .arg(QLatin1String(attached.table), QLatin1String(attached.column)),
                                  {status});
         if (!done)
             break;
