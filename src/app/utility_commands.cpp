@@ -3,12 +3,14 @@
 #include "app/command_line.h"
 #include "app/command_session.h"
 #include "app/record_commands.h"
+#include "db/database_files.h"
 #include "payments/payment_posting.h"
 #include "payments/payment_sums.h"
 #include "utilities/bulk_flags.h"
 #include "utilities/campaign_cleanup.h"
 #include "utilities/product_updates.h"
 
+#include <QFileInfo>
 #include <QTextStream>
 
 namespace zel {
@@ -288,10 +290,10 @@ int runCleanupCommand(const CommandLine &line, QTextStream &out, QTextStream &er
     const QString word = line.arguments.value(0);
     if (line.arguments.size() != 1
         || !QStringList{"orders", "customers", "products", "inventory"}.contains(word))
-        return usage(err, "zel cleanup orders --db FILE --year Y [--campaign C]\n"
-                          "       zel cleanup customers --db FILE --status Deleted|Closed\n"
-                          "       zel cleanup products --db FILE --year Y|baseline [--campaign C]\n"
-                          "       zel cleanup inventory --db FILE");
+        return usage(err, "zel cleanup orders --db FILE --year Y [--campaign C] [--backup COPY]\n"
+                          "       zel cleanup customers --db FILE --status Deleted|Closed [--backup COPY]\n"
+                          "       zel cleanup products --db FILE --year Y|baseline [--campaign C] [--backup COPY]\n"
+                          "       zel cleanup inventory --db FILE [--backup COPY]");
     std::optional<int> year;
     std::optional<int> number = utilities::CampaignCleanup::kAll;
     QString status;
@@ -311,6 +313,23 @@ int runCleanupCommand(const CommandLine &line, QTextStream &out, QTextStream &er
             return 2;
     }
     CommandSession session(line, err);
+    // As the screen's "Perform Backup Before Delete": a copy first, and nothing deleted without it.
+    if (const QString copy = line.option(QStringLiteral("--backup")); !copy.isEmpty()) {
+        if (QFileInfo::exists(copy)) {
+            err << copy << " already exists; give a new file for the backup.\n";
+            return 2;
+        }
+        if (!QFileInfo(line.database).isFile()) {
+            err << QFileInfo(line.database).absoluteFilePath() << " Not Found.\n";
+            return 2;
+        }
+        if (!db::compactInto(session.state(), QFileInfo(line.database).absoluteFilePath(), QFileInfo(copy).absoluteFilePath(),
+                             QStringLiteral("Gfi_Backup_Db"))) {
+            err << "The backup could not be made; nothing was deleted.\n";
+            return 1;
+        }
+        out << "Backed up to " << QFileInfo(copy).absoluteFilePath() << '\n';
+    }
     if (const int code = openChecked(session, line, {}))
         return code;
     if (*number != utilities::CampaignCleanup::kAll && !session.campaignInRange(year.value_or(0), *number))

@@ -101,8 +101,12 @@ TEST_F(UtilityCommandsTest, ProductUpdateAndShortKeepBalancesRight)
 TEST_F(UtilityCommandsTest, CleanupAndFlags)
 {
     ASSERT_EQ(cli({"payment", "add", "--customer", "2", "--year", "2008", "--campaign", "5", "--order", "1", "--amount", "16"}).code, 0);
-    auto run = cli({"cleanup", "orders", "--year", "2008", "--campaign", "5"});
+    const QString copy = app.path("Before.ZELDB");
+    auto run = cli({"cleanup", "orders", "--year", "2008", "--campaign", "5", "--backup", copy});
     ASSERT_EQ(run.code, 0) << qPrintable(run.err);
+    EXPECT_TRUE(run.out.startsWith("Backed up to "));
+    EXPECT_EQ(runCli(app, {"balance", "--db", copy, "--customer", "2", "--year", "2008", "--campaign", "5"}).code, 0)
+        << "the copy is a database of its own";
     EXPECT_TRUE(run.out.contains("Payments Deleted: 1\n"));
     EXPECT_TRUE(run.out.endsWith("Not deleted: 1\n"));
     EXPECT_EQ(balanceNow(1), money("26.00"));
@@ -116,6 +120,7 @@ TEST_F(UtilityCommandsTest, CleanupAndFlags)
     EXPECT_EQ(cli({"cleanup", "customers", "--status", "Gone"}).code, 2);
     run = runCli(app, {"cleanup", "inventory", "--db", path, "--no"});
     EXPECT_EQ(run.code, 1);
+    EXPECT_EQ(cli({"cleanup", "inventory", "--backup", copy}).code, 2) << "an existing copy is never overwritten";
 }
 
 } // namespace
