@@ -9,15 +9,82 @@ namespace {
 
 const QString kProcedure = QStringLiteral("Campaign Summary");
 
-const char *const kMoneyColumns[] = {
-    "CurrentOrderTotal",         "CurrentPaymentTotal",         "CurrentBalance",          "PreviousOrderTotal",
-    "PreviousPaymentTotal",      "PreviousBalance",             "RunningBalance",          "SelectedCurrentOrderTotal",
-    "SelectedCurrentPaymentTotal", "SelectedCurrentBalance",    "SelectedPreviousOrderTotal", "SelectedPreviousPaymentTotal",
-    "SelectedPreviousBalance",   "SelectedRunningBalance",      "SelectedDetailTotal"};
-
 bool run(cDataAccess &data, const QString &sql, const QVariantList &values = {})
 {
     return data.exec(kProcedure, sql, values);
+}
+
+// The orders the summary lists, by their Orders row, with what was paid on each: a narrow table,
+// so that the filters and the settled-order rule run before any wide row is made.
+bool selectOrders(cDataAccess &data, const CampaignSummarySelection &s)
+{
+    QVariantList values;
+    QString sql = QStringLiteral(
+        "Create Temp Table [CampaignSummaryKept] As Select Orders.rowid As Rid, Orders.[Orders Customer Number] As Cust, "
+        "Orders.[Orders Campaign Year] * 100 + Orders.[Orders Campaign Number] As CKey, Coalesce((Select Sum(P.[Payments "
+        "Amount]) From Payments P Where P.[Payments Customer Number] = Orders.[Orders Customer Number] And P.[Payments "
+        "Campaign Year] = Orders.[Orders Campaign Year] And P.[Payments Campaign Number] = Orders.[Orders Campaign Number] "
+        "And P.[Payments Order Number] = Orders.[Orders Order Number]), 0) As Paid FROM Orders INNER JOIN Customers ON "
+        "Orders.[Orders Customer Number] = Customers.[Customers Number] Where Orders.[Orders Internal Flag] = 'TOTAL' ");
+    if (s.complete) {
+        sql += QStringLiteral(" And ((Orders.[Orders Campaign Year] * 100) + Orders.[Orders Campaign Number]) <= ? ");
+        values << s.campaign.key();
+    } else {
+        sql += QStringLiteral("And Orders.[Orders Campaign Year] = ? And [Orders Campaign Number] = ? ");
+        values << s.campaign.year << s.campaign.number;
+    }
+    if (s.summarized == CampaignSummarySelection::Summarized::SummarizedOnly)
+        sql += QStringLiteral(" And [Orders Summary Printed] = -1 ");
+    else if (s.summarized == CampaignSummarySelection::Summarized::NonSummarizedOnly)
+        sql += QStringLiteral(" And [Orders Summary Printed] = 0 ");
+    sql += s.helper.clause(QStringLiteral("Customers Business Helper Number"), values);
+    // A customer with exactly one order in the whole database, found in one pass.
+    if (s.newCustomersOnly)
+        sql += QStringLiteral(" And Customers.[Customers Number] In (Select [Orders Customer Number] From Orders Where [Orders "
+                              "Internal Flag] = 'TOTAL' Group By [Orders Customer Number] Having Count(*) = 1) ");
+    if (s.excludeDelivered)
+        sql += QStringLiteral(" And (Orders.[Orders Delivered] Is Null Or Orders.[Orders Delivered] <> 'Y') ");
+    return run(data, QStringLiteral("Drop Table If Exists temp.[CampaignSummaryKept]")) && run(data, sql, values)
+        // An order of an earlier campaign paid to the cent is not listed.
+        && run(data, QStringLiteral("Delete From temp.[CampaignSummaryKept] Where CKey <> ? And Round((Select [Orders Unit Total] "
+                                    "From Orders Where Orders.rowid = Rid) + Paid, 4) = 0"),
+               {s.campaign.key()});
+}
+
+// Each listed customer's orders and payments per campaign, with the running sums of the campaigns
+// before each one, and her sums for the selected campaign and before it: what a walk would add up
+// row by row. Also each listed order's TOTAL and DETAIL sums.
+bool sumCustomerCampaigns(cDataAccess &data, int selectedKey)
+{
+    return run(data, QStringLiteral("Drop Table If Exists temp.[CampaignSummarySums]"))
+        && run(data, QStringLiteral("Create Temp Table [CampaignSummarySums] As Select Cust, CKey, Sum(Ordered) As Ordered, "
+                                    "Sum(Paid) As Paid From (Select [Orders Customer Number] As Cust, [Orders Campaign Year] * 100 "
+                                    "+ [Orders Campaign Number] As CKey, [Orders Unit Total] As Ordered, 0 As Paid From Orders "
+                                    "Where [Orders Internal Flag] = 'TOTAL' And [Orders Customer Number] In (Select Cust From "
+                                    "temp.[CampaignSummaryKept]) Union All Select [Payments Customer Number], [Payments Campaign "
+                                    "Year] * 100 + [Payments Campaign Number], 0, [Payments Amount] From Payments Where [Payments "
+                                    "Customer Number] In (Select Cust From temp.[CampaignSummaryKept])) Group By Cust, CKey"))
+        && run(data, QStringLiteral("Drop Table If Exists temp.[CampaignSummaryRunning]"))
+        && run(data, QStringLiteral("Create Temp Table [CampaignSummaryRunning] As Select Cust, CKey, Coalesce(Sum(Ordered) Over w, "
+                                    "0) As Ordered, Coalesce(Sum(Paid) Over w, 0) As Paid From temp.[CampaignSummarySums] Window w "
+                                    "As (Partition By Cust Order By CKey Rows Between Unbounded Preceding And 1 Preceding)"))
+        && run(data, QStringLiteral("Create Index temp.[CampaignSummaryRunningKey] On [CampaignSummaryRunning] (Cust, CKey)"))
+        && run(data, QStringLiteral("Drop Table If Exists temp.[CampaignSummarySelected]"))
+        && run(data, QStringLiteral("Create Temp Table [CampaignSummarySelected] As Select Cust, Sum(Case When CKey = ? Then "
+                                    "Ordered Else 0 End) As Ordered, Sum(Case When CKey = ? Then Paid Else 0 End) As Paid, "
+                                    "Sum(Case When CKey < ? Then Ordered Else 0 End) As PreviousOrdered, Sum(Case When CKey < ? "
+                                    "Then Paid Else 0 End) As PreviousPaid From temp.[CampaignSummarySums] Group By Cust"),
+               {selectedKey, selectedKey, selectedKey, selectedKey})
+        && run(data, QStringLiteral("Create Index temp.[CampaignSummarySelectedKey] On [CampaignSummarySelected] (Cust)"))
+        && run(data, QStringLiteral("Drop Table If Exists temp.[CampaignSummaryOrderSums]"))
+        && run(data, QStringLiteral("Create Temp Table [CampaignSummaryOrderSums] As Select K.Rid, Sum(Case When O.[Orders Internal "
+                                    "Flag] = 'TOTAL' Then O.[Orders Unit Total] Else 0 End) As Total, Sum(Case When O.[Orders "
+                                    "Internal Flag] = 'DETAIL' Then O.[Orders Unit Total] Else 0 End) As Detail From "
+                                    "temp.[CampaignSummaryKept] K Join Orders T On T.rowid = K.Rid Join Orders O On O.[Orders "
+                                    "Customer Number] = T.[Orders Customer Number] And O.[Orders Campaign Year] = T.[Orders "
+                                    "Campaign Year] And O.[Orders Campaign Number] = T.[Orders Campaign Number] And O.[Orders "
+                                    "Order Number] = T.[Orders Order Number] Group By K.Rid"))
+        && run(data, QStringLiteral("Create Index temp.[CampaignSummaryOrderSumsKey] On [CampaignSummaryOrderSums] (Rid)"));
 }
 
 QString helperColumn(const char *expression, const char *name)
@@ -27,20 +94,56 @@ QString helperColumn(const char *expression, const char *name)
         .arg(QLatin1String(expression), QLatin1String(name));
 }
 
-QString computedColumns()
+// Every money column with its value, each balance from its rounded parts, in the table's order.
+QStringList balanceColumns()
+{
+    const QString unset = QStringLiteral("Orders.[Orders Unit Price]"); // a row the sums do not reach keeps it
+    const QString orderTotal = QStringLiteral("Round(Coalesce(OS.Total, 0), 4)");
+    const QString orderPaid = QStringLiteral("Round(K.Paid, 4)");
+    const QString previousOrdered = QStringLiteral("Coalesce(Round(R.Ordered, 4), %1)").arg(unset);
+    const QString previousPaid = QStringLiteral("Coalesce(Round(R.Paid, 4), %1)").arg(unset);
+    const QString current = QStringLiteral("Round(%1 + %2, 4)").arg(orderTotal, orderPaid);
+    const QString previous = QStringLiteral("Round(%1 + %2, 4)").arg(previousOrdered, previousPaid);
+    const QString selectedOrdered = QStringLiteral("Coalesce(Round(S.Ordered, 4), %1)").arg(unset);
+    const QString selectedPaid = QStringLiteral("Coalesce(Round(S.Paid, 4), %1)").arg(unset);
+    const QString selectedPreviousOrdered = QStringLiteral("Coalesce(Round(S.PreviousOrdered, 4), %1)").arg(unset);
+    const QString selectedPreviousPaid = QStringLiteral("Coalesce(Round(S.PreviousPaid, 4), %1)").arg(unset);
+    const QString selectedCurrent = QStringLiteral("Round(%1 + %2, 4)").arg(selectedOrdered, selectedPaid);
+    const QString selectedPrevious = QStringLiteral("Round(%1 + %2, 4)").arg(selectedPreviousOrdered, selectedPreviousPaid);
+    const std::pair<QString, QString> columns[] = {
+        {orderTotal, QStringLiteral("CurrentOrderTotal")},
+        {orderPaid, QStringLiteral("CurrentPaymentTotal")},
+        {current, QStringLiteral("CurrentBalance")},
+        {previousOrdered, QStringLiteral("PreviousOrderTotal")},
+        {previousPaid, QStringLiteral("PreviousPaymentTotal")},
+        {previous, QStringLiteral("PreviousBalance")},
+        {QStringLiteral("Round(%1 + %2, 4)").arg(current, previous), QStringLiteral("RunningBalance")},
+        {selectedOrdered, QStringLiteral("SelectedCurrentOrderTotal")},
+        {selectedPaid, QStringLiteral("SelectedCurrentPaymentTotal")},
+        {selectedCurrent, QStringLiteral("SelectedCurrentBalance")},
+        {selectedPreviousOrdered, QStringLiteral("SelectedPreviousOrderTotal")},
+        {selectedPreviousPaid, QStringLiteral("SelectedPreviousPaymentTotal")},
+        {selectedPrevious, QStringLiteral("SelectedPreviousBalance")},
+        {QStringLiteral("Round(%1 + %2, 4)").arg(selectedCurrent, selectedPrevious), QStringLiteral("SelectedRunningBalance")},
+        {QStringLiteral("Round(Coalesce(OS.Detail, 0), 4)"), QStringLiteral("SelectedDetailTotal")}};
+    QStringList out;
+    for (const auto &[value, name] : columns)
+        out << QStringLiteral("%1 As [%2]").arg(value, name);
+    return out;
+}
+
+QString computedColumns(const Campaign &selected)
 {
     QStringList columns{
         QStringLiteral("Trim(Coalesce(Customers.[Customers Last Name], '')) || ' ' || Trim(Coalesce(Customers.[Customers First "
                        "Name], '')) || ' ' || Customers.[Customers Number] As [CustomerControlBreak]"),
-        QStringLiteral("1 As [CustomerOrderCount]"), QStringLiteral("'' As [CampaignYearandNumber]"),
-        QStringLiteral("' ' As [NumericStreetNumber]"), QStringLiteral("'N' As [CurrentCampaign]"),
+        QStringLiteral("1 As [CustomerOrderCount]"),
+        QStringLiteral("Orders.[Orders Campaign Year] || '/' || Orders.[Orders Campaign Number] As [CampaignYearandNumber]"),
+        QStringLiteral("Cast(Customers.[Customers House Number] As Integer) As [NumericStreetNumber]"),
+        QStringLiteral("Case When K.CKey = %1 Then 'Y' Else 'N' End As [CurrentCampaign]").arg(selected.key()),
         QStringLiteral("'Y' As [KeepRow]")};
-    for (const char *money : kMoneyColumns)
-        columns << QStringLiteral("Orders.[Orders Unit Price] As [%1]").arg(QLatin1String(money));
-    columns << QStringLiteral("Coalesce((Select Sum(P.[Payments Amount]) From Payments P Where P.[Payments Customer Number] = "
-                              "Orders.[Orders Customer Number] And P.[Payments Campaign Year] = Orders.[Orders Campaign Year] "
-                              "And P.[Payments Campaign Number] = Orders.[Orders Campaign Number] And P.[Payments Order "
-                              "Number] = Orders.[Orders Order Number]), 0) As [PaymentsForThisOrder]")
+    columns << balanceColumns();
+    columns << QStringLiteral("K.Paid As [PaymentsForThisOrder]")
             << helperColumn("H.[Customers First Name]", "HelperFirstName")
             << helperColumn("H.[Customers Last Name]", "HelperLastName")
             << helperColumn("Trim(Coalesce(H.[Customers House Number], '') || ' ' || Coalesce(H.[Customers Address], ''))",
@@ -52,117 +155,27 @@ QString computedColumns()
     return columns.join(QStringLiteral(", "));
 }
 
-bool selectOrders(cDataAccess &data, const CampaignSummarySelection &s)
+// The wide rows, made once with every value in place, then the older rows that have nothing to
+// collect left out.
+bool makeRows(cDataAccess &data, const Campaign &selected)
 {
-    QVariantList values;
-    QString sql = QStringLiteral("Create Table [rptCampaignSummary] As SELECT Orders.*, Customers.*, ") + computedColumns()
-                + QStringLiteral(" FROM Orders INNER JOIN Customers ON Orders.[Orders Customer Number] = Customers.[Customers "
-                                 "Number] Where 1 = 1 ");
-    if (s.complete) {
-        // An earlier order paid to the cent would be dropped at the end (dropSettledRows): left out here,
-        // the wide rows and their sums are made only for the few orders still open.
-        sql += QStringLiteral(" And ((Orders.[Orders Campaign Year] * 100) + Orders.[Orders Campaign Number]) <= ? And "
-                              "((Orders.[Orders Campaign Year] = ? And Orders.[Orders Campaign Number] = ?) Or "
-                              "Round(Orders.[Orders Unit Total] + Coalesce((Select Sum(P.[Payments Amount]) From Payments P "
-                              "Where P.[Payments Customer Number] = Orders.[Orders Customer Number] And P.[Payments Campaign "
-                              "Year] = Orders.[Orders Campaign Year] And P.[Payments Campaign Number] = Orders.[Orders Campaign "
-                              "Number] And P.[Payments Order Number] = Orders.[Orders Order Number]), 0), 4) <> 0) ");
-        values << s.campaign.key() << s.campaign.year << s.campaign.number;
-    } else {
-        sql += QStringLiteral("And Orders.[Orders Campaign Year] = ? And [Orders Campaign Number] = ? ");
-        values << s.campaign.year << s.campaign.number;
-    }
-    sql += QStringLiteral("And Orders.[Orders Internal Flag] = 'TOTAL' ");
-    if (s.summarized == CampaignSummarySelection::Summarized::SummarizedOnly)
-        sql += QStringLiteral(" And [Orders Summary Printed] = -1 ");
-    else if (s.summarized == CampaignSummarySelection::Summarized::NonSummarizedOnly)
-        sql += QStringLiteral(" And [Orders Summary Printed] = 0 ");
-    sql += s.helper.clause(QStringLiteral("Customers Business Helper Number"), values);
-    // A customer with exactly one order in the whole database, found in one pass.
-    if (s.newCustomersOnly)
-        sql += QStringLiteral(" And Customers.[Customers Number] In (Select [Orders Customer Number] From Orders Where [Orders "
-                              "Internal Flag] = 'TOTAL' Group By [Orders Customer Number] Having Count(*) = 1) ");
-    return run(data, sql, values)
-        && (!s.excludeDelivered || run(data, QStringLiteral("Delete From rptCampaignSummary Where [Orders Delivered] = 'Y' ")));
+    return run(data, QStringLiteral("Create Table [rptCampaignSummary] As SELECT Orders.*, Customers.*, ") + computedColumns(selected)
+                         + QStringLiteral(" FROM temp.[CampaignSummaryKept] K JOIN Orders ON Orders.rowid = K.Rid JOIN Customers "
+                                          "ON Orders.[Orders Customer Number] = Customers.[Customers Number] LEFT JOIN "
+                                          "temp.[CampaignSummaryOrderSums] OS ON OS.Rid = K.Rid LEFT JOIN "
+                                          "temp.[CampaignSummaryRunning] R ON R.Cust = K.Cust And R.CKey = K.CKey LEFT JOIN "
+                                          "temp.[CampaignSummarySelected] S ON S.Cust = K.Cust"))
+        && run(data, QStringLiteral("Delete From rptCampaignSummary  Where ([SelectedPreviousBalance] = 0 or [CurrentBalance] = 0) "
+                                    " And [CurrentCampaign] = 'N' "));
 }
 
-// Each listed customer's orders and payments per campaign, with the running sums of the campaigns
-// before each one: what a walk would add up row by row.
-bool sumCustomerCampaigns(cDataAccess &data)
+bool dropWorkTables(cDataAccess &data)
 {
-    return run(data, QStringLiteral("Drop Table If Exists temp.[CampaignSummarySums]"))
-        && run(data, QStringLiteral("Create Temp Table [CampaignSummarySums] As Select Cust, CKey, Sum(Ordered) As Ordered, "
-                                    "Sum(Paid) As Paid From (Select [Orders Customer Number] As Cust, [Orders Campaign Year] * 100 "
-                                    "+ [Orders Campaign Number] As CKey, [Orders Unit Total] As Ordered, 0 As Paid From Orders "
-                                    "Where [Orders Internal Flag] = 'TOTAL' And [Orders Customer Number] In (Select [Orders "
-                                    "Customer Number] From rptCampaignSummary) Union All Select [Payments Customer Number], "
-                                    "[Payments Campaign Year] * 100 + [Payments Campaign Number], 0, [Payments Amount] From "
-                                    "Payments Where [Payments Customer Number] In (Select [Orders Customer Number] From "
-                                    "rptCampaignSummary)) Group By Cust, CKey"))
-        && run(data, QStringLiteral("Drop Table If Exists temp.[CampaignSummaryRunning]"))
-        && run(data, QStringLiteral("Create Temp Table [CampaignSummaryRunning] As Select Cust, CKey, Coalesce(Sum(Ordered) Over w, "
-                                    "0) As Ordered, Coalesce(Sum(Paid) Over w, 0) As Paid From temp.[CampaignSummarySums] Window w "
-                                    "As (Partition By Cust Order By CKey Rows Between Unbounded Preceding And 1 Preceding)"))
-        && run(data, QStringLiteral("Create Index temp.[CampaignSummaryRunningKey] On [CampaignSummaryRunning] (Cust, CKey)"));
-}
-
-bool fillRowBalances(cDataAccess &data)
-{
-    const QString sameOrder = QStringLiteral(
-        "O.[Orders Customer Number] = rptCampaignSummary.[Orders Customer Number] And O.[Orders Campaign Year] = "
-        "rptCampaignSummary.[Orders Campaign Year] And O.[Orders Campaign Number] = rptCampaignSummary.[Orders Campaign Number] "
-        "And O.[Orders Order Number] = rptCampaignSummary.[Orders Order Number]");
-    return run(data, QStringLiteral("Update rptCampaignSummary Set CurrentOrderTotal = Round(Coalesce((Select Sum(O.[Orders Unit "
-                                    "Total]) From Orders O Where %1 And O.[Orders Internal Flag] = 'TOTAL'), 0), 4), "
-                                    "SelectedDetailTotal = Round(Coalesce((Select Sum(O.[Orders Unit Total]) From Orders O Where "
-                                    "%1 And O.[Orders Internal Flag] = 'DETAIL'), 0), 4), CurrentPaymentTotal = "
-                                    "Round(PaymentsForThisOrder, 4)")
-                             .arg(sameOrder))
-        && run(data, QStringLiteral("Update rptCampaignSummary Set PreviousOrderTotal = Round(R.Ordered, 4), PreviousPaymentTotal "
-                                    "= Round(R.Paid, 4) From temp.[CampaignSummaryRunning] R Where R.Cust = "
-                                    "rptCampaignSummary.[Orders Customer Number] And R.CKey = rptCampaignSummary.[Orders "
-                                    "Campaign Year] * 100 + rptCampaignSummary.[Orders Campaign Number]"))
-        && run(data, QStringLiteral("Update rptCampaignSummary Set CurrentBalance = Round(CurrentOrderTotal + CurrentPaymentTotal, "
-                                    "4), PreviousBalance = Round(PreviousOrderTotal + PreviousPaymentTotal, 4)"))
-        && run(data, QStringLiteral("Update rptCampaignSummary Set RunningBalance = Round(CurrentBalance + PreviousBalance, 4)"));
-}
-
-bool fillSelectedBalances(cDataAccess &data, int selectedKey)
-{
-    return run(data, QStringLiteral("Update rptCampaignSummary Set SelectedCurrentOrderTotal = Round(S.Ordered, 4), "
-                                    "SelectedCurrentPaymentTotal = Round(S.Paid, 4), SelectedPreviousOrderTotal = "
-                                    "Round(S.PreviousOrdered, 4), SelectedPreviousPaymentTotal = Round(S.PreviousPaid, 4) From "
-                                    "(Select Cust, Sum(Case When CKey = ? Then Ordered Else 0 End) As Ordered, Sum(Case When "
-                                    "CKey = ? Then Paid Else 0 End) As Paid, Sum(Case When CKey < ? Then Ordered Else 0 End) As "
-                                    "PreviousOrdered, Sum(Case When CKey < ? Then Paid Else 0 End) As PreviousPaid From "
-                                    "temp.[CampaignSummarySums] Group By Cust) S Where S.Cust = rptCampaignSummary.[Orders "
-                                    "Customer Number]"),
-               {selectedKey, selectedKey, selectedKey, selectedKey})
-        && run(data, QStringLiteral("Update rptCampaignSummary Set SelectedCurrentBalance = Round(SelectedCurrentOrderTotal + "
-                                    "SelectedCurrentPaymentTotal, 4), SelectedPreviousBalance = Round(SelectedPreviousOrderTotal "
-                                    "+ SelectedPreviousPaymentTotal, 4)"))
-        && run(data, QStringLiteral("Update rptCampaignSummary Set SelectedRunningBalance = Round(SelectedCurrentBalance + "
-                                    "SelectedPreviousBalance, 4)"));
-}
-
-bool dropSettledRows(cDataAccess &data, const Campaign &selected)
-{
-    return run(data, QStringLiteral("Update rptCampaignSummary Set CurrentCampaign = 'Y' Where [Orders Campaign Year] = ? And "
-                                    "[Orders Campaign Number] = ?"),
-               {selected.year, selected.number})
-        && run(data, QStringLiteral("Update rptCampaignSummary Set KeepRow = 'N' Where CurrentCampaign = 'N' And Round([Orders "
-                                    "Unit Total] + PaymentsForThisOrder, 4) = 0"))
-        && run(data, QStringLiteral("Delete From rptCampaignSummary  Where [KeepRow] = 'N' "));
-}
-
-bool finishRows(cDataAccess &data)
-{
-    return run(data, QStringLiteral("Delete From rptCampaignSummary  Where ([SelectedPreviousBalance] = 0 or [CurrentBalance] = 0) "
-                                    " And [CurrentCampaign] = 'N' "))
-        && run(data, QStringLiteral("Update rptCampaignSummary  Set [CampaignYearandNumber] = [Orders Campaign Year] || '/' || "
-                                    "[Orders Campaign Number], [NumericStreetNumber] = Cast([Customers House Number] As Integer) "))
-        && run(data, QStringLiteral("Drop Table If Exists temp.[CampaignSummarySums]"))
-        && run(data, QStringLiteral("Drop Table If Exists temp.[CampaignSummaryRunning]"));
+    for (const char *table : {"CampaignSummaryKept", "CampaignSummarySums", "CampaignSummaryRunning", "CampaignSummarySelected",
+                              "CampaignSummaryOrderSums"})
+        if (!run(data, QStringLiteral("Drop Table If Exists temp.[%1]").arg(QLatin1String(table))))
+            return false;
+    return true;
 }
 
 } // namespace
@@ -185,8 +198,8 @@ CampaignSummarySelection CampaignSummarySelection::of(const ReportParameters &pa
 std::optional<QString> prepareCampaignSummary(cDataAccess &data, const CampaignSummarySelection &selection)
 {
     const bool done = run(data, QStringLiteral("Drop Table If Exists [rptCampaignSummary]")) && selectOrders(data, selection)
-                   && dropSettledRows(data, selection.campaign) && sumCustomerCampaigns(data) && fillRowBalances(data)
-                   && fillSelectedBalances(data, selection.campaign.key()) && finishRows(data);
+                   && sumCustomerCampaigns(data, selection.campaign.key()) && makeRows(data, selection.campaign)
+                   && dropWorkTables(data);
     if (!done)
         return QStringLiteral("The campaign summary could not be prepared.");
     if (data.number(kProcedure, QStringLiteral("Select Count(*) From rptCampaignSummary")) == 0)
