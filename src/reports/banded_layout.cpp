@@ -3,7 +3,10 @@
 #include "reports/report_fonts.h"
 
 #include <QFontMetricsF>
+#include <QHash>
 #include <QImage>
+
+#include <memory>
 
 namespace zel::reports {
 
@@ -20,6 +23,41 @@ const QImage &pointDevice()
     }();
     return device;
 }
+
+// A font's metrics at the layout's 72 dpi, with the widths of the characters met so far.
+struct FontMeasure
+{
+    explicit FontMeasure(const ReportFont &font) : metrics(toQFont(font), &pointDevice()) {}
+
+    static const FontMeasure &of(const ReportFont &font)
+    {
+        static QHash<QString, std::shared_ptr<FontMeasure>> measures;
+        const QString key = QStringLiteral("%1|%2|%3|%4").arg(font.family).arg(font.pointSize).arg(font.bold).arg(font.italic);
+        std::shared_ptr<FontMeasure> &measure = measures[key];
+        if (!measure)
+            measure = std::make_shared<FontMeasure>(font);
+        return *measure;
+    }
+
+    // True when `text` surely fits on one line of `width`: the sum of its characters' widths, with
+    // room to spare for kerning; false sends the caller to the exact measure.
+    bool clearlyFits(const QString &text, double width) const
+    {
+        double sum = 0;
+        for (const QChar ch : text) {
+            if (ch.isSurrogate())
+                return false;
+            auto found = advances.constFind(ch.unicode());
+            if (found == advances.constEnd())
+                found = advances.insert(ch.unicode(), metrics.horizontalAdvance(ch));
+            sum += *found;
+        }
+        return sum * 1.02 + 1 <= width;
+    }
+
+    QFontMetricsF metrics;
+    mutable QHash<char16_t, double> advances;
+};
 
 } // namespace
 
@@ -139,10 +177,11 @@ double BandedLayout::textHeight(const QString &text, const ReportFont &font, dou
 {
     if (text.isEmpty())
         return 0;
-    const QFontMetricsF metrics(toQFont(font), &pointDevice());
-    // Most cells hold one short line: measuring its width is far cheaper than laying out wrapped text,
-    // and a long report measures thousands of them.
-    if (!text.contains(QLatin1Char('\n')) && metrics.horizontalAdvance(text) <= width)
+    const FontMeasure &measure = FontMeasure::of(font);
+    const QFontMetricsF &metrics = measure.metrics;
+    // Most cells hold one short line: adding up its characters' widths is far cheaper than laying
+    // out wrapped text, and a long report measures tens of thousands of cells.
+    if (!text.contains(QLatin1Char('\n')) && measure.clearlyFits(text, width))
         return metrics.height();
     const QRectF bounds = metrics.boundingRect(QRectF(0, 0, width, 1e6), Qt::TextWordWrap, text);
     return qMax(bounds.height(), metrics.height());
