@@ -387,7 +387,12 @@ bool SampleBuilder::addBusinessRecords()
 {
     Transaction records(m_state.database.handle());
     QSqlQuery query(m_state.database.handle());
-    return addExpensesAndTrips(query) && addStockAndCustomerDetails(query) && records.commit();
+    // What the company asked for each campaign: about the representative's cost of what she sold.
+    const bool due = exec(query, QStringLiteral("Insert Into Totals ([Totals Campaign Year], [Totals Campaign Number], [Totals Due]) "
+                                                "Select [Orders Campaign Year], [Orders Campaign Number], Round(Sum([Orders Unit "
+                                                "Total]) * 0.6, 2) From Orders Where [Orders Internal Flag] = 'TOTAL' Group By "
+                                                "[Orders Campaign Year], [Orders Campaign Number]"));
+    return due && addExpensesAndTrips(query) && addStockAndCustomerDetails(query) && records.commit();
 }
 
 bool SampleBuilder::addExpensesAndTrips(QSqlQuery &query)
