@@ -9,6 +9,8 @@
 #include <QRegularExpression>
 #include <QTextStream>
 
+#include <algorithm>
+
 namespace zel {
 
 namespace {
@@ -132,7 +134,10 @@ int findCustomers(CommandSession &session, const CommandLine &line, QTextStream 
 // A CSV field, quoted when it holds a comma, a quote or a line break.
 QString csv(const QString &value)
 {
-    if (!value.contains(QRegularExpression(QStringLiteral("[\",\\r\\n]"))))
+    const bool plain = std::none_of(value.begin(), value.end(), [](QChar ch) {
+        return ch == QLatin1Char('"') || ch == QLatin1Char(',') || ch == QLatin1Char('\r') || ch == QLatin1Char('\n');
+    });
+    if (plain)
         return value;
     return QLatin1Char('"') + QString(value).replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
 }
