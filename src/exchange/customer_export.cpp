@@ -71,17 +71,21 @@ QString CustomerExport::sqlOf(const ExportChoices &choices)
          + QStringLiteral(" And Trim([Customers Email]) <> '' ") + sort;
 }
 
-QString CustomerExport::quoted(const QString &value)
+QString CustomerExport::blanked(const QString &value)
 {
     QString text = value;
-    text.replace(QLatin1Char('"'), QLatin1Char(' ')).replace(QLatin1Char(','), QLatin1Char(' '));
-    return QLatin1Char('"') + text + QLatin1Char('"');
+    return text.replace(QLatin1Char('"'), QLatin1Char(' ')).replace(QLatin1Char(','), QLatin1Char(' '));
+}
+
+QString CustomerExport::quoted(const QString &value)
+{
+    return QLatin1Char('"') + blanked(value) + QLatin1Char('"');
 }
 
 QString CustomerExport::lineOf(const QStringList &values, bool emails)
 {
     if (emails)
-        return values.value(0) + QLatin1Char(';');
+        return blanked(values.value(0)) + QLatin1Char(';');
     QStringList written;
     written.reserve(values.size());
     for (const QString &value : values)

@@ -38,9 +38,11 @@ public:
 
     // The query of a complete set of choices.
     static QString sqlOf(const ExportChoices &choices);
-    // A value as written: each double quote and comma replaced by a blank, inside double quotes.
+    // Each double quote and comma replaced by a blank.
+    static QString blanked(const QString &value);
+    // A value as written: blanked, inside double quotes.
     static QString quoted(const QString &value);
-    // One line of the file (without its line break).
+    // One line of the file (without its line break); an e-mail line is the address and ";".
     static QString lineOf(const QStringList &values, bool emails);
     // Writes the file; the number of records, or nothing with `error` set.
     static std::optional<int> write(cDataAccess &data, const ExportChoices &choices, const QString &path, QString *error);
