@@ -26,7 +26,6 @@ QGroupBox *optionBox(QWidget *parent, const QString &title, const char *const (&
         buttons[i]->setObjectName(QString::fromLatin1(names[i]));
         layout->addWidget(buttons[i]);
     }
-    layout->addStretch();
     return box;
 }
 
@@ -55,13 +54,13 @@ ExportPage::ExportPage(AppState &state, QWidget *parent)
     auto *row = new QHBoxLayout;
     static const char *const selections[] = {"&Active Customers", "&Closed Customers", "All C&ustomers"};
     static const char *const selectionNames[] = {"optExportActive", "optExportClosed", "optExportAll"};
-    row->addWidget(optionBox(this, QStringLiteral("Selection"), selections, selectionNames, m_selections));
+    row->addWidget(optionBox(this, QStringLiteral("Selection"), selections, selectionNames, m_selections), 0, Qt::AlignTop);
     static const char *const sorts[] = {"By &Zip Code", "By &Last Name, First Name"};
     static const char *const sortNames[] = {"optExportByZip", "optExportByName"};
-    row->addWidget(optionBox(this, QStringLiteral("Sort"), sorts, sortNames, m_sorts));
+    row->addWidget(optionBox(this, QStringLiteral("Sort"), sorts, sortNames, m_sorts), 0, Qt::AlignTop);
     static const char *const contents[] = {"Name/Address/&Phones", "All Customer &Data", "All &Order Data", "E&mail Addresses"};
     static const char *const contentNames[] = {"optExportNames", "optExportAllCustomer", "optExportOrders", "optExportEmails"};
-    row->addWidget(optionBox(this, QStringLiteral("Content"), contents, contentNames, m_contents));
+    row->addWidget(optionBox(this, QStringLiteral("Content"), contents, contentNames, m_contents), 0, Qt::AlignTop);
     row->addStretch();
     layout->addLayout(row);
 

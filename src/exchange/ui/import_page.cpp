@@ -40,9 +40,10 @@ ImportPage::ImportPage(AppState &state, QWidget *parent)
         m_types[t]->setObjectName(QString::fromLatin1(names[t]));
         typesLayout->addWidget(m_types[t]);
     }
-    row->addWidget(types);
+    row->addWidget(types, 0, Qt::AlignTop);
 
     auto *options = new QGroupBox(QStringLiteral("CSV Options"), this);
+    options->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Maximum);
     auto *form = new QFormLayout(options);
     m_delimiter->setObjectName(QStringLiteral("txtCsvDelimiter"));
     m_qualifier->setObjectName(QStringLiteral("txtCsvQualifier"));
