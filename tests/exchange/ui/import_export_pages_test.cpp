@@ -56,5 +56,5 @@ TEST_F(ExchangePagesTest, TheExportTabWritesWhatIsTickedAndEveryKeyIsReachable)
     app.prompter.queueFile(app.path("orders.txt"));
     page.runExport();
     EXPECT_EQ(app.prompter.messageTexts().last(), "Successfully Exported 0.");
-    EXPECT_TRUE(app.readFile("orders.txt").startsWith("\"Orders Customer Number\","));
+    EXPECT_TRUE(app.readFile("orders.txt").startsWith("\"Orders Index\",\"Orders Customer Number\","));
 }
