@@ -129,7 +129,9 @@ std::optional<int> TextCustomerImport::run(TextImportRequest request)
         prompter.information(QStringLiteral("Import Cancelled, No data has been imported!"));
         return std::nullopt;
     }
+    prompter.hourglass(true);
     const std::optional<int> imported = import(request, lines);
+    prompter.hourglass(false);
     prompter.status(QString());
     if (imported)
         prompter.information(QStringLiteral("Imported %1 customers!").arg(*imported));
