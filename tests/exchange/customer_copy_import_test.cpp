@@ -84,6 +84,20 @@ TEST(TimesaverSource, AFileWithoutTheTimesaverTablesIsRefused)
     EXPECT_TRUE(error.startsWith("Customer")) << qPrintable(error);
 }
 
+TEST(ZelCustomerSource, AnAccessFileIsReadThroughTheJetReader)
+{
+    const QString fixture = QDir(QStringLiteral(ZEL_FIXTURES_DIR "/jet")).filePath("nwind-jet3.mdb");
+    if (!QFile::exists(fixture))
+        GTEST_SKIP() << "no shared Jet fixtures at " << qPrintable(fixture);
+    // Its Customers table is another program's: every row arrives, none of its columns is one of ours.
+    QString error;
+    const auto customers = zelDatabaseCustomers(fixture, &error);
+    ASSERT_TRUE(customers) << qPrintable(error);
+    ASSERT_FALSE(customers->empty());
+    EXPECT_TRUE(customers->front().fields.isEmpty());
+    EXPECT_EQ(customers->front().name, "");
+}
+
 namespace {
 
 class CopyImportTest : public test::OpenDatabaseTest
