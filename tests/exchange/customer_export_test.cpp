@@ -1,6 +1,9 @@
 #include "exchange/customer_export.h"
 
+#include "shell/settings_keys.h"
 #include "test_support.h"
+
+#include <QFileInfo>
 
 using namespace zel;
 using namespace zel::exchange;
@@ -84,4 +87,5 @@ TEST_F(ExportTest, MissingChoicesAndAnExistingFileAreAskedAbout)
     // No orders: an empty file, and the folder is remembered for the next export.
     EXPECT_EQ(exporter.run({ExportSelection::All, ExportSort::Name, ExportContent::AllOrderData, false}, app.path("o.txt")), 0);
     EXPECT_EQ(app.readFile("o.txt"), "");
+    EXPECT_EQ(app.state->settings.read(settings::LastExportPath), QFileInfo(app.path("o.txt")).absolutePath());
 }
