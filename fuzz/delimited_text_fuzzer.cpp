@@ -20,8 +20,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     if (size < 2)
         return 0;
-    const QString delimiter = QString(QChar(data[0] % 2 ? u',' : char16_t(data[0])));
-    const QString qualifier = QString(QChar(data[1] % 2 ? u'"' : char16_t(data[1])));
+    // Mostly the separators people use; sometimes any byte at all.
+    static const char16_t delimiters[] = {u',', u';', u'\t', u'|'};
+    static const char16_t qualifiers[] = {u'"', u'\'', u'"', u'~'};
+    const QString delimiter = QString(QChar(data[0] < 4 ? delimiters[data[0]] : char16_t(data[0])));
+    const QString qualifier = QString(QChar(data[1] < 4 ? qualifiers[data[1]] : char16_t(data[1])));
     const DecodedText text = decodeText(QByteArray(reinterpret_cast<const char *>(data + 2), qsizetype(size - 2)));
     for (const QString &line : textLines(text.text)) {
         const QStringList fields = splitDelimitedLine(line, delimiter, qualifier);
