@@ -114,13 +114,15 @@ SourceCustomers timesaverCustomers(const TimesaverTables &tables)
     for (const QVariantMap &row : tables.telephones)
         phones.insert(id(row, "customer_id"), &row);
 
+    // Texts compare as the Access engine compares them: without regard to case.
     std::vector<const QVariantMap *> chosen;
     for (const QVariantMap &row : tables.customers)
-        if (row.value(QStringLiteral("customer_firstname")).toString() != QLatin1String("Default"))
+        if (text(row, "customer_firstname").compare(QLatin1String("Default"), Qt::CaseInsensitive) != 0)
             chosen.push_back(&row);
     std::stable_sort(chosen.begin(), chosen.end(), [](const QVariantMap *a, const QVariantMap *b) {
-        return std::pair(text(*a, "customer_lastname"), text(*a, "customer_firstname"))
-             < std::pair(text(*b, "customer_lastname"), text(*b, "customer_firstname"));
+        const int last = text(*a, "customer_lastname").compare(text(*b, "customer_lastname"), Qt::CaseInsensitive);
+        return last != 0 ? last < 0
+                         : text(*a, "customer_firstname").compare(text(*b, "customer_firstname"), Qt::CaseInsensitive) < 0;
     });
 
     SourceCustomers customers;

@@ -14,13 +14,15 @@ namespace zel::exchange {
 
 namespace {
 
+// As the source database sorts: names without regard to case.
 bool byName(const QVariantMap &a, const QVariantMap &b)
 {
-    const auto key = [](const QVariantMap &row) {
-        return std::pair(row.value(QStringLiteral("Customers Last Name")).toString(),
-                         row.value(QStringLiteral("Customers First Name")).toString());
+    const auto compared = [&](const char *column) {
+        const QString name = QString::fromLatin1(column);
+        return a.value(name).toString().compare(b.value(name).toString(), Qt::CaseInsensitive);
     };
-    return key(a) < key(b);
+    const int last = compared("Customers Last Name");
+    return last != 0 ? last < 0 : compared("Customers First Name") < 0;
 }
 
 std::optional<std::vector<QVariantMap>> sqliteRows(const QString &path, QString *error)

@@ -24,6 +24,8 @@ TimesaverTables timesaverShop()
 {
     TimesaverTables t;
     t.customers = {row({{"customer_id", qint64(1)}, {"customer_firstname", "Default"}, {"customer_lastname", "Zed"}}),
+                   row({{"customer_id", qint64(4)}, {"customer_firstname", "DEFAULT "}, {"customer_lastname", "Zed"}}),
+                   row({{"customer_id", qint64(5)}, {"customer_firstname", "Cy"}, {"customer_lastname", "adams"}}),
                    row({{"customer_id", qint64(2)}, {"customer_firstname", "Ann"}, {"customer_lastname", "Young"},
                         {"customer_email", "ann@example.com"}, {"customer_notes", "Likes red"}, {"customer_territory", "North"}}),
                    row({{"customer_id", qint64(3)}, {"customer_firstname", "Bea"}, {"customer_lastname", "Adams"},
@@ -48,16 +50,17 @@ TimesaverTables timesaverShop()
 TEST(TimesaverSource, TheDefaultCustomerIsNeverImportedAndTheRestAreSortedByName)
 {
     const SourceCustomers customers = timesaverCustomers(timesaverShop());
-    ASSERT_EQ(customers.size(), 2u);
+    ASSERT_EQ(customers.size(), 3u);
     EXPECT_EQ(customers[0].name, "Bea Adams");
-    EXPECT_EQ(customers[1].name, "Ann Young");
+    EXPECT_EQ(customers[1].name, "Cy adams");
+    EXPECT_EQ(customers[2].name, "Ann Young");
     for (const SourceCustomer &c : customers)
         EXPECT_NE(c.fields.value("Customers First Name").toString(), "Default");
 }
 
 TEST(TimesaverSource, AddressesProvincesAndPhonesFillTheirFields)
 {
-    const QVariantMap ann = timesaverCustomers(timesaverShop())[1].fields;
+    const QVariantMap ann = timesaverCustomers(timesaverShop())[2].fields;
     EXPECT_EQ(ann.value("Customers House Number").toString(), "12");
     EXPECT_EQ(ann.value("Customers Address").toString(), "Oak");
     EXPECT_EQ(ann.value("Customers City").toString(), "Regina");
