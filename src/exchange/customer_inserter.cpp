@@ -31,17 +31,7 @@ QVariant fittedValue(const db::FieldDef &field, const QVariant &value)
     return field.size > 0 ? text.left(field.size) : text;
 }
 
-} // namespace
-
-CustomerInserter::CustomerInserter(AppState &state) : m_state(state)
-{
-    state.data.setSQL(QStringLiteral("Select [Customers Number] From Customers"));
-    RecordSet rows = state.data.GetSnapShot(kInsert);
-    while (rows.next())
-        m_used.insert(rows.value(0).toInt());
-}
-
-QVariantMap CustomerInserter::importDefaults()
+QVariantMap makeImportDefaults()
 {
     QVariantMap values;
     for (const char *name : {"Customers First Name", "Customers Last Name", "Customers Email", "Customers House Number",
@@ -66,6 +56,23 @@ QVariantMap CustomerInserter::importDefaults()
     for (const char *name : {"Customers Since Date", "Customers Delivery Date", "Customers Delivery Time"})
         values.insert(QString::fromLatin1(name), QVariant());
     return values;
+}
+
+} // namespace
+
+CustomerInserter::CustomerInserter(AppState &state) : m_state(state)
+{
+    state.data.setSQL(QStringLiteral("Select [Customers Number] From Customers"));
+    RecordSet rows = state.data.GetSnapShot(kInsert);
+    while (rows.next())
+        m_used.insert(rows.value(0).toInt());
+}
+
+QVariantMap CustomerInserter::importDefaults()
+{
+    // Made once: every imported line starts from a copy.
+    static const QVariantMap defaults = makeImportDefaults();
+    return defaults;
 }
 
 std::optional<int> CustomerInserter::nextNumber()
