@@ -1,5 +1,6 @@
 #include "exchange/ui/export_page.h"
 #include "exchange/ui/import_page.h"
+#include "utilities/ui/utilities_screen.h"
 
 #include "mnemonic_check.h"
 #include "test_support.h"
@@ -57,4 +58,27 @@ TEST_F(ExchangePagesTest, TheExportTabWritesWhatIsTickedAndEveryKeyIsReachable)
     page.runExport();
     EXPECT_EQ(app.prompter.messageTexts().last(), "Successfully Exported 0.");
     EXPECT_TRUE(app.readFile("orders.txt").startsWith("\"Orders Index\",\"Orders Customer Number\","));
+}
+
+TEST_F(ExchangePagesTest, TheChosenTypesAndSeparatorsComeBackTheNextTime)
+{
+    {
+        UtilitiesScreen screen(*app.state);
+        auto *import = dynamic_cast<ImportPage *>(screen.page("3 Import"));
+        auto *exporter = dynamic_cast<ExportPage *>(screen.page("4 Export"));
+        ASSERT_TRUE(import && exporter);
+        import->type(ImportPage::Timesaver)->setChecked(true);
+        import->delimiterBox()->setText(";");
+        exporter->selection(ExportPage::Closed)->setChecked(true);
+        exporter->headerBox()->setChecked(true);
+        screen.accept();
+    }
+    UtilitiesScreen again(*app.state);
+    auto *import = dynamic_cast<ImportPage *>(again.page("3 Import"));
+    auto *exporter = dynamic_cast<ExportPage *>(again.page("4 Export"));
+    EXPECT_TRUE(import->type(ImportPage::Timesaver)->isChecked());
+    EXPECT_EQ(import->delimiterBox()->text(), ";");
+    EXPECT_EQ(import->qualifierBox()->text(), "\"");
+    EXPECT_TRUE(exporter->selection(ExportPage::Closed)->isChecked());
+    EXPECT_TRUE(exporter->headerBox()->isChecked());
 }
