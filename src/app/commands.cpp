@@ -4,6 +4,7 @@
 #include "app/command_session.h"
 #include "app/customer_commands.h"
 #include "app/database_command.h"
+#include "app/exchange_commands.h"
 #include "app/expense_commands.h"
 #include "app/order_commands.h"
 #include "app/record_commands.h"
@@ -72,6 +73,11 @@ const QMap<QString, QStringList> &optionsOfWords()
         {QStringLiteral("transmit"),
          {QStringLiteral("--year"), QStringLiteral("--campaign"), QStringLiteral("--country"), QStringLiteral("--add-on"),
           QStringLiteral("--page"), QStringLiteral("--site"), QStringLiteral("--headless"), QStringLiteral("--pdf")}},
+        {QStringLiteral("import"),
+         {QStringLiteral("--csv"), QStringLiteral("--mba"), QStringLiteral("--zeldb"), QStringLiteral("--timesaver"),
+          QStringLiteral("--delimiter"), QStringLiteral("--qualifier")}},
+        {QStringLiteral("export"),
+         {QStringLiteral("--selection"), QStringLiteral("--sort"), QStringLiteral("--content"), QStringLiteral("--header")}},
     };
     return options;
 }
@@ -164,6 +170,12 @@ const std::vector<CommandWord> &commandWords()
          runTransmitCommand},
         {"transmit", "zel transmit send --db FILE --year Y --campaign C --country us|au|ca --page N [--site URL] [--headless]",
          "Type one web page of the combined order into the company's site in the browser.", nullptr},
+        {"import", "zel import customers --db FILE (--csv F | --mba F | --zeldb F | --timesaver F) [--delimiter D] [--qualifier Q]",
+         "Import customers from a text file (10 fields a line, or the 6 of --mba; --delimiter tab for tabs), another "
+         "database or a Timesaver database; the first five are shown first.", runImportCommand},
+        {"export", "zel export customers --db FILE --selection active|closed|all --sort zip|name --content names|all|orders|emails "
+                   "[--header] OUT",
+         "Write customers, orders or e-mail addresses to a comma-separated text file.", runExportCommand},
     };
     return words;
 }

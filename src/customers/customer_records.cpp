@@ -26,22 +26,6 @@ QVariant emptyValue(const db::FieldDef &field)
     }
 }
 
-QVariant newCustomerValue(const db::FieldDef &field, int number)
-{
-    const QString name = field.fieldName();
-    if (name == QLatin1String("Customers Number")) return number;
-    if (name == QLatin1String("Customers First Name")) return QStringLiteral("New Customer");
-    if (name == QLatin1String("Customers Number Of Books")) return 1;
-    if (name == QLatin1String("Customers Status")) return QStringLiteral("Active");
-    if (name == QLatin1String("Customers Label Flag")) return QStringLiteral("Y");
-    if (name == QLatin1String("Customers Processing Charge")) return QStringLiteral("Y");
-    if (name == QLatin1String("Customers Supplies")) return 0;
-    if (name == QLatin1String("Customers Since Date")) return toDbDateTime(QDateTime(QDate::currentDate(), QTime(0, 0)));
-    if (name == QLatin1String("Customers Gender")) return QStringLiteral("F");
-    if (name == QLatin1String("Customers Language")) return QStringLiteral("English");
-    return emptyValue(field);
-}
-
 QString likePattern(QString name)
 {
     // Quotes become the one-character wildcard, so names typed with either quote still match.
@@ -69,6 +53,22 @@ bool replaceComments(cDataAccess &data, int customer, int year, int number, cons
 }
 
 } // namespace
+
+QVariant newCustomerValue(const db::FieldDef &field, int number)
+{
+    const QString name = field.fieldName();
+    if (name == QLatin1String("Customers Number")) return number;
+    if (name == QLatin1String("Customers First Name")) return QStringLiteral("New Customer");
+    if (name == QLatin1String("Customers Number Of Books")) return 1;
+    if (name == QLatin1String("Customers Status")) return QStringLiteral("Active");
+    if (name == QLatin1String("Customers Label Flag")) return QStringLiteral("Y");
+    if (name == QLatin1String("Customers Processing Charge")) return QStringLiteral("Y");
+    if (name == QLatin1String("Customers Supplies")) return 0;
+    if (name == QLatin1String("Customers Since Date")) return toDbDateTime(QDateTime(QDate::currentDate(), QTime(0, 0)));
+    if (name == QLatin1String("Customers Gender")) return QStringLiteral("F");
+    if (name == QLatin1String("Customers Language")) return QStringLiteral("English");
+    return emptyValue(field);
+}
 
 std::optional<int> newCustomerNumber(cDataAccess &data)
 {

@@ -4,6 +4,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QVariant>
 
 #include <array>
 #include <optional>
@@ -13,6 +14,7 @@ namespace zel {
 
 class AppState;
 class cDataAccess;
+namespace db { struct FieldDef; }
 
 namespace customers {
 
@@ -20,6 +22,9 @@ constexpr int kHighestCustomerNumber = 32767; // numbers are 16-bit
 
 // The lowest number not in use (1, 2, 4, 5 in use give 3); nothing when every number is taken.
 std::optional<int> newCustomerNumber(cDataAccess &data);
+
+// The value a new customer's field starts with ("New Customer", "Active", today, "" or 0, ...).
+QVariant newCustomerValue(const db::FieldDef &field, int number);
 
 // Adds a customer with the new-customer values and a helper percentage of 0 for every earnings
 // type, and makes it the current customer. Returns its number, or nothing (after saying why).

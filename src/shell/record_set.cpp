@@ -73,4 +73,15 @@ QVariant RecordSet::value(int column) const
     return m_query ? m_query->value(column) : QVariant();
 }
 
+QStringList RecordSet::columnNames() const
+{
+    QStringList names;
+    if (!m_query)
+        return names;
+    const QSqlRecord record = m_query->record();
+    for (int i = 0; i < record.count(); ++i)
+        names << record.fieldName(i);
+    return names;
+}
+
 } // namespace zel

@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QSqlQuery>
+#include <QStringList>
 #include <QVariant>
 
 #include <memory>
@@ -27,6 +28,8 @@ public:
     bool next();
     QVariant value(const QString &field) const;
     QVariant value(int column) const;
+    // The result's column names in order (empty when there is no result).
+    QStringList columnNames() const;
     // Exact for GetRecordSet; -1 for a snapshot, which is not walked ahead of time.
     int count() const { return m_count; }
     bool isValid() const { return m_query && m_query->isActive(); }

@@ -1,5 +1,7 @@
 #include "utilities/ui/utility_pages.h"
 
+#include "exchange/ui/export_page.h"
+#include "exchange/ui/import_page.h"
 #include "utilities/ui/cleanup_page.h"
 #include "utilities/ui/flags_page.h"
 #include "utilities/ui/payments_page.h"
@@ -25,8 +27,8 @@ const std::vector<UtilityPageEntry> &utilityPages()
     static const std::vector<UtilityPageEntry> pages = {
         {QStringLiteral("&1 Delete"), page<CleanupPage>(), {}},
         {QStringLiteral("&2 Flags"), page<FlagsPage>(), {}},
-        {QStringLiteral("&3 Import"), nullptr, QStringLiteral("Customer import: ") + kLater},
-        {QStringLiteral("&4 Export"), nullptr, QStringLiteral("Customer export: ") + kLater},
+        {QStringLiteral("&3 Import"), page<ImportPage>(), {}},
+        {QStringLiteral("&4 Export"), page<ExportPage>(), {}},
         {QStringLiteral("&5 Handheld Orders"), nullptr, QStringLiteral("Handheld order import: ") + kLater},
         {QStringLiteral("&6 Payments"), page<PaymentsPage>(), {}},
         {QStringLiteral("&7 Product Update"), page<ProductChangePage>(false), {}},
