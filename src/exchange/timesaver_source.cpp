@@ -1,6 +1,6 @@
 #include "exchange/timesaver_source.h"
 
-#include "db/jet_reader.h"
+#include "db/jet_snapshot.h"
 #include "exchange/customer_inserter.h"
 #include "exchange/house_number.h"
 
@@ -21,26 +21,6 @@ QString text(const QVariantMap &row, const char *column)
 QString id(const QVariantMap &row, const char *column)
 {
     return text(row, column);
-}
-
-std::optional<std::vector<QVariantMap>> tableRows(db::JetReader &reader, const QString &table, QString *error)
-{
-    QStringList names;
-    for (const db::JetColumn &column : reader.columns(table))
-        names << column.name;
-    std::vector<QVariantMap> rows;
-    const bool read = reader.readRows(table, [&](const QVariantList &values) {
-        QVariantMap row;
-        for (int i = 0; i < names.size() && i < values.size(); ++i)
-            row.insert(names[i], values[i]);
-        rows.push_back(row);
-        return true;
-    });
-    if (!read) {
-        *error = table + QStringLiteral(": ") + reader.errorString();
-        return std::nullopt;
-    }
-    return rows;
 }
 
 // "Select Distinct *": the same row twice counts once.
@@ -82,9 +62,9 @@ void fillPhone(QVariantMap &fields, const QVariantMap &phone)
 
 std::optional<TimesaverTables> readTimesaverTables(const QString &path, QString *error)
 {
-    db::JetReader reader;
-    if (!reader.open(path)) {
-        *error = reader.errorString();
+    db::JetSnapshot snapshot;
+    if (!snapshot.open(path)) {
+        *error = snapshot.errorString();
         return std::nullopt;
     }
     TimesaverTables tables;
@@ -93,9 +73,11 @@ std::optional<TimesaverTables> readTimesaverTables(const QString &path, QString 
                                                                          {"Province", &tables.provinces},
                                                                          {"telephone_no", &tables.telephones}};
     for (const auto &[table, rows] : parts) {
-        auto read = tableRows(reader, QString::fromLatin1(table), error);
-        if (!read)
+        auto read = snapshot.rows(QString::fromLatin1(table));
+        if (!read) {
+            *error = QString::fromLatin1(table) + QStringLiteral(": ") + snapshot.errorString();
             return std::nullopt;
+        }
         *rows = std::move(*read);
     }
     return tables;

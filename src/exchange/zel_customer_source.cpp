@@ -1,6 +1,7 @@
 #include "exchange/zel_customer_source.h"
 
 #include "db/jet_reader.h"
+#include "db/jet_snapshot.h"
 
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -54,27 +55,17 @@ std::optional<std::vector<QVariantMap>> sqliteRows(const QString &path, QString 
 
 std::optional<std::vector<QVariantMap>> jetRows(const QString &path, QString *error)
 {
-    db::JetReader reader;
-    if (!reader.open(path)) {
-        *error = reader.errorString();
+    db::JetSnapshot snapshot;
+    if (!snapshot.open(path)) {
+        *error = snapshot.errorString();
         return std::nullopt;
     }
-    QStringList names;
-    for (const db::JetColumn &column : reader.columns(QStringLiteral("Customers")))
-        names << column.name;
-    std::vector<QVariantMap> rows;
-    const bool read = reader.readRows(QStringLiteral("Customers"), [&](const QVariantList &values) {
-        QVariantMap row;
-        for (int i = 0; i < names.size() && i < values.size(); ++i)
-            row.insert(names[i], values[i]);
-        rows.push_back(row);
-        return true;
-    });
-    if (!read) {
-        *error = reader.errorString();
+    auto rows = snapshot.rows(QStringLiteral("Customers"));
+    if (!rows) {
+        *error = snapshot.errorString();
         return std::nullopt;
     }
-    std::stable_sort(rows.begin(), rows.end(), byName);
+    std::stable_sort(rows->begin(), rows->end(), byName);
     return rows;
 }
 
