@@ -4,6 +4,7 @@
 #include "app/command_session.h"
 #include "app/customer_commands.h"
 #include "app/database_command.h"
+#include "app/exchange_commands.h"
 #include "app/expense_commands.h"
 #include "app/order_commands.h"
 #include "app/record_commands.h"
@@ -68,6 +69,8 @@ const QMap<QString, QStringList> &optionsOfWords()
         {QStringLiteral("history"),
          {QStringLiteral("--catalog"), QStringLiteral("--product"), QStringLiteral("--shade"), QStringLiteral("--size"),
           QStringLiteral("--quick"), QStringLiteral("--current")}},
+        {QStringLiteral("pda"), {}},
+        {QStringLiteral("import"), {QStringLiteral("--dashes"), QStringLiteral("--year"), QStringLiteral("--campaign")}},
         {QStringLiteral("transmit"),
          {QStringLiteral("--year"), QStringLiteral("--campaign"), QStringLiteral("--country"), QStringLiteral("--add-on"),
           QStringLiteral("--page"), QStringLiteral("--site"), QStringLiteral("--headless")}},
@@ -155,6 +158,12 @@ const std::vector<CommandWord> &commandWords()
          "Sell from stock to a customer in the current campaign, as order entry does.", nullptr},
         {"sample", "zel sample --db FILE [--customers N] [--years Y]",
          "Fill a database with realistic sample business.", runSampleCommand},
+        {"pda", "zel pda validate|import|reset --db FILE",
+         "The handheld orders: list and check the waiting ones, import them as orders, or make every one wait again.",
+         runPdaCommand},
+        {"import", "zel import products --db FILE --dashes use|none FILE [--year Y --campaign C]",
+         "Import a product database (.ZELPD, or a .ZIP holding one); --year and --campaign for one without campaigns.",
+         runProductImportCommand},
         {"transmit", "zel transmit prepare --db FILE --year Y --campaign C --country us|au|ca [--add-on]",
          "Check the campaign's combined order for the company's web site; prints every row with its page and status.",
          runTransmitCommand},
