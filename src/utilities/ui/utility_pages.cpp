@@ -2,8 +2,10 @@
 
 #include "utilities/ui/cleanup_page.h"
 #include "utilities/ui/flags_page.h"
+#include "utilities/ui/handheld_orders_page.h"
 #include "utilities/ui/payments_page.h"
 #include "utilities/ui/product_change_page.h"
+#include "utilities/ui/product_database_page.h"
 
 namespace zel {
 
@@ -27,11 +29,11 @@ const std::vector<UtilityPageEntry> &utilityPages()
         {QStringLiteral("&2 Flags"), page<FlagsPage>(), {}},
         {QStringLiteral("&3 Import"), nullptr, QStringLiteral("Customer import: ") + kLater},
         {QStringLiteral("&4 Export"), nullptr, QStringLiteral("Customer export: ") + kLater},
-        {QStringLiteral("&5 Handheld Orders"), nullptr, QStringLiteral("Handheld order import: ") + kLater},
+        {QStringLiteral("&5 Handheld Orders"), page<HandheldOrdersPage>(), {}},
         {QStringLiteral("&6 Payments"), page<PaymentsPage>(), {}},
         {QStringLiteral("&7 Product Update"), page<ProductChangePage>(false), {}},
         {QStringLiteral("&8 Shorted Products"), page<ProductChangePage>(true), {}},
-        {QStringLiteral("&9 Product Database"), nullptr, QStringLiteral("Product database import: ") + kLater},
+        {QStringLiteral("&9 Product Database"), page<ProductDatabasePage>(), {}},
     };
     return pages;
 }
