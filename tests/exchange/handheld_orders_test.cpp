@@ -126,7 +126,7 @@ TEST_F(HandheldOrdersTest, ImportSavesEveryPaidOrderAndMarksEveryOneProcessed)
                            "2|17|222|4|Lotion 222|Rose|50 ml|2|2|4.0|8.0|0|0|2008-03-04 10:30:00|Y"}));
     EXPECT_EQ(rows("Select [Orders Unit Total] From Orders Where [Orders Customer Number] = 1 And [Orders Internal Flag] = "
                    "'TOTAL'"),
-              QStringList{"48.0"}); // 37.50 + 8.00 + the special charge of 2.50
+              QStringList{"48"}); // 37.50 + 8.00 + the special charge of 2.50
     // The handheld's payment is a payment of the new order; an amount of 0 is none.
     EXPECT_EQ(rows("Select [Payments Customer Number] || '|' || [Payments Order Number] || '|' || [Payments Amount] || '|' || "
                    "[Payments Deposited] || '|' || [Payments Type] || '|' || [Payments Check Number] || '|' || [Payments Date] "
@@ -145,7 +145,7 @@ TEST_F(HandheldOrdersTest, TheOrdersSwitchesReachTheOrder)
     handheldPayment(10, 1, "0");
     ASSERT_TRUE(handheld.import());
     // Stored as processing charge, discount, tax, flat amount, flat percent.
-    EXPECT_EQ(rows("Select [Orders Catalog Number] From Orders Where [Orders Internal Flag] = 'OPTIONS'"), QStringList{"NNYNY"});
+    EXPECT_EQ(rows("Select [Orders Catalog Number] From Orders Where [Orders Internal Flag] = 'OPTIONS'"), QStringList{"NYYYN"});
 }
 
 TEST_F(HandheldOrdersTest, NoOrNothingWaitingWritesNothing)
