@@ -8,6 +8,7 @@
 #include "shell/record_set.h"
 #include "shell/transaction.h"
 
+#include <utility>
 #include <vector>
 
 namespace zel::exchange {
@@ -78,30 +79,36 @@ bool CatalogueDashes::normaliseProducts()
 
 bool CatalogueDashes::normaliseOrderLines()
 {
-    // One update per distinct number rather than per line: an order line's number is all that changes.
     m_data.setSQL(QStringLiteral("Select Distinct [Orders Catalog Number] From Orders Where [Orders Internal Flag] = 'DETAIL' "));
     RecordSet rows = m_data.GetSnapShot(kProcedure);
-    QStringList numbers;
-    while (rows.next())
-        numbers << rows.value(0).toString();
-    rows = RecordSet();
-
-    Transaction transaction(m_data.database().handle());
+    std::vector<std::pair<QString, QString>> changes; // a number on file and its normal form
     int count = 0;
-    for (const QString &number : numbers) {
+    while (rows.next()) {
+        const QString number = rows.value(0).toString();
         const QString normal = normalCatalogNumber(number, m_useDashes);
-        if (normal != number
-            && !m_data.exec(kProcedure,
-                            QStringLiteral("Update Orders Set [Orders Catalog Number] = ? Where [Orders Internal Flag] = "
-                                           "'DETAIL' And [Orders Catalog Number] = ?"),
-                            {normal, number}))
-            return false;
+        if (normal != number)
+            changes.emplace_back(number, normal);
         if (++count % kProgressEvery == 0)
             m_prompter.working(QStringLiteral("Performing 'DASH' Validation on Orders Table: ") + QString::number(count));
     }
-    const bool done = transaction.commit();
+    rows = RecordSet();
     m_prompter.working(QString());
-    return done;
+    if (changes.empty())
+        return true;
+
+    // The lines of every changed number in one pass over Orders, rather than one pass per number.
+    Transaction transaction(m_data.database().handle());
+    if (!m_data.exec(kProcedure, QStringLiteral("Create Temp Table If Not Exists [DashForms] ([Old] TEXT Primary Key, [New] TEXT)"))
+        || !m_data.exec(kProcedure, QStringLiteral("Delete From temp.[DashForms]")))
+        return false;
+    for (const auto &[number, normal] : changes)
+        if (!m_data.exec(kProcedure, QStringLiteral("Insert Into temp.[DashForms] ([Old], [New]) Values (?, ?)"), {number, normal}))
+            return false;
+    return m_data.exec(kProcedure,
+                       QStringLiteral("Update Orders Set [Orders Catalog Number] = (Select [New] From temp.[DashForms] Where "
+                                      "[Old] = Orders.[Orders Catalog Number]) Where [Orders Internal Flag] = 'DETAIL' And "
+                                      "[Orders Catalog Number] In (Select [Old] From temp.[DashForms])"))
+        && m_data.exec(kProcedure, QStringLiteral("Drop Table temp.[DashForms]")) && transaction.commit();
 }
 
 } // namespace zel::exchange

@@ -16,6 +16,7 @@ namespace zel::exchange {
 
 namespace {
 
+const QString kProcedure = QStringLiteral("Cmd_Import");
 const QString kCampaignWord = QStringLiteral("Campaign");
 constexpr int kProgressEvery = 100;
 
@@ -109,6 +110,11 @@ std::optional<ProductImportCounts> ProductDatabaseImport::merge(ProductSource &s
     cDataAccess &data = m_state.data;
     Prompter &prompter = m_state.prompter;
     Transaction transaction(m_state.database.handle());
+    // The baseline pass finds every row of a catalogue number, whatever its campaign: without an index
+    // for that, each product costs a scan of the whole table. It lives only inside this transaction.
+    if (!data.exec(kProcedure, QStringLiteral("Create Index If Not Exists [Products Import Catalog Number] On Products "
+                                              "([Products Catalog Number])")))
+        return std::nullopt;
     ProductMerge merge(data, source.columns(), useDashes, assigned);
     bool written = true;
     // Thousands of statements of one kind would bury the SQL log; the import says what it did instead.
@@ -127,11 +133,12 @@ std::optional<ProductImportCounts> ProductDatabaseImport::merge(ProductSource &s
         return std::nullopt;
 
     prompter.working(QStringLiteral("Validating ")
-                     + QString::number(data.number(QStringLiteral("Cmd_Import"), QStringLiteral("Select Count(*) From Products"))));
-    if (!data.exec(QStringLiteral("Cmd_Import"), QStringLiteral("Update Products Set [Products Delete Flag] = 0 ")))
+                     + QString::number(data.number(kProcedure, QStringLiteral("Select Count(*) From Products"))));
+    if (!data.exec(kProcedure, QStringLiteral("Update Products Set [Products Delete Flag] = 0 ")))
         return std::nullopt;
     prompter.working(QStringLiteral("Processing Baseline, Please Wait."));
-    if (!BaselineUpdateAllWithin(data, prompter, QStringLiteral("UTILITY")) || !transaction.commit())
+    if (!BaselineUpdateAllWithin(data, prompter, QStringLiteral("UTILITY"))
+        || !data.exec(kProcedure, QStringLiteral("Drop Index If Exists [Products Import Catalog Number]")) || !transaction.commit())
         return std::nullopt;
     const ProductImportCounts &counts = merge.counts();
     m_state.LogWrite(QStringLiteral("MSG"), QStringLiteral("Cmd_Import - products read %1, added %2, updated %3")
