@@ -41,6 +41,7 @@ ProductDatabasePage::ProductDatabasePage(AppState &state, QWidget *parent)
     run->setAutoDefault(false);
     connect(run, &QPushButton::clicked, this, [this] { runImport(); });
     dashLayout->addWidget(run, 0, Qt::AlignLeft);
+    dashLayout->addStretch();
     row->addWidget(dashes);
 
     auto *stats = new QGroupBox(QStringLiteral("Product Statistics"), this);
