@@ -1,6 +1,6 @@
 // Times the operations that must feel instant on ten years of a busy representative's business:
 // saving a 30-line order, one customer's balance, and every customer's balance for a campaign.
-// Usage: zel_bench [--db FILE] [--customers N] [--years Y]
+// Usage: zel_bench [--db FILE] [--customers N] [--years Y] | zel_bench --product-import
 // The database is generated once (through the program's own operations) and kept for later runs.
 
 #include "app/sample_data.h"
@@ -30,6 +30,7 @@ void benchUtilities(AppState &state, QTextStream &out);
 void benchCampaignReports(AppState &state, QTextStream &out);
 void benchCustomers(AppState &state, QTextStream &out);
 int benchCustomerImport(QTextStream &out);
+int benchProductImport(QTextStream &out);
 
 namespace {
 
@@ -78,6 +79,9 @@ int main(int argc, char **argv)
     // Works on a database of its own, so it can run without the generated one.
     if (args.contains(QStringLiteral("--customer-import")))
         return benchCustomerImport(out);
+    // On its own database: zel_bench --product-import times only the product database import.
+    if (args.contains(QStringLiteral("--product-import")))
+        return benchProductImport(out);
     QTemporaryDir home;
     ScriptedPrompter prompter;
     AppState state(AppPaths{home.path(), home.filePath(QStringLiteral("Registry.ini"))}, prompter);
@@ -160,6 +164,7 @@ int main(int argc, char **argv)
     benchUtilities(state, out);
     benchCampaignReports(state, out);
     benchCustomers(state, out);
+    benchProductImport(out);
     out << "\n(checksum " << check.format(u"0.00") << ")\n";
     if (const int failed = benchCustomerImport(out))
         return failed;
@@ -407,6 +412,39 @@ void benchCustomers(AppState &state, QTextStream &out)
 // 20,000 customers from a CSV file into a new database: the check of the whole file and the
 // import in one transaction (the goal is under 10 s).
 int benchCustomerImport(QTextStream &out)
+// ---- Product database import ----
+
+#include "exchange/product_database_import.h"
+
+#include <QSqlQuery>
+
+// A supplier's product database of `count` products of one campaign, undashed, written at once.
+static bool writeSupplierDatabase(const QString &path, int count)
+{
+    DatabaseConnection connection;
+    if (!connection.create(path))
+        return false;
+    QSqlQuery query(connection.handle());
+    query.exec(QStringLiteral("Create Table Products ([Products Campaign Year] INTEGER, [Products Campaign Number] INTEGER, "
+                              "[Products Catalog Number] TEXT, [Products Page] TEXT, [Products Description] TEXT, [Products Shade "
+                              "Color Fragrance] TEXT, [Products Size] TEXT, [Products Last Price] REAL, [Products Reg Price] REAL, "
+                              "[Products Quanity On Hand] INTEGER)"));
+    connection.handle().transaction();
+    query.prepare(QStringLiteral("Insert Into Products Values (2026, 3, ?, ?, ?, 'Rose', '50 ml', ?, ?, 0)"));
+    for (int i = 0; i < count; ++i) {
+        query.addBindValue(QString::number(100000 + i));
+        query.addBindValue(QString::number(1 + i % 90));
+        query.addBindValue(QStringLiteral("Bench product %1").arg(i));
+        query.addBindValue(4.99 + i % 20);
+        query.addBindValue(5.99 + i % 20);
+        if (!query.exec())
+            return false;
+    }
+    return connection.handle().commit();
+}
+
+// 30,000 products into a new database, then the same file again (every product already on file).
+int benchProductImport(QTextStream &out)
 {
     QTemporaryDir folder;
     ScriptedPrompter prompter;
@@ -433,4 +471,31 @@ int benchCustomerImport(QTextStream &out)
     const std::optional<int> imported = exchange::TextCustomerImport(state).run(request);
     out << QStringLiteral("import 20,000 customers:     %1 ms (%2 imported)\n").arg(timer.elapsed()).arg(imported.value_or(0));
     return imported == customers ? 0 : 1;
+    const QString source = folder.filePath(QStringLiteral("Supplier.ZELPD"));
+    const QString target = folder.filePath(QStringLiteral("Shop.ZELDB"));
+    const int count = 30000;
+    if (!writeSupplierDatabase(source, count) || !db::Gfi_Create_Db(state, target) || !state.database.open(target)) {
+        out << "Could not prepare the product import.\n";
+        return 1;
+    }
+    state.databasePath = target;
+    state.databaseState = AppState::DatabaseState::Open;
+    exchange::ProductImportChoices choices;
+    choices.useDashes = true;
+    choices.file = source;
+    for (const char *run : {"new catalogue:    ", "all on file:      "}) {
+        QElapsedTimer timer;
+        timer.start();
+        const auto counts = exchange::ProductDatabaseImport(state).run(choices);
+        if (!counts) {
+            out << "The product import failed: " << prompter.messageTexts().join(QLatin1Char('/')) << '\n';
+            return 1;
+        }
+        out << QStringLiteral("product import, %1 %2 ms (%3 added, %4 updated)\n")
+                   .arg(QLatin1String(run))
+                   .arg(timer.elapsed())
+                   .arg(counts->added)
+                   .arg(counts->updated);
+    }
+    return 0;
 }

@@ -5,6 +5,7 @@
 #include "app/customer_commands.h"
 #include "app/database_command.h"
 #include "app/exchange_commands.h"
+#include "app/product_exchange_commands.h"
 #include "app/expense_commands.h"
 #include "app/order_commands.h"
 #include "app/record_commands.h"
@@ -70,12 +71,14 @@ const QMap<QString, QStringList> &optionsOfWords()
         {QStringLiteral("history"),
          {QStringLiteral("--catalog"), QStringLiteral("--product"), QStringLiteral("--shade"), QStringLiteral("--size"),
           QStringLiteral("--quick"), QStringLiteral("--current")}},
+        {QStringLiteral("pda"), {}},
         {QStringLiteral("transmit"),
          {QStringLiteral("--year"), QStringLiteral("--campaign"), QStringLiteral("--country"), QStringLiteral("--add-on"),
           QStringLiteral("--page"), QStringLiteral("--site"), QStringLiteral("--headless"), QStringLiteral("--pdf")}},
         {QStringLiteral("import"),
          {QStringLiteral("--csv"), QStringLiteral("--mba"), QStringLiteral("--zeldb"), QStringLiteral("--timesaver"),
-          QStringLiteral("--delimiter"), QStringLiteral("--qualifier")}},
+          QStringLiteral("--delimiter"), QStringLiteral("--qualifier"), QStringLiteral("--dashes"), QStringLiteral("--year"),
+          QStringLiteral("--campaign")}},
         {QStringLiteral("export"),
          {QStringLiteral("--selection"), QStringLiteral("--sort"), QStringLiteral("--content"), QStringLiteral("--header")}},
     };
@@ -164,6 +167,9 @@ const std::vector<CommandWord> &commandWords()
          "Sell from stock to a customer in the current campaign, as order entry does.", nullptr},
         {"sample", "zel sample --db FILE [--customers N] [--years Y]",
          "Fill a database with realistic sample business.", runSampleCommand},
+        {"pda", "zel pda validate|import|reset --db FILE",
+         "The handheld orders: list and check the waiting ones, import them as orders, or make every one wait again.",
+         runPdaCommand},
         {"transmit", "zel transmit prepare --db FILE --year Y --campaign C --country us|au|ca [--add-on] [--pdf FILE]",
          "Check the campaign's combined order for the company's web site; prints every row with its page and status "
          "(--pdf: the printed list, as the screen's Print gives it).",
@@ -173,6 +179,9 @@ const std::vector<CommandWord> &commandWords()
         {"import", "zel import customers --db FILE (--csv F | --mba F | --zeldb F | --timesaver F) [--delimiter D] [--qualifier Q]",
          "Import customers from a text file (10 fields a line, or the 6 of --mba; --delimiter tab for tabs), another "
          "database or a Timesaver database; the first five are shown first.", runImportCommand},
+        {"import", "zel import products --db FILE --dashes use|none FILE [--year Y --campaign C]",
+         "Import a product database (.ZELPD, or a .ZIP holding one); --year and --campaign for one without campaigns.",
+         nullptr},
         {"export", "zel export customers --db FILE --selection active|closed|all --sort zip|name --content names|all|orders|emails "
                    "[--header] OUT",
          "Write customers, orders or e-mail addresses to a comma-separated text file.", runExportCommand},

@@ -1,4 +1,5 @@
 #include "app/exchange_commands.h"
+#include "app/product_exchange_commands.h"
 
 #include "app/command_line.h"
 #include "app/command_session.h"
@@ -84,6 +85,8 @@ std::optional<Choice> choiceOption(const CommandLine &line, const QString &name,
 
 int runImportCommand(const CommandLine &line, QTextStream &out, QTextStream &err)
 {
+    if (line.arguments.value(0) == QLatin1String("products"))
+        return runProductImportCommand(line, out, err);
     if (line.arguments != QStringList{QStringLiteral("customers")})
         return usage(err, kImportUsage);
     const QString source = sourceOption(line, err);

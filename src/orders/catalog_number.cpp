@@ -16,6 +16,13 @@ QStringList catalogNumberForms(const QString &typed)
     return {typed, undashed, Mfs_Add_Dash(undashed)};
 }
 
+QString normalCatalogNumber(const QString &text, bool useDashes)
+{
+    QString plain = text.trimmed();
+    plain.remove(QLatin1Char('\'')).remove(QLatin1Char('"')).remove(QLatin1Char('-'));
+    return useDashes ? Mfs_Add_Dash(plain) : plain;
+}
+
 QString displayCatalogNumber(const QString &typed, bool addDash)
 {
     return addDash ? Mfs_Add_Dash(typed) : typed;

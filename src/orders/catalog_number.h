@@ -13,6 +13,10 @@ QString Mfs_Add_Dash(const QString &text);
 // form of the undashed text.
 QStringList catalogNumberForms(const QString &typed);
 
+// The one form the product database import keeps every catalogue number in: trimmed, without
+// quotes or dashes, and with "useDashes" the dash put back in the middle of six characters.
+QString normalCatalogNumber(const QString &text, bool useDashes);
+
 // How a typed catalog number is shown when the dash option is on.
 QString displayCatalogNumber(const QString &typed, bool addDash);
 

@@ -90,8 +90,9 @@ bool carryIntoBaseline(cDataAccess &data, const Product &product)
     return consolidateStock(data, product.catalogNumber) && refreshBaseline(data, product, false);
 }
 
-bool baselinePass(cDataAccess &data, Prompter &prompter, const QString &select, const QString &progressText,
-                  const QString &finish)
+// Walks the marked rows into their baselines inside the caller's transaction.
+bool carryMarkedRows(cDataAccess &data, Prompter &prompter, const QString &select, const QString &progressText,
+                     const QString &finish)
 {
     data.setSQL(select);
     RecordSet rows = data.GetRecordSet(QStringLiteral("BaselineUpdateAll"));
@@ -101,7 +102,6 @@ bool baselinePass(cDataAccess &data, Prompter &prompter, const QString &select, 
     while (rows.next())
         marked.push_back(Product::fromRecord(rows));
 
-    Transaction transaction(data.database().handle());
     int done = 0;
     for (const Product &product : marked) {
         if (!carryIntoBaseline(data, product))
@@ -109,9 +109,27 @@ bool baselinePass(cDataAccess &data, Prompter &prompter, const QString &select, 
         if (++done % 100 == 0)
             prompter.working(progressText.arg(done).arg(total));
     }
-    const bool finished = data.exec(kProcedure, finish) && transaction.commit();
+    return data.exec(kProcedure, finish);
+}
+
+bool baselinePass(cDataAccess &data, Prompter &prompter, const QString &select, const QString &progressText,
+                  const QString &finish)
+{
+    Transaction transaction(data.database().handle());
+    const bool finished = carryMarkedRows(data, prompter, select, progressText, finish) && transaction.commit();
     prompter.working(QString());
     return finished;
+}
+
+const QString kAllMarked = QStringLiteral("Select * From Products  Where [Products Campaign Year]   >  0  And   [Products "
+                                          "Campaign Number] > 0  And   [Products Baseline Update] = 'Y'  Order by [Products "
+                                          "Campaign Year], [Products Campaign Number] ");
+const QString kAllUnmarked = QStringLiteral("Update Products  Set [Products Baseline Update] = 'N' ");
+
+QString allProgressText(const QString &mode)
+{
+    return mode == QLatin1String("UPGRADE") ? QStringLiteral("Processing Product Baseline: %1 of %2")
+                                            : QStringLiteral("Processing Baseline: %1 of %2");
 }
 
 // The product a line typed on an order describes, for the current campaign's catalogue.
@@ -175,13 +193,12 @@ bool Ms_BaseLine_Products(cDataAccess &data, const cOption &options, const Produ
 
 bool BaselineUpdateAll(cDataAccess &data, Prompter &prompter, const QString &mode)
 {
-    return baselinePass(data, prompter,
-                        QStringLiteral("Select * From Products  Where [Products Campaign Year]   >  0  And   [Products "
-                                       "Campaign Number] > 0  And   [Products Baseline Update] = 'Y'  Order by [Products "
-                                       "Campaign Year], [Products Campaign Number] "),
-                        mode == QLatin1String("UPGRADE") ? QStringLiteral("Processing Product Baseline: %1 of %2")
-                                                         : QStringLiteral("Processing Baseline: %1 of %2"),
-                        QStringLiteral("Update Products  Set [Products Baseline Update] = 'N' "));
+    return baselinePass(data, prompter, kAllMarked, allProgressText(mode), kAllUnmarked);
+}
+
+bool BaselineUpdateAllWithin(cDataAccess &data, Prompter &prompter, const QString &mode)
+{
+    return carryMarkedRows(data, prompter, kAllMarked, allProgressText(mode), kAllUnmarked);
 }
 
 bool UpdateBaseLine(cDataAccess &data, Prompter &prompter)

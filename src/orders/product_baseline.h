@@ -17,6 +17,8 @@ bool Ms_BaseLine_Products(cDataAccess &data, const cOption &options, const Produ
 // Carries every campaign row marked for the baseline into its baseline row, oldest campaign first,
 // showing progress every 100 rows; `mode` is "UTILITY" or "UPGRADE". One transaction.
 bool BaselineUpdateAll(cDataAccess &data, Prompter &prompter, const QString &mode);
+// The same inside a transaction the caller owns (an import that is one transaction as a whole).
+bool BaselineUpdateAllWithin(cDataAccess &data, Prompter &prompter, const QString &mode);
 // The catalogue screen's pass over every marked row, run when the screen closes.
 bool UpdateBaseLine(cDataAccess &data, Prompter &prompter);
 

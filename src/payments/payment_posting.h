@@ -101,8 +101,11 @@ public:
     // Sets every order of the campaign delivered or not; false when the user said No or it failed.
     bool setDelivered(const Campaign &campaign, bool delivered);
 
-private:
+    // Adds one payment under the customer's next sequence of its campaign, inside the caller's
+    // transaction; false when the statement failed.
     bool insertPayment(const WorkPayment &payment);
+
+private:
     bool writeDelivered(const WorkPayment &payment);
     bool writeOnFile(const WorkPayment &payment);
 

@@ -4,8 +4,10 @@
 #include "exchange/ui/import_page.h"
 #include "utilities/ui/cleanup_page.h"
 #include "utilities/ui/flags_page.h"
+#include "utilities/ui/handheld_orders_page.h"
 #include "utilities/ui/payments_page.h"
 #include "utilities/ui/product_change_page.h"
+#include "utilities/ui/product_database_page.h"
 
 namespace zel {
 
@@ -17,7 +19,6 @@ std::function<UtilityPage *(AppState &, QWidget *)> page(Extra... extra)
     return [=](AppState &state, QWidget *parent) -> UtilityPage * { return new Page(state, extra..., parent); };
 }
 
-const QString kLater = QStringLiteral("Comes with a later version of ZEL.");
 
 } // namespace
 
@@ -29,11 +30,11 @@ const std::vector<UtilityPageEntry> &utilityPages()
         {QStringLiteral("&2 Flags"), page<FlagsPage>(), {}},
         {QStringLiteral("&3 Import"), page<ImportPage>(), {}},
         {QStringLiteral("&4 Export"), page<ExportPage>(), {}},
-        {QStringLiteral("&5 Handheld Orders"), nullptr, QStringLiteral("Handheld order import: ") + kLater},
+        {QStringLiteral("&5 Handheld Orders"), page<HandheldOrdersPage>(), {}},
         {QStringLiteral("&6 Payments"), page<PaymentsPage>(), {}},
         {QStringLiteral("&7 Product Update"), page<ProductChangePage>(false), {}},
         {QStringLiteral("&8 Shorted Products"), page<ProductChangePage>(true), {}},
-        {QStringLiteral("&9 Product Database"), nullptr, QStringLiteral("Product database import: ") + kLater},
+        {QStringLiteral("&9 Product Database"), page<ProductDatabasePage>(), {}},
     };
     return pages;
 }
