@@ -14,7 +14,8 @@ bool isFlag(const QString &name)
                                       QStringLiteral("--short"), QStringLiteral("--current"), QStringLiteral("--deposited"), QStringLiteral("--extra"),
                                       QStringLiteral("--refund"), QStringLiteral("--all"), QStringLiteral("--unavailable"),
                                       QStringLiteral("--add-on"), QStringLiteral("--headless"),
-                                      QStringLiteral("--external"), QStringLiteral("--in-stock"), QStringLiteral("--sold")};
+                                      QStringLiteral("--external"), QStringLiteral("--in-stock"), QStringLiteral("--sold"),
+                                      QStringLiteral("--logs")};
     // --yes and --no are read above.
     return flags.contains(name) || isReportFlag(name);
 }

@@ -5,6 +5,7 @@
 #include "app/customer_commands.h"
 #include "app/database_command.h"
 #include "app/expense_commands.h"
+#include "app/ftp_commands.h"
 #include "app/order_commands.h"
 #include "app/record_commands.h"
 #include "app/report_command.h"
@@ -71,6 +72,7 @@ const QMap<QString, QStringList> &optionsOfWords()
         {QStringLiteral("transmit"),
          {QStringLiteral("--year"), QStringLiteral("--campaign"), QStringLiteral("--country"), QStringLiteral("--add-on"),
           QStringLiteral("--page"), QStringLiteral("--site"), QStringLiteral("--headless"), QStringLiteral("--pdf")}},
+        {QStringLiteral("ftp"), {QStringLiteral("--file"), QStringLiteral("--logs"), QStringLiteral("--first"), QStringLiteral("--last")}},
     };
     return options;
 }
@@ -161,6 +163,12 @@ const std::vector<CommandWord> &commandWords()
          runTransmitCommand},
         {"transmit", "zel transmit send --db FILE --year Y --campaign C --country us|au|ca --page N [--site URL] [--headless]",
          "Type one web page of the combined order into the company's site in the browser.", nullptr},
+        {"ftp", "zel ftp upload (--db FILE | --file F | --logs) --first NAME --last NAME",
+         "Send a zipped copy of a database, of one file, or of the logs and settings files to support's server "
+         "([UploadOptions] of ZELFTPINI.600); prints the name it got there.",
+         runFtpCommand},
+        {"ftp", "zel ftp download ID", "Fetch ID.ZIP from support's server ([DownloadOptions] of ZELFTPINI.600) into the "
+         "application folder; prints where it was saved.", nullptr},
     };
     return words;
 }
