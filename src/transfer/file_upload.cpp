@@ -81,7 +81,7 @@ FileUpload::Outcome FileUpload::upload(const UploadChoice &choice)
     const std::optional<QString> archive = zipSource(choice);
     if (!archive)
         return Outcome::Failed;
-    const Outcome outcome = send(server, *archive);
+    const Outcome outcome = send(server, *archive, choice);
     QFile::remove(*archive);
     if (outcome == Outcome::Uploaded)
         status(QStringLiteral("Complete."));
@@ -124,6 +124,9 @@ std::optional<QString> FileUpload::zipSource(const UploadChoice &choice)
         error = entries.isEmpty() ? QStringLiteral("no log or settings files") : WorkArchive::write(archive, entries);
     } else {
         archive = workingArchiveOf(choice.path);
+        // Sending a working archive itself must not overwrite it with its own zip.
+        if (samePath(archive, choice.path))
+            archive.insert(archive.size() - 6, QStringLiteral("_Upload"));
         shownName = choice.path;
         m_sourceName = QFileInfo(choice.path).fileName();
         status(QStringLiteral("Zipping . . ."));
@@ -163,9 +166,9 @@ QString FileUpload::zipDatabase(const QString &database, const QString &archive)
     return WorkArchive::write(archive, {{copy, QFileInfo(database).fileName()}});
 }
 
-FileUpload::Outcome FileUpload::send(const FtpServer &server, const QString &archive)
+FileUpload::Outcome FileUpload::send(const FtpServer &server, const QString &archive, const UploadChoice &choice)
 {
-    m_remoteName = uploadRemoteName(lastNames(m_state).second, lastNames(m_state).first, m_state.now(), m_sourceName);
+    m_remoteName = uploadRemoteName(choice.lastName, choice.firstName, m_state.now(), m_sourceName);
     status(QStringLiteral("Connecting: ") + server.host() + QStringLiteral(" . . . "));
     FtpTransfer transfer(server);
     transfer.setConnected([this] { status(QStringLiteral("Connected")); status(QStringLiteral("Uploading . . .")); });

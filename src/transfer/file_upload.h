@@ -60,7 +60,7 @@ private:
     bool checkNames(const UploadChoice &choice);
     std::optional<QString> zipSource(const UploadChoice &choice);
     QString zipDatabase(const QString &database, const QString &archive);
-    Outcome send(const FtpServer &server, const QString &archive);
+    Outcome send(const FtpServer &server, const QString &archive, const UploadChoice &choice);
     void status(const QString &text);
     void report(const QString &text);
 

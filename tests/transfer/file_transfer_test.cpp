@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRandomGenerator>
 
 #include <gtest/gtest.h>
@@ -116,6 +117,16 @@ TEST_F(FileTransferTest, TheOpenDatabaseIsCopiedAndStaysOpen)
     EXPECT_EQ(app.column("SELECT COUNT(*) FROM Options"), QStringList{"1"});
 }
 
+TEST_F(FileTransferTest, AFileNamedLikeAWorkingArchiveIsSentAndKept)
+{
+    app.writeFile("old.WRKZP", "keep me");
+    FileUpload upload(*app.state);
+    ASSERT_EQ(upload.upload({UploadChoice::Source::File, app.path("old.WRKZP"), "Jane", "Smith"}), FileUpload::Outcome::Uploaded);
+    EXPECT_EQ(app.readFile("old.WRKZP"), "keep me");
+    EXPECT_FALSE(QFile::exists(app.path("old_Upload.WRKZP")));
+    EXPECT_EQ(entryBytes(server.path(upload.remoteName()), "old.WRKZP"), "keep me");
+}
+
 TEST_F(FileTransferTest, LogsGoAsOneArchiveFromTheCommandLine)
 {
     app.state->LogWrite("MSG", "something support should read");
@@ -175,7 +186,7 @@ TEST_F(FileTransferTest, ADownloadIsSavedInTheApplicationFolder)
 
     const test::CommandRun run = test::runCli(app, {"ftp", "download", "FIX42"});
     EXPECT_EQ(run.code, 0) << run.err.toStdString();
-    EXPECT_EQ(run.out.trimmed(), download.savedPath());
+    EXPECT_EQ(QFileInfo(run.out.trimmed()).absoluteFilePath(), QFileInfo(download.savedPath()).absoluteFilePath());
 }
 
 TEST_F(FileTransferTest, AMissingOrDamagedDownloadIsReportedAndAMissingOneLeavesNoFile)
