@@ -116,8 +116,12 @@ bool FileDownload::cancel()
     return true;
 }
 
+// Progress comes many times a second; a text is passed on only when it changes.
 void FileDownload::status(const QString &text)
 {
+    if (text == m_lastStatus)
+        return;
+    m_lastStatus = text;
     if (m_observer.status)
         m_observer.status(text);
     else

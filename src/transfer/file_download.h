@@ -46,6 +46,7 @@ private:
 
     AppState &m_state;
     TransferObserver m_observer;
+    QString m_lastStatus;
     FtpTransfer *m_transfer = nullptr;
     QString m_savedPath;
 };

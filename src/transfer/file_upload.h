@@ -66,6 +66,7 @@ private:
 
     AppState &m_state;
     TransferObserver m_observer;
+    QString m_lastStatus;
     FtpTransfer *m_transfer = nullptr;
     QString m_remoteName;
     QString m_sourceName;
