@@ -7,6 +7,7 @@
 #include "app/exchange_commands.h"
 #include "app/product_exchange_commands.h"
 #include "app/expense_commands.h"
+#include "app/ftp_commands.h"
 #include "app/order_commands.h"
 #include "app/record_commands.h"
 #include "app/report_command.h"
@@ -81,6 +82,7 @@ const QMap<QString, QStringList> &optionsOfWords()
           QStringLiteral("--campaign")}},
         {QStringLiteral("export"),
          {QStringLiteral("--selection"), QStringLiteral("--sort"), QStringLiteral("--content"), QStringLiteral("--header")}},
+        {QStringLiteral("ftp"), {QStringLiteral("--file"), QStringLiteral("--logs"), QStringLiteral("--first"), QStringLiteral("--last")}},
     };
     return options;
 }
@@ -185,6 +187,12 @@ const std::vector<CommandWord> &commandWords()
         {"export", "zel export customers --db FILE --selection active|closed|all --sort zip|name --content names|all|orders|emails "
                    "[--header] OUT",
          "Write customers, orders or e-mail addresses to a comma-separated text file.", runExportCommand},
+        {"ftp", "zel ftp upload (--db FILE | --file F | --logs) --first NAME --last NAME",
+         "Send a zipped copy of a database, of one file, or of the logs and settings files to support's server "
+         "([UploadOptions] of ZELFTPINI.600); prints the name it got there.",
+         runFtpCommand},
+        {"ftp", "zel ftp download ID", "Fetch ID.ZIP from support's server ([DownloadOptions] of ZELFTPINI.600) into the "
+         "application folder; prints where it was saved.", nullptr},
     };
     return words;
 }

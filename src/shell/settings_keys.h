@@ -26,6 +26,8 @@ inline const QString kUtilityOptionsIni = QStringLiteral("ZELUTLOPTSINI.600");
 inline const QString kSearchOptionsIni = QStringLiteral("ZELSEARCHOPTSINI.600");
 inline const QString kOrderPrintOptionsIni = QStringLiteral("ZELORDERPRINTOPTIONSINI.600");
 inline const QString kGridLayoutsFile = QStringLiteral("GridLayouts.grx");
+inline const QString kFtpIni = QStringLiteral("ZELFTPINI.600");
+inline const QString kFtpUploadIni = QStringLiteral("FTPUpload.INI");
 
 constexpr int kPath = 300;
 constexpr int kText = 255;
@@ -57,6 +59,13 @@ inline IniKey screenSize(const QString &formName, const QString &suffix)
 {
     return {kScreenSizesIni, "ScreenSizes", formName + suffix, "-1", kText};
 }
+
+// ZELFTPINI.600: "URL", "UID" or "PWD" of section "UploadOptions" or "DownloadOptions".
+inline IniKey ftpOption(const QString &section, const QString &key) { return {kFtpIni, section, key, "NONE", kText}; }
+
+// FTPUpload.INI: the names last typed on the upload screen.
+inline const IniKey UploadFirstName{kFtpUploadIni, "Settings", "FirstName", "", kText};
+inline const IniKey UploadLastName{kFtpUploadIni, "Settings", "LastName", "", kText};
 
 inline const QString kRunning = QStringLiteral("Running");
 inline const QString kEndedOk = QStringLiteral("Ended-OK");

@@ -15,6 +15,8 @@
 #include "shell/last_used_list.h"
 #include "shell/ui/help_window.h"
 #include "shell/ui/screen_setup.h"
+#include "transfer/ui/download_screen.h"
+#include "transfer/ui/upload_screen.h"
 #include "transmit/ui/transmit_screen.h"
 #include "utilities/ui/utilities_screen.h"
 
@@ -85,8 +87,8 @@ constexpr FileText kDatabaseCommands[] = {
 };
 
 constexpr FileText kTransferCommands[] = {
-    {MainMenu::UploadFile, "Upload File or Database", nullptr},
-    {MainMenu::DownloadFile, "Download File", nullptr},
+    {MainMenu::UploadFile, "&Upload File or Database", nullptr},
+    {MainMenu::DownloadFile, "&Download File", nullptr},
 };
 
 } // namespace
@@ -458,6 +460,14 @@ void MainMenu::registerCommands()
     setFileCommand(BackupDatabase, database(&db::DatabaseCommands::Ms_Backup_Database));
     setFileCommand(CompactDatabase, database(&db::DatabaseCommands::Ms_Compact_Database));
     setFileCommand(RepairDatabase, database(&db::DatabaseCommands::Ms_Repair_Database));
+    setFileCommand(UploadFile, [this] {
+        UploadScreen screen(m_state, this);
+        screen.exec();
+    });
+    setFileCommand(DownloadFile, [this] {
+        DownloadScreen screen(m_state, this);
+        screen.exec();
+    });
     setFileCommand(RestoreBackup, [this] {
         if (db::DatabaseCommands(m_state).Gfi_Restore_Db())
             QTimer::singleShot(0, this, &QWidget::close);

@@ -19,7 +19,6 @@ std::function<UtilityPage *(AppState &, QWidget *)> page(Extra... extra)
     return [=](AppState &state, QWidget *parent) -> UtilityPage * { return new Page(state, extra..., parent); };
 }
 
-
 } // namespace
 
 const std::vector<UtilityPageEntry> &utilityPages()
