@@ -110,11 +110,8 @@ std::optional<ProductImportCounts> ProductDatabaseImport::merge(ProductSource &s
     cDataAccess &data = m_state.data;
     Prompter &prompter = m_state.prompter;
     Transaction transaction(m_state.database.handle());
-    // The baseline pass finds every row of a catalogue number, whatever its campaign: without an index
-    // for that, each product costs a scan of the whole table. It lives only inside this transaction.
-    if (!data.exec(kProcedure, QStringLiteral("Create Index If Not Exists [Products Import Catalog Number] On Products "
-                                              "([Products Catalog Number])")))
-        return std::nullopt;
+    // The baseline pass finds every row of a catalogue number through the database's catalog number
+    // index ("Products Catalog Index", made when the database is opened).
     ProductMerge merge(data, source.columns(), useDashes, assigned);
     bool written = true;
     // Thousands of statements of one kind would bury the SQL log; the import says what it did instead.
@@ -137,8 +134,7 @@ std::optional<ProductImportCounts> ProductDatabaseImport::merge(ProductSource &s
     if (!data.exec(kProcedure, QStringLiteral("Update Products Set [Products Delete Flag] = 0 ")))
         return std::nullopt;
     prompter.working(QStringLiteral("Processing Baseline, Please Wait."));
-    if (!BaselineUpdateAllWithin(data, prompter, QStringLiteral("UTILITY"))
-        || !data.exec(kProcedure, QStringLiteral("Drop Index If Exists [Products Import Catalog Number]")) || !transaction.commit())
+    if (!BaselineUpdateAllWithin(data, prompter, QStringLiteral("UTILITY")) || !transaction.commit())
         return std::nullopt;
     const ProductImportCounts &counts = merge.counts();
     m_state.LogWrite(QStringLiteral("MSG"), QStringLiteral("Cmd_Import - products read %1, added %2, updated %3")

@@ -15,7 +15,7 @@ using namespace zel;
 
 namespace {
 
-class ExchangePagesTest : public zel::test::ShopTest
+class HandheldAndProductPagesTest : public zel::test::ShopTest
 {
 protected:
     void SetUp() override
@@ -34,7 +34,7 @@ protected:
     std::unique_ptr<UtilitiesScreen> screen;
 };
 
-TEST_F(ExchangePagesTest, HandheldOrdersAreListedImportedAndMadeToWaitAgain)
+TEST_F(HandheldAndProductPagesTest, HandheldOrdersAreListedImportedAndMadeToWaitAgain)
 {
     exec("Insert Into PDAOrders ([PDA Orders Id], [PDA Orders Customer ID], [PDA Orders Campaign Year], [PDA Orders Campaign "
          "Number], [PDA Orders Processed Flag]) Values (4, 1, 2008, 5, 0)");
@@ -55,7 +55,7 @@ TEST_F(ExchangePagesTest, HandheldOrdersAreListedImportedAndMadeToWaitAgain)
     EXPECT_EQ(handheld->orderList()->count(), 1);
 }
 
-TEST_F(ExchangePagesTest, TheProductDatabaseTabNeedsADashOptionAndShowsWhatItImported)
+TEST_F(HandheldAndProductPagesTest, TheProductDatabaseTabNeedsADashOptionAndShowsWhatItImported)
 {
     auto *products = page<ProductDatabasePage>("9 Product Database");
     ASSERT_TRUE(products);
