@@ -1,6 +1,7 @@
 #include "exchange/product_source.h"
 
 #include "db/jet_reader.h"
+#include "db/jet_snapshot.h"
 #include "shell/database_connection.h"
 
 #include <QSqlError>
@@ -42,7 +43,6 @@ void ProductSource::close()
 {
     m_sqlite.reset();
     m_jet.reset();
-    m_jetTable.clear();
     m_columns.clear();
 }
 
@@ -59,19 +59,18 @@ bool ProductSource::openSqlite(const QString &path)
     return true;
 }
 
+// An Access file is read through a converted copy, made in a child process that is stopped when
+// mdbtools loops on a damaged file.
 bool ProductSource::openJet(const QString &path)
 {
-    m_jet = std::make_unique<db::JetReader>();
+    m_jet = std::make_unique<db::JetSnapshot>();
     if (!m_jet->open(path))
         return fail(path + QStringLiteral(": ") + m_jet->errorString());
-    for (const QString &table : m_jet->tableNames())
-        if (table.compare(kProducts, Qt::CaseInsensitive) == 0)
-            m_jetTable = table;
-    if (m_jetTable.isEmpty())
-        return fail(path + QStringLiteral(" has no Products table."));
-    for (const db::JetColumn &column : m_jet->columns(m_jetTable))
-        m_columns << column.name;
-    return true;
+    const QString copy = m_jet->copyPath();
+    if (openSqlite(copy))
+        return true;
+    m_error.replace(copy, path); // the message names her file, not the copy
+    return false;
 }
 
 int ProductSource::columnIndex(const QString &name) const
@@ -101,8 +100,6 @@ bool ProductSource::readRows(const std::function<bool(const QVariantList &)> &ro
 {
     if (m_sqlite)
         return readSqliteRows(row);
-    if (m_jet)
-        return readJetRows(row);
     return fail(QStringLiteral("No product database is open."));
 }
 
@@ -124,12 +121,6 @@ bool ProductSource::readSqliteRows(const std::function<bool(const QVariantList &
     if (query.lastError().isValid())
         return fail(m_sqlite->path() + QStringLiteral(": ") + query.lastError().text());
     return true;
-}
-
-bool ProductSource::readJetRows(const std::function<bool(const QVariantList &)> &row)
-{
-    const bool read = m_jet->readRows(m_jetTable, [&](const QVariantList &values) { return !isProduct(values) || row(values); });
-    return read || fail(m_jet->errorString());
 }
 
 } // namespace zel::exchange

@@ -12,7 +12,7 @@ namespace zel {
 class DatabaseConnection;
 
 namespace db {
-class JetReader;
+class JetSnapshot;
 }
 
 namespace exchange {
@@ -46,12 +46,10 @@ private:
     bool openSqlite(const QString &path);
     bool openJet(const QString &path);
     bool readSqliteRows(const std::function<bool(const QVariantList &)> &row);
-    bool readJetRows(const std::function<bool(const QVariantList &)> &row);
     bool isProduct(const QVariantList &values) const;
 
     std::unique_ptr<DatabaseConnection> m_sqlite;
-    std::unique_ptr<db::JetReader> m_jet;
-    QString m_jetTable;
+    std::unique_ptr<db::JetSnapshot> m_jet; // an Access file's converted copy
     QStringList m_columns;
     QString m_error;
 };
