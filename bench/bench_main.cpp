@@ -73,6 +73,8 @@ int main(int argc, char **argv)
     // The reports lay out text, which needs the fonts of a GUI application, though nothing is shown.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("TZ"))
+        qputenv("TZ", ":/etc/localtime"); // as the program does: the zone file read once
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
     QTextStream out(stdout);
