@@ -22,14 +22,10 @@ std::optional<QString> CustomerCampaignSummaryReport::prepare(AppState &state, c
     cDataAccess &data = state.data;
     if (!parameters.customer)
         return QStringLiteral("Please select a customer from list.");
-    if (!data.exec(kProcedure, QStringLiteral("Drop Table If Exists [rptCustomerCampaignSummary]"))
-        || !data.exec(kProcedure, QStringLiteral("Create Table [rptCustomerCampaignSummary] As Select * From [Orders] Where "
+    return rebuildReportTable(data, QStringLiteral("rptCustomerCampaignSummary"), QStringLiteral("Select * From [Orders] Where "
                                                  "[Orders Customer Number] = ? And [Orders Internal Flag] = 'TOTAL'"),
-                      {*parameters.customer}))
-        return QStringLiteral("The campaign summary could not be prepared.");
-    if (data.number(kProcedure, QStringLiteral("Select Count(*) From [rptCustomerCampaignSummary]")) == 0)
-        return QStringLiteral("No orders found for this customer.");
-    return std::nullopt;
+                              {*parameters.customer}, QStringLiteral("No orders found for this customer."),
+                              QStringLiteral("The campaign summary could not be prepared."));
 }
 
 ReportRequest CustomerCampaignSummaryReport::request(const AppState &state, const ReportParameters &parameters) const

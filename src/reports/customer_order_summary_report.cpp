@@ -34,18 +34,14 @@ std::optional<QString> CustomerOrderSummaryReport::prepare(AppState &state, cons
         filter = QStringLiteral(" And [Orders Campaign Year] = ? And [Orders Campaign Number] = ?");
         values << parameters.campaign.year << parameters.campaign.number;
     }
-    if (!data.exec(kProcedure, QStringLiteral("Drop Table If Exists [rptCustomerOrderSummary]"))
-        || !data.exec(kProcedure,
-                      QStringLiteral("Create Table [rptCustomerOrderSummary] As Select *, Trim(Trim(Coalesce([Orders Product], '')) "
+    return rebuildReportTable(data, QStringLiteral("rptCustomerOrderSummary"),
+                      QStringLiteral("Select *, Trim(Trim(Coalesce([Orders Product], '')) "
                                      "|| ' ' || Trim(Coalesce([Orders Shade], '')) || ' ' || Trim(Coalesce([Orders Size], ''))) As "
                                      "ProductName From [Orders] Where [Orders Customer Number] = ? And [Orders Internal Flag] = "
                                      "'DETAIL'")
                           + filter,
-                      values))
-        return QStringLiteral("The order summary could not be prepared.");
-    if (data.number(kProcedure, QStringLiteral("Select Count(*) From [rptCustomerOrderSummary]")) == 0)
-        return QStringLiteral("No orders found for this customer.");
-    return std::nullopt;
+                              values, QStringLiteral("No orders found for this customer."),
+                              QStringLiteral("The order summary could not be prepared."));
 }
 
 ReportRequest CustomerOrderSummaryReport::request(const AppState &state, const ReportParameters &parameters) const

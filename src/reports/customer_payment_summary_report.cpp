@@ -20,14 +20,10 @@ std::optional<QString> CustomerPaymentSummaryReport::prepare(AppState &state, co
     const QString failed = QStringLiteral("The payment summary could not be prepared.");
     if (!parameters.customer)
         return QStringLiteral("Please select a customer from list.");
-    if (!data.exec(kProcedure, QStringLiteral("Drop Table If Exists [rptCustomerPaymentSummary]"))
-        || !data.exec(kProcedure, QStringLiteral("Create Table [rptCustomerPaymentSummary] As Select * From [Payments] "
+    return rebuildReportTable(data, QStringLiteral("rptCustomerPaymentSummary"), QStringLiteral("Select * From [Payments] "
                                                  "Where [Payments Customer Number] = ?"),
-                      {*parameters.customer}))
-        return failed;
-    if (data.number(kProcedure, QStringLiteral("Select Count(*) From [rptCustomerPaymentSummary]")) == 0)
-        return QStringLiteral("No payments found for this customer.");
-    return std::nullopt;
+                              {*parameters.customer}, QStringLiteral("No payments found for this customer."),
+                              failed);
 }
 
 ReportRequest CustomerPaymentSummaryReport::request(const AppState &state, const ReportParameters &parameters) const

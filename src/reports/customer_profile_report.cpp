@@ -74,14 +74,10 @@ std::optional<QString> CustomerProfileReport::prepare(AppState &state, const Rep
     cDataAccess &data = state.data;
     if (!parameters.customer)
         return QStringLiteral("Please select a customer from list.");
-    if (!data.exec(kProcedure, QStringLiteral("Drop Table If Exists [rptCustomerProfile]"))
-        || !data.exec(kProcedure, QStringLiteral("Create Table [rptCustomerProfile] As Select * From [Customers] Where "
+    return rebuildReportTable(data, QStringLiteral("rptCustomerProfile"), QStringLiteral("Select * From [Customers] Where "
                                                  "[Customers Number] = ?"),
-                      {*parameters.customer}))
-        return QStringLiteral("The customer profile could not be prepared.");
-    if (data.number(kProcedure, QStringLiteral("Select Count(*) From [rptCustomerProfile]")) == 0)
-        return QStringLiteral("Current customer not found.");
-    return std::nullopt;
+                              {*parameters.customer}, QStringLiteral("Current customer not found."),
+                              QStringLiteral("The customer profile could not be prepared."));
 }
 
 ReportRequest CustomerProfileReport::request(const AppState &state, const ReportParameters &parameters) const

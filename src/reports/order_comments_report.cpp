@@ -34,19 +34,15 @@ std::optional<QString> OrderCommentsReport::prepare(AppState &state, const Repor
         values << parameters.campaign.year;
     }
     // Only comments with something written count: an order's five empty lines are no comment.
-    if (!data.exec(kProcedure, QStringLiteral("Drop Table If Exists [rptOrderComments]"))
-        || !data.exec(kProcedure,
-                      QStringLiteral("Create Table [rptOrderComments] As Select * From [Comments] Where [Comments Customer Number] "
+    return rebuildReportTable(data, QStringLiteral("rptOrderComments"),
+                      QStringLiteral("Select * From [Comments] Where [Comments Customer Number] "
                                      "= ? And [Comments Type] = 'Order'")
                           + year
                           + QStringLiteral(" And Trim(Coalesce([Comments Line0], '') || Coalesce([Comments Line1], '') || "
                                            "Coalesce([Comments Line2], '') || Coalesce([Comments Line3], '') || "
                                            "Coalesce([Comments Line4], '')) <> ''"),
-                      values))
-        return QStringLiteral("The order comments could not be prepared.");
-    if (data.number(kProcedure, QStringLiteral("Select Count(*) From [rptOrderComments]")) == 0)
-        return QStringLiteral("No Order Comments found for this Customer.");
-    return std::nullopt;
+                              values, QStringLiteral("No Order Comments found for this Customer."),
+                              QStringLiteral("The order comments could not be prepared."));
 }
 
 ReportRequest OrderCommentsReport::request(const AppState &state, const ReportParameters &parameters) const
