@@ -50,14 +50,14 @@ bool BalanceRows::addBalanceRows()
 {
     m_state.prompter.status(QStringLiteral("Adding Balance Detail "));
     Overrides rows = orderKey();
-    rows << QPair(QStringLiteral("Orders Sequence Number"), QStringLiteral("A.[Orders Sequence Number] + K.Step"))
-         << QPair(QStringLiteral("Orders Internal Flag"), QStringLiteral("K.Flag"))
-         << QPair(QStringLiteral("Orders Product"), QStringLiteral("K.Product"))
-         << QPair(QStringLiteral("Orders Shade"), QStringLiteral("'Campaign'"))
-         << QPair(QStringLiteral("Orders Size"), QStringLiteral("K.Size"));
+    rows << std::pair(QStringLiteral("Orders Sequence Number"), QStringLiteral("A.[Orders Sequence Number] + K.Step"))
+         << std::pair(QStringLiteral("Orders Internal Flag"), QStringLiteral("K.Flag"))
+         << std::pair(QStringLiteral("Orders Product"), QStringLiteral("K.Product"))
+         << std::pair(QStringLiteral("Orders Shade"), QStringLiteral("'Campaign'"))
+         << std::pair(QStringLiteral("Orders Size"), QStringLiteral("K.Size"));
     for (const char *copied : {"Orders Printed", "Orders Summary Printed", "Orders Payment Banked", "Orders Payment Check Number",
                                "Orders Payment Type", "Orders Payment Date", "Orders Delivered"})
-        rows << QPair(QString::fromLatin1(copied), QStringLiteral("A.[") + QString::fromLatin1(copied) + QLatin1Char(']'));
+        rows << std::pair(QString::fromLatin1(copied), QStringLiteral("A.[") + QString::fromLatin1(copied) + QLatin1Char(']'));
     // The last row of every order, read whole before the new rows go in.
     const QString from = QStringLiteral(
         "Orders A, (Select 1 As Step, 'BALANCE' As Flag, '**  Previous' As Product, 'Balances ' As Size Union All "
@@ -101,12 +101,12 @@ bool BalanceRows::addPaymentRows()
             return false;
     }
     Overrides zero = orderKey();
-    zero << QPair(QStringLiteral("Orders Sequence Number"), QStringLiteral("9900 + K.Step"))
-         << QPair(QStringLiteral("Orders Internal Flag"), QStringLiteral("K.Flag"))
-         << QPair(QStringLiteral("Orders Product"), QStringLiteral("K.Product"))
-         << QPair(QStringLiteral("Orders Unit Total"), QStringLiteral("K.Net * A.[Orders Unit Total]"))
-         << QPair(QStringLiteral("Orders Payment Grand Total"), QStringLiteral("(1 - K.Net) * A.[Orders Unit Total]"))
-         << QPair(QStringLiteral("Orders Delivered"), QStringLiteral("'N'"));
+    zero << std::pair(QStringLiteral("Orders Sequence Number"), QStringLiteral("9900 + K.Step"))
+         << std::pair(QStringLiteral("Orders Internal Flag"), QStringLiteral("K.Flag"))
+         << std::pair(QStringLiteral("Orders Product"), QStringLiteral("K.Product"))
+         << std::pair(QStringLiteral("Orders Unit Total"), QStringLiteral("K.Net * A.[Orders Unit Total]"))
+         << std::pair(QStringLiteral("Orders Payment Grand Total"), QStringLiteral("(1 - K.Net) * A.[Orders Unit Total]"))
+         << std::pair(QStringLiteral("Orders Delivered"), QStringLiteral("'N'"));
     const QString unpaid = QStringLiteral(
         "Orders A, (Select 0 As Step, 'PAYMENT' As Flag, '**  Payment' As Product, 0 As Net Union All Select 10, 'PAYMENTNET', "
         "'**  Total Amount Due', 1) K Where A.[Orders Internal Flag] = 'TOTAL' And (Select Count(*) From Orders Where "
