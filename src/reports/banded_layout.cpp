@@ -6,7 +6,10 @@
 #include <QHash>
 #include <QImage>
 
+#include <array>
 #include <memory>
+#include <utility>
+#include <vector>
 
 namespace zel::reports {
 
@@ -27,16 +30,19 @@ const QImage &pointDevice()
 // A font's metrics at the layout's 72 dpi, with the widths of the characters met so far.
 struct FontMeasure
 {
-    explicit FontMeasure(const ReportFont &font) : metrics(toQFont(font), &pointDevice()) {}
+    explicit FontMeasure(const ReportFont &font) : metrics(toQFont(font), &pointDevice()), height(metrics.height()) {}
 
+    // A report uses a handful of fonts and asks for one per cell: a short list compared field by
+    // field is far cheaper than building a key for a hash.
     static const FontMeasure &of(const ReportFont &font)
     {
-        static QHash<QString, std::shared_ptr<FontMeasure>> measures;
-        const QString key = QStringLiteral("%1|%2|%3|%4").arg(font.family).arg(font.pointSize).arg(font.bold).arg(font.italic);
-        std::shared_ptr<FontMeasure> &measure = measures[key];
-        if (!measure)
-            measure = std::make_shared<FontMeasure>(font);
-        return *measure;
+        static std::vector<std::pair<ReportFont, std::unique_ptr<FontMeasure>>> measures;
+        for (const auto &[known, measure] : measures)
+            if (known.pointSize == font.pointSize && known.bold == font.bold && known.italic == font.italic
+                && known.family == font.family)
+                return *measure;
+        measures.emplace_back(font, std::make_unique<FontMeasure>(font));
+        return *measures.back().second;
     }
 
     // True when `text` surely fits on one line of `width`: the sum of its characters' widths, with
@@ -47,16 +53,36 @@ struct FontMeasure
         for (const QChar ch : text) {
             if (ch.isSurrogate())
                 return false;
-            auto found = advances.constFind(ch.unicode());
-            if (found == advances.constEnd())
-                found = advances.insert(ch.unicode(), metrics.horizontalAdvance(ch));
-            sum += *found;
+            sum += advance(ch);
         }
         return sum * 1.02 + 1 <= width;
     }
 
+    double advance(QChar ch) const
+    {
+        if (ch.unicode() < latin.size()) {
+            double &known = latin[ch.unicode()];
+            if (known < 0)
+                known = metrics.horizontalAdvance(ch);
+            return known;
+        }
+        auto found = advances.constFind(ch.unicode());
+        if (found == advances.constEnd())
+            found = advances.insert(ch.unicode(), metrics.horizontalAdvance(ch));
+        return *found;
+    }
+
     QFontMetricsF metrics;
+    double height;
+    mutable std::array<double, 256> latin = filled(-1);
     mutable QHash<char16_t, double> advances;
+
+    static std::array<double, 256> filled(double value)
+    {
+        std::array<double, 256> values;
+        values.fill(value);
+        return values;
+    }
 };
 
 } // namespace
@@ -182,14 +208,14 @@ double BandedLayout::textHeight(const QString &text, const ReportFont &font, dou
     // Most cells hold one short line: adding up its characters' widths is far cheaper than laying
     // out wrapped text, and a long report measures tens of thousands of cells.
     if (!text.contains(QLatin1Char('\n')) && measure.clearlyFits(text, width))
-        return metrics.height();
+        return measure.height;
     const QRectF bounds = metrics.boundingRect(QRectF(0, 0, width, 1e6), Qt::TextWordWrap, text);
-    return qMax(bounds.height(), metrics.height());
+    return qMax(bounds.height(), measure.height);
 }
 
 double BandedLayout::lineHeight(const ReportFont &font)
 {
-    return QFontMetricsF(toQFont(font), &pointDevice()).height();
+    return FontMeasure::of(font).height;
 }
 
 } // namespace zel::reports
