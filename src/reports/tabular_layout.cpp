@@ -79,6 +79,24 @@ TabularLayout &TabularLayout::footerNote(const QString &text)
     return *this;
 }
 
+// The source narrowed to the columns listed: an rpt table is often as wide as Orders and
+// Customers together, and reading every column of every row costs more than laying it out.
+// (SQLite keeps the order the source sorts by.)
+QString TabularLayout::listedColumnsOf(const Definition &definition)
+{
+    QStringList fields;
+    if (!definition.groupField.isEmpty())
+        fields << definition.groupField;
+    for (const Column &c : definition.columns)
+        if (!fields.contains(c.field))
+            fields << c.field;
+    if (fields.isEmpty())
+        return definition.sql;
+    for (QString &field : fields)
+        field = QStringLiteral("[%1]").arg(field);
+    return QStringLiteral("Select %1 From (%2)").arg(fields.join(QStringLiteral(", ")), definition.sql);
+}
+
 QString TabularLayout::formatted(const Column &column, const QVariant &value)
 {
     if (value.isNull())
@@ -101,7 +119,7 @@ QString TabularLayout::formatted(const Column &column, const QVariant &value)
 Document TabularLayout::layOut(cDataAccess &data, const QString &documentTitle) const
 {
     std::vector<TabularWriter::Row> rows;
-    data.setSQL(m_definition.sql, m_definition.values);
+    data.setSQL(listedColumnsOf(m_definition), m_definition.values);
     RecordSet records = data.GetSnapShot(documentTitle);
     while (records.next()) {
         TabularWriter::Row row;

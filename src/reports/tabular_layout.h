@@ -82,6 +82,8 @@ public:
     static QString formatted(const Column &column, const QVariant &value);
 
 private:
+    static QString listedColumnsOf(const Definition &definition);
+
     Definition m_definition;
 };
 
