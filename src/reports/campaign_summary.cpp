@@ -3,6 +3,8 @@
 #include "reports/report_parameters.h"
 #include "shell/data_access.h"
 
+#include <utility>
+
 namespace zel::reports {
 
 namespace {
@@ -21,7 +23,8 @@ bool selectOrders(cDataAccess &data, const CampaignSummarySelection &s)
     QVariantList values;
     QString sql = QStringLiteral(
         "Create Temp Table [CampaignSummaryKept] As Select Orders.rowid As Rid, Orders.[Orders Customer Number] As Cust, "
-        "Orders.[Orders Campaign Year] * 100 + Orders.[Orders Campaign Number] As CKey, Coalesce((Select Sum(P.[Payments "
+        "Orders.[Orders Campaign Year] * 100 + Orders.[Orders Campaign Number] As CKey, Orders.[Orders Unit Total] As "
+        "Total, Coalesce((Select Sum(P.[Payments "
         "Amount]) From Payments P Where P.[Payments Customer Number] = Orders.[Orders Customer Number] And P.[Payments "
         "Campaign Year] = Orders.[Orders Campaign Year] And P.[Payments Campaign Number] = Orders.[Orders Campaign Number] "
         "And P.[Payments Order Number] = Orders.[Orders Order Number]), 0) As Paid FROM Orders INNER JOIN Customers ON "
@@ -46,8 +49,7 @@ bool selectOrders(cDataAccess &data, const CampaignSummarySelection &s)
         sql += QStringLiteral(" And (Orders.[Orders Delivered] Is Null Or Orders.[Orders Delivered] <> 'Y') ");
     return run(data, QStringLiteral("Drop Table If Exists temp.[CampaignSummaryKept]")) && run(data, sql, values)
         // An order of an earlier campaign paid to the cent is not listed.
-        && run(data, QStringLiteral("Delete From temp.[CampaignSummaryKept] Where CKey <> ? And Round((Select [Orders Unit Total] "
-                                    "From Orders Where Orders.rowid = Rid) + Paid, 4) = 0"),
+        && run(data, QStringLiteral("Delete From temp.[CampaignSummaryKept] Where CKey <> ? And Round(Total + Paid, 4) = 0"),
                {s.campaign.key()});
 }
 
@@ -87,45 +89,50 @@ bool sumCustomerCampaigns(cDataAccess &data, int selectedKey)
         && run(data, QStringLiteral("Create Index temp.[CampaignSummaryOrderSumsKey] On [CampaignSummaryOrderSums] (Rid)"));
 }
 
-QString helperColumn(const char *expression, const char *name)
-{
-    return QStringLiteral("(Select %1 From Customers H Where H.[Customers Number] = Customers.[Customers Business Helper "
-                          "Number] Limit 1) As [%2]")
-        .arg(QLatin1String(expression), QLatin1String(name));
-}
-
-// Every money column with its value, each balance from its rounded parts, in the table's order.
-QStringList balanceColumns()
+// Each sum rounded once per row; the balances add the rounded parts. SQLite's Round is costly and
+// a long history lists tens of thousands of rows, so the parts are not rounded again for every
+// balance that uses them.
+QString roundedParts()
 {
     const QString unset = QStringLiteral("Orders.[Orders Unit Price]"); // a row the sums do not reach keeps it
-    const QString orderTotal = QStringLiteral("Round(Coalesce(OS.Total, 0), 4)");
-    const QString orderPaid = QStringLiteral("Round(K.Paid, 4)");
-    const QString previousOrdered = QStringLiteral("Coalesce(Round(R.Ordered, 4), %1)").arg(unset);
-    const QString previousPaid = QStringLiteral("Coalesce(Round(R.Paid, 4), %1)").arg(unset);
-    const QString current = QStringLiteral("Round(%1 + %2, 4)").arg(orderTotal, orderPaid);
-    const QString previous = QStringLiteral("Round(%1 + %2, 4)").arg(previousOrdered, previousPaid);
-    const QString selectedOrdered = QStringLiteral("Coalesce(Round(S.Ordered, 4), %1)").arg(unset);
-    const QString selectedPaid = QStringLiteral("Coalesce(Round(S.Paid, 4), %1)").arg(unset);
-    const QString selectedPreviousOrdered = QStringLiteral("Coalesce(Round(S.PreviousOrdered, 4), %1)").arg(unset);
-    const QString selectedPreviousPaid = QStringLiteral("Coalesce(Round(S.PreviousPaid, 4), %1)").arg(unset);
-    const QString selectedCurrent = QStringLiteral("Round(%1 + %2, 4)").arg(selectedOrdered, selectedPaid);
-    const QString selectedPrevious = QStringLiteral("Round(%1 + %2, 4)").arg(selectedPreviousOrdered, selectedPreviousPaid);
+    return QStringList{QStringLiteral("K.Rid As Rid"),
+                       QStringLiteral("K.CKey As CKey"),
+                       QStringLiteral("K.Paid As Paid"),
+                       QStringLiteral("Round(Coalesce(OS.Total, 0), 4) As OrderTotal"),
+                       QStringLiteral("Round(K.Paid, 4) As OrderPaid"),
+                       QStringLiteral("Coalesce(Round(R.Ordered, 4), %1) As PreviousOrdered").arg(unset),
+                       QStringLiteral("Coalesce(Round(R.Paid, 4), %1) As PreviousPaid").arg(unset),
+                       QStringLiteral("Coalesce(Round(S.Ordered, 4), %1) As SelectedOrdered").arg(unset),
+                       QStringLiteral("Coalesce(Round(S.Paid, 4), %1) As SelectedPaid").arg(unset),
+                       QStringLiteral("Coalesce(Round(S.PreviousOrdered, 4), %1) As SelectedPreviousOrdered").arg(unset),
+                       QStringLiteral("Coalesce(Round(S.PreviousPaid, 4), %1) As SelectedPreviousPaid").arg(unset),
+                       QStringLiteral("Round(Coalesce(OS.Detail, 0), 4) As Detail")}
+        .join(QStringLiteral(", "));
+}
+
+// Every money column with its value, in the table's order.
+QStringList balanceColumns()
+{
+    const QString current = QStringLiteral("Round(B.OrderTotal + B.OrderPaid, 4)");
+    const QString previous = QStringLiteral("Round(B.PreviousOrdered + B.PreviousPaid, 4)");
+    const QString selectedCurrent = QStringLiteral("Round(B.SelectedOrdered + B.SelectedPaid, 4)");
+    const QString selectedPrevious = QStringLiteral("Round(B.SelectedPreviousOrdered + B.SelectedPreviousPaid, 4)");
     const std::pair<QString, QString> columns[] = {
-        {orderTotal, QStringLiteral("CurrentOrderTotal")},
-        {orderPaid, QStringLiteral("CurrentPaymentTotal")},
+        {QStringLiteral("B.OrderTotal"), QStringLiteral("CurrentOrderTotal")},
+        {QStringLiteral("B.OrderPaid"), QStringLiteral("CurrentPaymentTotal")},
         {current, QStringLiteral("CurrentBalance")},
-        {previousOrdered, QStringLiteral("PreviousOrderTotal")},
-        {previousPaid, QStringLiteral("PreviousPaymentTotal")},
+        {QStringLiteral("B.PreviousOrdered"), QStringLiteral("PreviousOrderTotal")},
+        {QStringLiteral("B.PreviousPaid"), QStringLiteral("PreviousPaymentTotal")},
         {previous, QStringLiteral("PreviousBalance")},
         {QStringLiteral("Round(%1 + %2, 4)").arg(current, previous), QStringLiteral("RunningBalance")},
-        {selectedOrdered, QStringLiteral("SelectedCurrentOrderTotal")},
-        {selectedPaid, QStringLiteral("SelectedCurrentPaymentTotal")},
+        {QStringLiteral("B.SelectedOrdered"), QStringLiteral("SelectedCurrentOrderTotal")},
+        {QStringLiteral("B.SelectedPaid"), QStringLiteral("SelectedCurrentPaymentTotal")},
         {selectedCurrent, QStringLiteral("SelectedCurrentBalance")},
-        {selectedPreviousOrdered, QStringLiteral("SelectedPreviousOrderTotal")},
-        {selectedPreviousPaid, QStringLiteral("SelectedPreviousPaymentTotal")},
+        {QStringLiteral("B.SelectedPreviousOrdered"), QStringLiteral("SelectedPreviousOrderTotal")},
+        {QStringLiteral("B.SelectedPreviousPaid"), QStringLiteral("SelectedPreviousPaymentTotal")},
         {selectedPrevious, QStringLiteral("SelectedPreviousBalance")},
         {QStringLiteral("Round(%1 + %2, 4)").arg(selectedCurrent, selectedPrevious), QStringLiteral("SelectedRunningBalance")},
-        {QStringLiteral("Round(Coalesce(OS.Detail, 0), 4)"), QStringLiteral("SelectedDetailTotal")}};
+        {QStringLiteral("B.Detail"), QStringLiteral("SelectedDetailTotal")}};
     QStringList out;
     for (const auto &[value, name] : columns)
         out << QStringLiteral("%1 As [%2]").arg(value, name);
@@ -140,18 +147,18 @@ QString computedColumns(const Campaign &selected)
         QStringLiteral("1 As [CustomerOrderCount]"),
         QStringLiteral("Orders.[Orders Campaign Year] || '/' || Orders.[Orders Campaign Number] As [CampaignYearandNumber]"),
         QStringLiteral("Cast(Customers.[Customers House Number] As Integer) As [NumericStreetNumber]"),
-        QStringLiteral("Case When K.CKey = %1 Then 'Y' Else 'N' End As [CurrentCampaign]").arg(selected.key()),
+        QStringLiteral("Case When B.CKey = %1 Then 'Y' Else 'N' End As [CurrentCampaign]").arg(selected.key()),
         QStringLiteral("'Y' As [KeepRow]")};
     columns << balanceColumns();
-    columns << QStringLiteral("K.Paid As [PaymentsForThisOrder]")
-            << helperColumn("H.[Customers First Name]", "HelperFirstName")
-            << helperColumn("H.[Customers Last Name]", "HelperLastName")
-            << helperColumn("Trim(Coalesce(H.[Customers House Number], '') || ' ' || Coalesce(H.[Customers Address], ''))",
-                            "HelperAddress1")
-            << helperColumn("Trim(Coalesce(H.[Customers City], '') || ' ' || Coalesce(H.[Customers State], '') || ' ' || "
-                            "Coalesce(H.[Customers Zip Code], ''))",
-                            "HelperAddress2")
-            << helperColumn("Trim(Coalesce(H.[Customers Phone 1], '') || ' ' || Coalesce(H.[Customers Phone 2], ''))", "HelperPhones");
+    // The helper is joined once (customer numbers are unique), not looked up for each column.
+    columns << QStringLiteral("B.Paid As [PaymentsForThisOrder]") << QStringLiteral("H.[Customers First Name] As [HelperFirstName]")
+            << QStringLiteral("H.[Customers Last Name] As [HelperLastName]")
+            << QStringLiteral("Trim(Coalesce(H.[Customers House Number], '') || ' ' || Coalesce(H.[Customers Address], '')) As "
+                              "[HelperAddress1]")
+            << QStringLiteral("Trim(Coalesce(H.[Customers City], '') || ' ' || Coalesce(H.[Customers State], '') || ' ' || "
+                              "Coalesce(H.[Customers Zip Code], '')) As [HelperAddress2]")
+            << QStringLiteral("Trim(Coalesce(H.[Customers Phone 1], '') || ' ' || Coalesce(H.[Customers Phone 2], '')) As "
+                              "[HelperPhones]");
     return columns.join(QStringLiteral(", "));
 }
 
@@ -159,12 +166,15 @@ QString computedColumns(const Campaign &selected)
 // collect left out.
 bool makeRows(cDataAccess &data, const Campaign &selected)
 {
-    return run(data, QStringLiteral("Create Table [rptCampaignSummary] As SELECT Orders.*, Customers.*, ") + computedColumns(selected)
-                         + QStringLiteral(" FROM temp.[CampaignSummaryKept] K JOIN Orders ON Orders.rowid = K.Rid JOIN Customers "
-                                          "ON Orders.[Orders Customer Number] = Customers.[Customers Number] LEFT JOIN "
-                                          "temp.[CampaignSummaryOrderSums] OS ON OS.Rid = K.Rid LEFT JOIN "
-                                          "temp.[CampaignSummaryRunning] R ON R.Cust = K.Cust And R.CKey = K.CKey LEFT JOIN "
-                                          "temp.[CampaignSummarySelected] S ON S.Cust = K.Cust"))
+    return run(data, QStringLiteral("Create Table [rptCampaignSummary] As With B As Materialized (Select ") + roundedParts()
+                         + QStringLiteral(" From temp.[CampaignSummaryKept] K Join Orders On Orders.rowid = K.Rid Left Join "
+                                          "temp.[CampaignSummaryOrderSums] OS On OS.Rid = K.Rid Left Join "
+                                          "temp.[CampaignSummaryRunning] R On R.Cust = K.Cust And R.CKey = K.CKey Left Join "
+                                          "temp.[CampaignSummarySelected] S On S.Cust = K.Cust) SELECT Orders.*, Customers.*, ")
+                         + computedColumns(selected)
+                         + QStringLiteral(" From B Join Orders On Orders.rowid = B.Rid Join Customers On Orders.[Orders "
+                                          "Customer Number] = Customers.[Customers Number] Left Join Customers H On "
+                                          "H.[Customers Number] = Customers.[Customers Business Helper Number]"))
         && run(data, QStringLiteral("Delete From rptCampaignSummary  Where ([SelectedPreviousBalance] = 0 or [CurrentBalance] = 0) "
                                     " And [CurrentCampaign] = 'N' "));
 }
