@@ -29,6 +29,7 @@ void benchOrderEntry(AppState &state, QTextStream &out);
 void benchUtilities(AppState &state, QTextStream &out);
 void benchCampaignReports(AppState &state, QTextStream &out);
 void benchCustomers(AppState &state, QTextStream &out);
+int benchOneReport(AppState &state, QTextStream &out, const QString &name, const QString &choice);
 int benchCustomerImport(QTextStream &out);
 int benchProductImport(QTextStream &out);
 
@@ -119,6 +120,10 @@ int main(int argc, char **argv)
         return rows.next() ? rows.value(0).toInt() : 0;
     }() : 0;
     out << "Database: " << path << "\n  " << size.customers << " customers, " << orderRows << " order rows\n\n";
+    // One report alone, for profiling: --report NAME [--choice KEY=VALUE].
+    if (args.contains(QStringLiteral("--report")))
+        return benchOneReport(state, out, option(args, QStringLiteral("--report"), QString()),
+                              option(args, QStringLiteral("--choice"), QString()));
 
     // Saving a 30-line order (deleting its old rows, computing, carrying its back order).
     const int saves = 50;
@@ -228,6 +233,28 @@ void benchCatalogueReports(AppState &state, QTextStream &out)
                    .arg(timer.elapsed())
                    .arg(document ? QStringLiteral("%1 pages").arg(document->pages.size()) : message);
     }
+}
+
+int benchOneReport(AppState &state, QTextStream &out, const QString &name, const QString &choice)
+{
+    const reports::Report *report = reports::ReportRegistry::standard().find(name);
+    if (!report) {
+        out << "No report " << name << '\n';
+        return 1;
+    }
+    reports::ReportParameters parameters;
+    parameters.campaign = {state.options.CurrentCampaignYear, state.options.CurrentCampaignNumber};
+    if (const qsizetype equals = choice.indexOf(QLatin1Char('=')); equals > 0)
+        parameters.choices.insert(choice.left(equals), choice.mid(equals + 1));
+    QElapsedTimer timer;
+    timer.start();
+    QString message;
+    const std::optional<reports::Document> document = report->run(state, parameters, &message);
+    out << QStringLiteral("report %1 %2 ms (%3)\n")
+               .arg(name + QLatin1Char(':'), -28)
+               .arg(timer.elapsed())
+               .arg(document ? QStringLiteral("%1 pages").arg(document->pages.size()) : message);
+    return document ? 0 : 1;
 }
 
 // ---- Order entry: opening an order of 30 lines into the screen's work table, and saving it ----
