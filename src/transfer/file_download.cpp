@@ -14,13 +14,15 @@ namespace zel::transfer {
 
 namespace {
 
-const QString kError = QStringLiteral("ERROR");
 const QString kMsg = QStringLiteral("MSG");
 const QString kStatus = QStringLiteral("Status");
 
 } // namespace
 
-FileDownload::FileDownload(AppState &state, TransferObserver observer) : m_state(state), m_observer(std::move(observer)) {}
+FileDownload::FileDownload(AppState &state, TransferObserver observer)
+    : m_state(state), m_status(state, std::move(observer), QStringLiteral("Ms_Download"))
+{
+}
 
 QString FileDownload::remoteNameOf(const QString &identifier)
 {
@@ -42,36 +44,32 @@ FileDownload::Outcome FileDownload::download(const QString &identifier, bool wil
     }
     const QString remote = remoteNameOf(identifier);
     const QString local = QDir(m_state.paths.appFolder).filePath(remote);
-    status(QStringLiteral("Connecting: ") + server.host() + QStringLiteral(" . . . "));
+    m_status.show(QStringLiteral("Connecting: ") + server.host() + QStringLiteral(" . . . "));
     FtpTransfer transfer(server);
-    transfer.setConnected([this] { status(QStringLiteral("Connected")); });
-    transfer.setProgress([this](qint64 done, qint64 total) {
-        status(kilobytesText(QStringLiteral("Processed"), done, total));
-        if (m_observer.progress)
-            m_observer.progress(done, total);
-    });
+    transfer.setConnected([this] { m_status.show(QStringLiteral("Connected")); });
+    m_status.follow(transfer, QStringLiteral("Processed"));
     m_transfer = &transfer;
     m_state.LogWrite(kMsg, QStringLiteral("Download ") + remote + QStringLiteral(" to ") + local);
     const FtpTransfer::Result result = transfer.download(remote, local);
     m_transfer = nullptr;
     if (result.outcome == FtpTransfer::Outcome::Cancelled) {
-        status(QStringLiteral("Transfer Cancelled"));
+        m_status.show(QStringLiteral("Transfer Cancelled"));
         return Outcome::Cancelled;
     }
     if (result.outcome == FtpTransfer::Outcome::Failed) {
-        report(result.error);
-        status(QStringLiteral("File Not Downloaded"));
+        m_status.fail(result.error);
+        m_status.show(QStringLiteral("File Not Downloaded"));
         return Outcome::Failed;
     }
-    status(QStringLiteral("Transfer Complete"));
+    m_status.show(QStringLiteral("Transfer Complete"));
     if (result.bytes <= 0) {
-        status(QStringLiteral("File Not Downloaded"));
+        m_status.show(QStringLiteral("File Not Downloaded"));
         return Outcome::NotDownloaded;
     }
     m_savedPath = local;
     QString error;
     if (!WorkArchive::entryNames(local, &error)) {
-        report(lines({QStringLiteral("The file has been saved as ") + local,
+        m_status.fail(lines({QStringLiteral("The file has been saved as ") + local,
                       QStringLiteral("but it is not a readable ZIP archive (") + error + QStringLiteral(")."),
                       QStringLiteral("Ask support to send it again.")}));
         return Outcome::Failed;
@@ -98,7 +96,7 @@ bool FileDownload::checkIdentifier(const QString &identifier)
 
 void FileDownload::completed(bool willOpen)
 {
-    status(QStringLiteral("Complete"));
+    m_status.show(QStringLiteral("Complete"));
     QStringList message{QStringLiteral("The file has been saved as ") + m_savedPath, QStringLiteral("Download has completed.")};
     if (willOpen)
         message << QString()
@@ -114,25 +112,6 @@ bool FileDownload::cancel()
         return false;
     m_transfer->cancel();
     return true;
-}
-
-// Progress comes many times a second; a text is passed on only when it changes.
-void FileDownload::status(const QString &text)
-{
-    if (text == m_lastStatus)
-        return;
-    m_lastStatus = text;
-    if (m_observer.status)
-        m_observer.status(text);
-    else
-        m_state.prompter.status(text);
-}
-
-void FileDownload::report(const QString &text)
-{
-    m_state.LogWrite(kError, QStringLiteral("Ms_Download: ") + text);
-    status(text);
-    m_state.prompter.information(text, kStatus, Icon::Critical);
 }
 
 } // namespace zel::transfer

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "transfer/transfer_observer.h"
+#include "transfer/transfer_status.h"
 
 #include <QString>
 
@@ -41,12 +41,9 @@ public:
 private:
     bool checkIdentifier(const QString &identifier);
     void completed(bool willOpen);
-    void status(const QString &text);
-    void report(const QString &text);
 
     AppState &m_state;
-    TransferObserver m_observer;
-    QString m_lastStatus;
+    TransferStatus m_status;
     FtpTransfer *m_transfer = nullptr;
     QString m_savedPath;
 };

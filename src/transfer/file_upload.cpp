@@ -30,7 +30,10 @@ bool samePath(const QString &a, const QString &b)
 
 } // namespace
 
-FileUpload::FileUpload(AppState &state, TransferObserver observer) : m_state(state), m_observer(std::move(observer)) {}
+FileUpload::FileUpload(AppState &state, TransferObserver observer)
+    : m_state(state), m_status(state, std::move(observer), QStringLiteral("Ms_Upload"))
+{
+}
 
 FileUpload::~FileUpload() = default;
 
@@ -84,7 +87,7 @@ FileUpload::Outcome FileUpload::upload(const UploadChoice &choice)
     const Outcome outcome = send(server, *archive, choice);
     QFile::remove(*archive);
     if (outcome == Outcome::Uploaded)
-        status(QStringLiteral("Complete."));
+        m_status.show(QStringLiteral("Complete."));
     return outcome;
 }
 
@@ -115,12 +118,12 @@ std::optional<QString> FileUpload::zipSource(const UploadChoice &choice)
     QString shownName;
     QString error;
     if (choice.source == UploadChoice::Source::AllLogs) {
-        status(QStringLiteral("Building File List . . ."));
+        m_status.show(QStringLiteral("Building File List . . ."));
         const QList<ArchiveEntry> entries = allLogsEntries(m_state.paths.appFolder);
         archive = QDir(m_state.paths.appFolder).filePath(kAllLogs + QStringLiteral(".WRKZP"));
         shownName = archive;
         m_sourceName = kAllLogs;
-        status(QStringLiteral("Zipping . . ."));
+        m_status.show(QStringLiteral("Zipping . . ."));
         error = entries.isEmpty() ? QStringLiteral("no log or settings files") : WorkArchive::write(archive, entries);
     } else {
         archive = workingArchiveOf(choice.path);
@@ -129,7 +132,7 @@ std::optional<QString> FileUpload::zipSource(const UploadChoice &choice)
             archive.insert(archive.size() - 6, QStringLiteral("_Upload"));
         shownName = choice.path;
         m_sourceName = QFileInfo(choice.path).fileName();
-        status(QStringLiteral("Zipping . . ."));
+        m_status.show(QStringLiteral("Zipping . . ."));
         if (!QFileInfo(choice.path).isFile())
             error = QStringLiteral("file not found");
         else if (choice.source == UploadChoice::Source::Database)
@@ -142,7 +145,7 @@ std::optional<QString> FileUpload::zipSource(const UploadChoice &choice)
     m_state.LogWrite(kError, QStringLiteral("Unable to ZIP ") + shownName + QStringLiteral(": ") + error);
     m_state.prompter.information(QStringLiteral("Unable to ZIP ") + shownName + QStringLiteral(" (May not exist yet) "), kStatus,
                                  Icon::Exclamation);
-    status(QString());
+    m_status.show(QString());
     return std::nullopt;
 }
 
@@ -169,29 +172,28 @@ QString FileUpload::zipDatabase(const QString &database, const QString &archive)
 FileUpload::Outcome FileUpload::send(const FtpServer &server, const QString &archive, const UploadChoice &choice)
 {
     m_remoteName = uploadRemoteName(choice.lastName, choice.firstName, m_state.now(), m_sourceName);
-    status(QStringLiteral("Connecting: ") + server.host() + QStringLiteral(" . . . "));
+    m_status.show(QStringLiteral("Connecting: ") + server.host() + QStringLiteral(" . . . "));
     FtpTransfer transfer(server);
-    transfer.setConnected([this] { status(QStringLiteral("Connected")); status(QStringLiteral("Uploading . . .")); });
-    transfer.setProgress([this](qint64 done, qint64 total) {
-        status(kilobytesText(QStringLiteral("Uploaded"), done, total));
-        if (m_observer.progress)
-            m_observer.progress(done, total);
+    transfer.setConnected([this] {
+        m_status.show(QStringLiteral("Connected"));
+        m_status.show(QStringLiteral("Uploading . . ."));
     });
+    m_status.follow(transfer, QStringLiteral("Uploaded"));
     m_transfer = &transfer;
     m_state.LogWrite(kMsg, QStringLiteral("Upload ") + archive + QStringLiteral(" as ") + m_remoteName);
     const FtpTransfer::Result result = transfer.upload(archive, m_remoteName);
     m_transfer = nullptr;
     switch (result.outcome) {
     case FtpTransfer::Outcome::Complete:
-        status(QStringLiteral("Transfer Complete"));
+        m_status.show(QStringLiteral("Transfer Complete"));
         return Outcome::Uploaded;
     case FtpTransfer::Outcome::Cancelled:
-        status(QStringLiteral("Transfer Cancelled"));
+        m_status.show(QStringLiteral("Transfer Cancelled"));
         return Outcome::Cancelled;
     case FtpTransfer::Outcome::Failed:
         break;
     }
-    report(result.error);
+    m_status.fail(result.error);
     return Outcome::Failed;
 }
 
@@ -205,25 +207,6 @@ bool FileUpload::askCancel()
     if (m_transfer)
         m_transfer->cancel();
     return true;
-}
-
-// Progress comes many times a second; a text is passed on only when it changes.
-void FileUpload::status(const QString &text)
-{
-    if (text == m_lastStatus)
-        return;
-    m_lastStatus = text;
-    if (m_observer.status)
-        m_observer.status(text);
-    else
-        m_state.prompter.status(text);
-}
-
-void FileUpload::report(const QString &text)
-{
-    m_state.LogWrite(kError, QStringLiteral("Ms_Upload: ") + text);
-    status(text);
-    m_state.prompter.information(text, kStatus, Icon::Critical);
 }
 
 } // namespace zel::transfer

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "transfer/transfer_observer.h"
+#include "transfer/transfer_status.h"
 #include "transfer/work_archive.h"
 
 #include <QString>
@@ -61,12 +61,9 @@ private:
     std::optional<QString> zipSource(const UploadChoice &choice);
     QString zipDatabase(const QString &database, const QString &archive);
     Outcome send(const FtpServer &server, const QString &archive, const UploadChoice &choice);
-    void status(const QString &text);
-    void report(const QString &text);
 
     AppState &m_state;
-    TransferObserver m_observer;
-    QString m_lastStatus;
+    TransferStatus m_status;
     FtpTransfer *m_transfer = nullptr;
     QString m_remoteName;
     QString m_sourceName;

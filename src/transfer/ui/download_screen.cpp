@@ -2,15 +2,14 @@
 
 #include "shell/app_state.h"
 #include "transfer/file_download.h"
+#include "transfer/ui/transfer_progress.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QDesktopServices>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -21,8 +20,8 @@ using transfer::FileDownload;
 
 DownloadScreen::DownloadScreen(AppState &state, QWidget *parent)
     : ScreenBase(state, QStringLiteral("Zel_FTPDownload"), parent), m_identifier(new QLineEdit(this)),
-      m_open(new QCheckBox(QStringLiteral("&Open the file when it has arrived"), this)), m_progress(new QProgressBar(this)),
-      m_status(new QLabel(this)), m_download(new QPushButton(QStringLiteral("&Download"), this)),
+      m_open(new QCheckBox(QStringLiteral("&Open the file when it has arrived"), this)), m_progress(new TransferProgress(380, this)),
+      m_download(new QPushButton(QStringLiteral("&Download"), this)),
       m_cancel(new QPushButton(QStringLiteral("&Cancel Download"), this)), m_close(new QPushButton(QStringLiteral("Close"), this)),
       m_opener([](const QString &path) { QDesktopServices::openUrl(QUrl::fromLocalFile(path)); })
 {
@@ -40,14 +39,7 @@ DownloadScreen::DownloadScreen(AppState &state, QWidget *parent)
     layout->addLayout(form);
     m_open->setObjectName(QStringLiteral("chkStart"));
     layout->addWidget(m_open);
-    m_progress->setTextVisible(false);
-    m_progress->setRange(0, 1);
-    m_progress->setValue(0);
-    m_progress->setAccessibleName(QStringLiteral("Progress"));
     layout->addWidget(m_progress);
-    m_status->setObjectName(QStringLiteral("lblStatus"));
-    m_status->setMinimumWidth(380);
-    layout->addWidget(m_status);
 
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(m_download);
@@ -70,8 +62,7 @@ void DownloadScreen::download()
 {
     if (m_running)
         return;
-    FileDownload fetching(state(), {[this](const QString &text) { m_status->setText(text); },
-                                    [this](qint64 done, qint64 total) { showProgress(done, total); }});
+    FileDownload fetching(state(), m_progress->observer());
     m_running = &fetching;
     setRunning(true);
     const bool open = m_open->isChecked();
@@ -104,21 +95,11 @@ void DownloadScreen::setRunning(bool running)
         input->setEnabled(!running);
     m_cancel->setEnabled(running);
     if (running) {
-        m_progress->setRange(0, 1);
-        m_progress->setValue(0);
+        m_progress->restart();
         m_cancel->setFocus();
     } else {
         m_download->setFocus();
     }
-}
-
-void DownloadScreen::showProgress(qint64 done, qint64 total)
-{
-    if (total > 0) {
-        m_progress->setRange(0, int(total / 1024) + 1);
-        m_progress->setValue(int(done / 1024));
-    }
-    QApplication::processEvents();
 }
 
 } // namespace zel

@@ -5,12 +5,12 @@
 #include <functional>
 
 class QCheckBox;
-class QLabel;
 class QLineEdit;
-class QProgressBar;
 class QPushButton;
 
 namespace zel {
+
+class TransferProgress;
 
 namespace transfer {
 class FileDownload;
@@ -35,12 +35,10 @@ protected:
 
 private:
     void setRunning(bool running);
-    void showProgress(qint64 done, qint64 total);
 
     QLineEdit *m_identifier;
     QCheckBox *m_open;
-    QProgressBar *m_progress;
-    QLabel *m_status;
+    TransferProgress *m_progress;
     QPushButton *m_download;
     QPushButton *m_cancel;
     QPushButton *m_close;

@@ -3,15 +3,14 @@
 #include "core/prompter.h"
 #include "shell/app_state.h"
 #include "transfer/file_upload.h"
+#include "transfer/ui/transfer_progress.h"
 
-#include <QApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -32,8 +31,8 @@ UploadScreen::UploadScreen(AppState &state, QWidget *parent)
       m_lastName(new QLineEdit(this)), m_database(new QRadioButton(this)),
       m_allLogs(new QRadioButton(QStringLiteral("&All Logs"), this)),
       m_file(new QRadioButton(QStringLiteral("&Select File to Upload"), this)), m_filePath(new QLineEdit(this)),
-      m_browse(new QPushButton(QStringLiteral("&Browse..."), this)), m_progress(new QProgressBar(this)),
-      m_status(new QLabel(this)), m_upload(new QPushButton(QStringLiteral("&Upload"), this)),
+      m_browse(new QPushButton(QStringLiteral("&Browse..."), this)), m_progress(new TransferProgress(420, this)),
+      m_upload(new QPushButton(QStringLiteral("&Upload"), this)),
       m_cancel(new QPushButton(QStringLiteral("&Cancel Upload"), this)), m_close(new QPushButton(QStringLiteral("Close"), this))
 {
     setWindowTitle(QStringLiteral("Upload File or Database"));
@@ -56,14 +55,7 @@ UploadScreen::UploadScreen(AppState &state, QWidget *parent)
     layout->addLayout(names);
     buildSource(layout);
 
-    m_progress->setTextVisible(false);
-    m_progress->setRange(0, 1);
-    m_progress->setValue(0);
-    m_progress->setAccessibleName(QStringLiteral("Progress"));
     layout->addWidget(m_progress);
-    m_status->setObjectName(QStringLiteral("lblStatus"));
-    m_status->setMinimumWidth(420);
-    layout->addWidget(m_status);
 
     auto *buttons = new QHBoxLayout;
     auto *reminder = new QPushButton(QStringLiteral("&Reminder"), this);
@@ -135,8 +127,7 @@ void UploadScreen::upload()
     } else {
         choice.source = UploadChoice::Source::AllLogs;
     }
-    FileUpload sending(state(), {[this](const QString &text) { m_status->setText(text); },
-                                 [this](qint64 done, qint64 total) { showProgress(done, total); }});
+    FileUpload sending(state(), m_progress->observer());
     m_running = &sending;
     setRunning(true);
     const FileUpload::Outcome outcome = sending.upload(choice);
@@ -175,22 +166,11 @@ void UploadScreen::setRunning(bool running)
         input->setEnabled(!running && (input != m_database || state().isDatabaseOpen()));
     m_cancel->setEnabled(running);
     if (running) {
-        m_progress->setRange(0, 1);
-        m_progress->setValue(0);
+        m_progress->restart();
         m_cancel->setFocus();
     } else {
         m_upload->setFocus();
     }
-}
-
-// Kilobytes keep the bar's range within an int for any file.
-void UploadScreen::showProgress(qint64 done, qint64 total)
-{
-    if (total > 0) {
-        m_progress->setRange(0, int(total / 1024) + 1);
-        m_progress->setValue(int(done / 1024));
-    }
-    QApplication::processEvents();
 }
 
 } // namespace zel

@@ -2,14 +2,14 @@
 
 #include "shell/ui/screen_base.h"
 
-class QLabel;
 class QLineEdit;
-class QProgressBar;
 class QPushButton;
 class QRadioButton;
 class QVBoxLayout;
 
 namespace zel {
+
+class TransferProgress;
 
 namespace transfer {
 class FileUpload;
@@ -37,7 +37,6 @@ protected:
 private:
     void buildSource(QVBoxLayout *layout);
     void setRunning(bool running);
-    void showProgress(qint64 done, qint64 total);
 
     QLineEdit *m_firstName;
     QLineEdit *m_lastName;
@@ -46,8 +45,7 @@ private:
     QRadioButton *m_file;
     QLineEdit *m_filePath;
     QPushButton *m_browse;
-    QProgressBar *m_progress;
-    QLabel *m_status;
+    TransferProgress *m_progress;
     QPushButton *m_upload;
     QPushButton *m_cancel;
     QPushButton *m_close;
