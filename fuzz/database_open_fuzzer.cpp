@@ -7,9 +7,9 @@
 #include "shell/app_state.h"
 #include "shell/main_menu_operations.h"
 
-#include <QCoreApplication>
+#include "fuzz_input.h"
+
 #include <QFile>
-#include <QTemporaryDir>
 
 #include <memory>
 
@@ -17,47 +17,39 @@ namespace {
 
 struct Session
 {
-    QTemporaryDir home;
     zel::ScriptedPrompter prompter;
     std::unique_ptr<zel::AppState> state;
-    QString path;
 };
 
 Session *session = nullptr;
-
-bool writeFile(const QString &path, const uint8_t *data, size_t size)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
-    return file.write(reinterpret_cast<const char *>(data), qint64(size)) == qint64(size);
-}
 
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
-    // The SQLite driver is a plugin, and plugins need an application object.
-    new QCoreApplication(*argc, *argv);
+    zel::fuzz::makeApplication(argc, argv);
     session = new Session;
+    const QTemporaryDir &home = zel::fuzz::inputFolder();
     session->state = std::make_unique<zel::AppState>(
-        zel::AppPaths{session->home.path(), session->home.filePath(QStringLiteral("Registry.ini"))}, session->prompter);
+        zel::AppPaths{home.path(), home.filePath(QStringLiteral("Registry.ini"))}, session->prompter);
     zel::db::installDatabaseSeams(*session->state);
-    session->path = session->home.filePath(QStringLiteral("Fuzz.ZELDB"));
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     zel::AppState &state = *session->state;
-    if (!writeFile(session->path, data, size))
+    const QString name = QStringLiteral("Fuzz.ZELDB");
+    QString path = zel::fuzz::inputFile(name, data, size);
+    if (path.isEmpty())
         return 0;
-    zel::db::checkDatabase(session->path);
+    zel::db::checkDatabase(path);
 
-    if (!writeFile(session->path, data, size))
+    path = zel::fuzz::inputFile(name, data, size); // as it came, whatever the check did
+    if (path.isEmpty())
         return 0;
     zel::MainMenuOperations operations(state);
-    if (operations.openDatabase(session->path, QStringLiteral("Fuzz:") + session->path, QStringLiteral("fuzz")))
+    if (operations.openDatabase(path, QStringLiteral("Fuzz:") + path, QStringLiteral("fuzz")))
         operations.closeDatabase(QStringLiteral("fuzz"));
     state.database.close();
     session->prompter.clear();

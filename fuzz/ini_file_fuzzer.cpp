@@ -2,8 +2,7 @@
 // with every other key of the file left as it was.
 #include "shell/ini_file.h"
 
-#include <QFile>
-#include <QTemporaryDir>
+#include "fuzz_input.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -42,15 +41,10 @@ void fail(const char *what, const QString &section, const QString &key, const QS
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    static QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("fuzz.ini"));
+    const QString path = zel::fuzz::inputFile(QStringLiteral("fuzz.ini"), data, size);
+    if (path.isEmpty())
+        return 0;
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
-    {
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            return 0;
-        file.write(bytes);
-    }
     const IniFile ini(path);
     const auto keys = keysToRead(bytes);
     std::vector<QString> before;

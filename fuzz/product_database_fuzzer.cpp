@@ -4,36 +4,20 @@
 #include "exchange/product_source.h"
 #include "orders/catalog_number.h"
 
-#include <QCoreApplication>
+#include "fuzz_input.h"
+
 #include <QFile>
-#include <QTemporaryDir>
-
-namespace {
-
-QTemporaryDir *folder = nullptr;
-
-bool writeFile(const QString &path, const uint8_t *data, size_t size)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
-    return file.write(reinterpret_cast<const char *>(data), qint64(size)) == qint64(size);
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
-    // The SQLite driver is a plugin, and plugins need an application object.
-    new QCoreApplication(*argc, *argv);
-    folder = new QTemporaryDir;
+    zel::fuzz::makeApplication(argc, argv);
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    const QString path = folder->filePath(QStringLiteral("Fuzz.ZELPD"));
-    if (!writeFile(path, data, size))
+    const QString path = zel::fuzz::inputFile(QStringLiteral("Fuzz.ZELPD"), data, size);
+    if (path.isEmpty())
         return 0;
     zel::exchange::ProductSource source;
     if (!source.open(path))

@@ -2,37 +2,22 @@
 // and whatever it accepts can be listed again with the same result.
 #include "transfer/work_archive.h"
 
-#include <QCoreApplication>
+#include "fuzz_input.h"
+
 #include <QFile>
-#include <QTemporaryDir>
 
 #include <cstdlib>
 
-namespace {
-
-QTemporaryDir *folder = nullptr;
-
-bool writeFile(const QString &path, const uint8_t *data, size_t size)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
-    return file.write(reinterpret_cast<const char *>(data), qint64(size)) == qint64(size);
-}
-
-} // namespace
-
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
-    new QCoreApplication(*argc, *argv);
-    folder = new QTemporaryDir;
+    zel::fuzz::makeApplication(argc, argv);
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    const QString path = folder->filePath(QStringLiteral("FUZZ.ZIP"));
-    if (!writeFile(path, data, size))
+    const QString path = zel::fuzz::inputFile(QStringLiteral("FUZZ.ZIP"), data, size);
+    if (path.isEmpty())
         return 0;
     QString error;
     const auto names = zel::transfer::WorkArchive::entryNames(path, &error);
