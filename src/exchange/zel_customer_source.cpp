@@ -2,12 +2,8 @@
 
 #include "db/jet_reader.h"
 #include "db/jet_snapshot.h"
+#include "db/read_only_rows.h"
 
-#include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlQuery>
-#include <QSqlRecord>
-#include <QUuid>
 
 #include <algorithm>
 
@@ -28,29 +24,8 @@ bool byName(const QVariantMap &a, const QVariantMap &b)
 
 std::optional<std::vector<QVariantMap>> sqliteRows(const QString &path, QString *error)
 {
-    const QString connection = QStringLiteral("zel-import-") + QUuid::createUuid().toString(QUuid::WithoutBraces);
-    std::optional<std::vector<QVariantMap>> rows;
-    {
-        QSqlDatabase source = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
-        source.setDatabaseName(path);
-        source.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
-        QSqlQuery query(source);
-        if (!source.open() || !query.exec(QStringLiteral("Select * From Customers Order By [Customers Last Name], "
-                                                          "[Customers First Name]"))) {
-            *error = source.isOpenError() ? source.lastError().text() : query.lastError().text();
-        } else {
-            rows.emplace();
-            while (query.next()) {
-                const QSqlRecord record = query.record();
-                QVariantMap row;
-                for (int i = 0; i < record.count(); ++i)
-                    row.insert(record.fieldName(i), record.value(i));
-                rows->push_back(row);
-            }
-        }
-    }
-    QSqlDatabase::removeDatabase(connection);
-    return rows;
+    return db::readOnlyRows(path, QStringLiteral("Select * From Customers Order By [Customers Last Name], [Customers First Name]"),
+                            error);
 }
 
 std::optional<std::vector<QVariantMap>> jetRows(const QString &path, QString *error)
