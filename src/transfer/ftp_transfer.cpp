@@ -3,6 +3,7 @@
 #include "db/durable_file.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QUrl>
 
 #include <curl/curl.h>
@@ -49,6 +50,14 @@ struct CurlCall
     FtpTransfer *transfer;
     CURL *curl;
     bool uploading;
+    QString lastReply; // the server's last answer, whose words libcurl's error leaves out
+
+    static int debug(CURL *, curl_infotype type, char *data, size_t size, void *self)
+    {
+        if (type == CURLINFO_HEADER_IN)
+            static_cast<CurlCall *>(self)->lastReply = QString::fromLatin1(data, qsizetype(size)).trimmed();
+        return 0;
+    }
 
     static int progress(void *self, curl_off_t downTotal, curl_off_t downNow, curl_off_t upTotal, curl_off_t upNow)
     {
@@ -139,6 +148,9 @@ FtpTransfer::Result FtpTransfer::run(void *handle, const QString &remoteName, bo
         curl_easy_setopt(curl, CURLOPT_PASSWORD, password.constData());
     }
     curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, detail);
+    curl_easy_setopt(curl, CURLOPT_VERBOSE, 1L); // hands the server's answers to `debug`, prints nothing
+    curl_easy_setopt(curl, CURLOPT_DEBUGFUNCTION, &CurlCall::debug);
+    curl_easy_setopt(curl, CURLOPT_DEBUGDATA, &call);
     curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
     curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, &CurlCall::progress);
     curl_easy_setopt(curl, CURLOPT_XFERINFODATA, &call);
@@ -159,15 +171,24 @@ FtpTransfer::Result FtpTransfer::run(void *handle, const QString &remoteName, bo
     if (code == CURLE_ABORTED_BY_CALLBACK && m_cancelled)
         return {Outcome::Cancelled, {}, static_cast<qint64>(bytes)};
     const QString said = detail[0] ? QString::fromLocal8Bit(detail) : QString::fromLocal8Bit(curl_easy_strerror(code));
-    return {Outcome::Failed, errorText(code, said, remoteName, uploading), static_cast<qint64>(bytes)};
+    return {Outcome::Failed, errorText(code, said, call.lastReply, remoteName, uploading), static_cast<qint64>(bytes)};
 }
 
-QString FtpTransfer::errorText(int code, const QString &detail, const QString &remoteName, bool uploading) const
+QString FtpTransfer::errorText(int code, const QString &detail, const QString &serverReply, const QString &remoteName,
+                               bool uploading) const
 {
     const QString host = m_server.host();
     const QString settingsPlace = QStringLiteral(" in section [") + m_server.section + QStringLiteral("] of ZELFTPINI.600.");
+    // A server that takes only secure connections refuses the login of a plain one; her password
+    // is not the problem.
+    static const QRegularExpression asksForTls(QStringLiteral("TLS|SSL|encrypt"), QRegularExpression::CaseInsensitiveOption);
+    const bool secure = m_server.baseUrl().startsWith(QLatin1String("ftps://"), Qt::CaseInsensitive)
+                     || m_server.baseUrl().startsWith(QLatin1String("ftpes://"), Qt::CaseInsensitive);
     switch (code) {
     case CURLE_LOGIN_DENIED:
+        if (!secure && serverReply.contains(asksForTls))
+            return QStringLiteral("The FTP server ") + host + QStringLiteral(" accepts only secure connections (it said \"")
+                 + serverReply + QStringLiteral("\"). Put ftpes:// before the address in URL") + settingsPlace;
         return QStringLiteral("Wrong user name or password: the FTP server ") + host
              + QStringLiteral(" did not accept them. Check UID and PWD") + settingsPlace;
     case CURLE_COULDNT_RESOLVE_HOST:

@@ -42,7 +42,8 @@ public:
 private:
     friend struct CurlCall;
     Result run(void *curl, const QString &remoteName, bool uploading);
-    QString errorText(int code, const QString &detail, const QString &remoteName, bool uploading) const;
+    QString errorText(int code, const QString &detail, const QString &serverReply, const QString &remoteName,
+                      bool uploading) const;
 
     FtpServer m_server;
     Progress m_progress;

@@ -1,4 +1,5 @@
 #include "app/cli_runner.h"
+#include "shell/ini_file.h"
 #include "test_support.h"
 #include "transfer/file_download.h"
 #include "transfer/file_upload.h"
@@ -244,6 +245,37 @@ TEST_F(FileTransferTest, CancellingAnUploadAsksFirstAndRemovesTheWorkingArchive)
     EXPECT_EQ(statuses().last(), "Transfer Cancelled");
     EXPECT_FALSE(QFile::exists(app.path("big.WRKZP")));
     EXPECT_FALSE(upload.isRunning());
+}
+
+// FTPS is asked for with ftpes://; a connection that cannot be secured sends nothing and says
+// why, whether the server has no TLS at all or a certificate nobody vouches for.
+TEST_F(FileTransferTest, AnFtpesConnectionThatCannotBeSecuredSendsNothingAndSaysWhy)
+{
+    const auto uploadTo = [&](const test::FtpTestServer &to, const QString &scheme) {
+        to.configure(app.path(""));
+        IniFile(app.path("ZELFTPINI.600")).write("UploadOptions", "URL", QString(to.url()).replace("ftp://", scheme));
+        FileUpload upload(*app.state);
+        EXPECT_EQ(upload.upload({UploadChoice::Source::File, app.path("notes.txt"), "Jane", "Smith"}),
+                  FileUpload::Outcome::Failed);
+        EXPECT_TRUE(QDir(to.path("")).entryList(QDir::Files).isEmpty());
+        EXPECT_FALSE(QFile::exists(app.path("notes.WRKZP")));
+        return app.prompter.messageTexts().back();
+    };
+    app.writeFile("notes.txt", "hello");
+    QString message = uploadTo(server, "ftpes://");
+    EXPECT_TRUE(message.startsWith("The secure (FTPS) connection to 127.0.0.1")) << message.toStdString();
+
+    const test::FtpTestServer secure(test::FtpTestServer::Security::Tls);
+    if (!secure.unavailable().isEmpty())
+        GTEST_SKIP() << secure.unavailable().toStdString();
+    message = uploadTo(secure, "ftpes://");
+    EXPECT_TRUE(message.startsWith("The secure (FTPS) connection to 127.0.0.1")) << message.toStdString();
+    EXPECT_TRUE(message.contains("certificate")) << message.toStdString();
+    // Plainly connected, such a server refuses the login; the message says what to change, not that
+    // the password is wrong.
+    message = uploadTo(secure, "ftp://");
+    EXPECT_TRUE(message.startsWith("The FTP server 127.0.0.1 accepts only secure connections")) << message.toStdString();
+    EXPECT_TRUE(message.endsWith("Put ftpes:// before the address in URL in section [UploadOptions] of ZELFTPINI.600."));
 }
 
 } // namespace

@@ -14,7 +14,11 @@ public:
     static inline const QString kUser = QStringLiteral("support");
     static inline const QString kPassword = QStringLiteral("secret");
 
-    FtpTestServer();
+    // Tls: only explicit FTPS (AUTH TLS) is accepted, with a self-signed certificate made for the
+    // run (python3-openssl), which no client trusts.
+    enum class Security { Plain, Tls };
+
+    explicit FtpTestServer(Security security = Security::Plain);
     ~FtpTestServer();
     FtpTestServer(const FtpTestServer &) = delete;
     FtpTestServer &operator=(const FtpTestServer &) = delete;
