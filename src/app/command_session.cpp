@@ -92,6 +92,18 @@ bool CommandSession::campaignInRange(int year, int number)
     return false;
 }
 
+std::optional<Campaign> campaignText(const QString &text)
+{
+    const QStringList parts = text.split(QLatin1Char('/'));
+    bool yearOk = false;
+    bool numberOk = false;
+    const int year = parts.size() == 2 ? parts[0].toInt(&yearOk) : 0;
+    const int number = parts.size() == 2 ? parts[1].toInt(&numberOk) : 0;
+    if (!yearOk || !numberOk || year < kFirstYear || year > kLastYear || number < 1 || number > 99)
+        return std::nullopt;
+    return Campaign{year, number};
+}
+
 std::optional<int> wholeOption(const CommandLine &line, const QString &name, int lowest, int highest, QTextStream &err,
                                std::optional<int> fallback)
 {

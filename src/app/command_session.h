@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/campaign.h"
+
 #include "shell/app_state.h"
 #include "shell/terminal_prompter.h"
 
@@ -51,6 +53,13 @@ private:
     std::unique_ptr<AppState> m_state;
     QString m_statusAtStart;
 };
+
+// The years a command accepts.
+constexpr int kFirstYear = 1980;
+constexpr int kLastYear = 2200;
+
+// "YYYY/CC" as a campaign of a year in kFirstYear..kLastYear; nothing otherwise.
+std::optional<Campaign> campaignText(const QString &text);
 
 // A whole number given as option `name`: the fallback when it is absent, nothing (after one line on
 // `err`) when it is not a number or outside lowest..highest.

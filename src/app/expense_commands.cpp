@@ -13,9 +13,6 @@ namespace zel {
 
 namespace {
 
-constexpr int kFirstYear = 1980;
-constexpr int kLastYear = 2200;
-
 // One CSV field: quoted when it holds a comma, a quote or a line break.
 QString csv(const QString &value)
 {

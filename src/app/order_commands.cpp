@@ -19,8 +19,6 @@ namespace zel {
 
 namespace {
 
-constexpr int kFirstYear = 1980;
-constexpr int kLastYear = 2200;
 constexpr int kHighestNumber = 32767;
 
 // A percentage from -100 to 100; nothing for anything else.
@@ -122,19 +120,6 @@ Currency customerDiscountPercent(cDataAccess &data, int customer)
             .toDouble());
 }
 
-// "YYYY/CC"; nothing when it is not a campaign of a plausible year.
-std::optional<Campaign> campaignOption(const QString &text)
-{
-    const QStringList parts = text.split(QLatin1Char('/'));
-    bool yearOk = false;
-    bool numberOk = false;
-    const int year = parts.size() == 2 ? parts[0].toInt(&yearOk) : 0;
-    const int number = parts.size() == 2 ? parts[1].toInt(&numberOk) : 0;
-    if (!yearOk || !numberOk || year < kFirstYear || year > kLastYear || number < 1 || number > 99)
-        return std::nullopt;
-    return Campaign{year, number};
-}
-
 } // namespace
 
 int runSampleCommand(const CommandLine &line, QTextStream &out, QTextStream &err)
@@ -223,7 +208,7 @@ int runOrderCommand(const CommandLine &line, QTextStream &out, QTextStream &err)
     // Every value is checked before the database is opened for writing, so a mistake changes nothing.
     std::optional<Campaign> backOrderCampaign;
     if (const QString bo = line.option(QStringLiteral("--backorder-campaign")); !bo.isEmpty()) {
-        backOrderCampaign = campaignOption(bo);
+        backOrderCampaign = campaignText(bo);
         if (!backOrderCampaign) {
             err << "--backorder-campaign is YYYY/CC, for example 2008/06.\n";
             return 2;

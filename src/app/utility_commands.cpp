@@ -17,8 +17,6 @@ namespace zel {
 
 namespace {
 
-constexpr int kFirstYear = 1980;
-constexpr int kLastYear = 2200;
 constexpr int kHighestNumber = 32767;
 
 // The year and campaign every campaign command needs.
@@ -29,19 +27,6 @@ std::optional<Campaign> campaignOf(const CommandLine &line, QTextStream &err)
     if (!year || !number)
         return std::nullopt;
     return Campaign{*year, *number};
-}
-
-// "YYYY/CC".
-std::optional<Campaign> campaignText(const QString &text)
-{
-    const QStringList parts = text.split(QLatin1Char('/'));
-    bool yearOk = false;
-    bool numberOk = false;
-    const int year = parts.size() == 2 ? parts[0].toInt(&yearOk) : 0;
-    const int number = parts.size() == 2 ? parts[1].toInt(&numberOk) : 0;
-    if (!yearOk || !numberOk || year < kFirstYear || year > kLastYear || number < 1 || number > 99)
-        return std::nullopt;
-    return Campaign{year, number};
 }
 
 std::optional<Currency> amountOption(const CommandLine &line, const QString &name, QTextStream &err)

@@ -2,12 +2,12 @@
 
 #include "core/prompter.h"
 #include "exchange/customer_inserter.h"
+#include "exchange/import_file.h"
 #include "exchange/timesaver_source.h"
 #include "exchange/zel_customer_source.h"
 #include "shell/app_state.h"
 #include "shell/transaction.h"
 
-#include <QFileInfo>
 
 namespace zel::exchange {
 
@@ -21,27 +21,16 @@ CustomerCopyImport::CustomerCopyImport(AppState &state) : m_state(state) {}
 
 std::optional<QString> CustomerCopyImport::chosenFile(CopySource source, QString path)
 {
-    if (path.isEmpty()) {
-        FileChoice choice;
-        if (source == CopySource::ZelDatabase) {
-            choice.title = QStringLiteral("Select ZEL Database");
-            choice.filter = QStringLiteral("ZEL Database (*.zeldb)|*.zeldb|All Files (*.*)|*.*");
-        } else {
-            choice.title = QStringLiteral("Select Timesaver Database");
-            choice.filter = QStringLiteral("Timesaver Database (*.mdb)|*.mdb|All Files (*.*)|*.*");
-            choice.defaultName = QStringLiteral("ams.mdb");
-        }
-        path = m_state.prompter.chooseFile(choice);
+    FileChoice choice;
+    if (source == CopySource::ZelDatabase) {
+        choice.title = QStringLiteral("Select ZEL Database");
+        choice.filter = QStringLiteral("ZEL Database (*.zeldb)|*.zeldb|All Files (*.*)|*.*");
+    } else {
+        choice.title = QStringLiteral("Select Timesaver Database");
+        choice.filter = QStringLiteral("Timesaver Database (*.mdb)|*.mdb|All Files (*.*)|*.*");
+        choice.defaultName = QStringLiteral("ams.mdb");
     }
-    if (path.isEmpty()) {
-        m_state.prompter.information(QStringLiteral("No File Name Selected."));
-        return std::nullopt;
-    }
-    if (!QFileInfo(path).isFile()) {
-        m_state.prompter.information(path + QStringLiteral(" Not Found."));
-        return std::nullopt;
-    }
-    return path;
+    return importFile(m_state.prompter, path, choice);
 }
 
 std::optional<int> CustomerCopyImport::run(CopySource source, QString path)

@@ -4,6 +4,7 @@
 #include "exchange/customer_inserter.h"
 #include "exchange/delimited_line.h"
 #include "exchange/house_number.h"
+#include "exchange/import_file.h"
 #include "shell/app_state.h"
 #include "shell/transaction.h"
 
@@ -82,21 +83,10 @@ QString TextCustomerImport::wrongLineText(TextLayout layout, int record, const Q
 
 std::optional<QString> TextCustomerImport::chosenFile(QString path)
 {
-    if (path.isEmpty()) {
-        FileChoice choice;
-        choice.title = QStringLiteral("Import Customer Information");
-        choice.filter = QStringLiteral("CSV Files (*.*)|*.*|All Files (*.*)|*.*");
-        path = m_state.prompter.chooseFile(choice);
-    }
-    if (path.isEmpty()) {
-        m_state.prompter.information(QStringLiteral("No File Name Selected."));
-        return std::nullopt;
-    }
-    if (!QFileInfo(path).isFile()) {
-        m_state.prompter.information(path + QStringLiteral(" Not Found."));
-        return std::nullopt;
-    }
-    return path;
+    FileChoice choice;
+    choice.title = QStringLiteral("Import Customer Information");
+    choice.filter = QStringLiteral("CSV Files (*.*)|*.*|All Files (*.*)|*.*");
+    return importFile(m_state.prompter, path, choice);
 }
 
 std::optional<int> TextCustomerImport::run(TextImportRequest request)
