@@ -359,6 +359,7 @@ void benchCampaignReports(AppState &state, QTextStream &out)
     time(QStringLiteral("order summary:"), QStringLiteral("order-summary"), {{OrderSummarySelection::kSummary, QStringLiteral("all")}});
     time(QStringLiteral("campaign summary:"), QStringLiteral("campaign-summary"), {});
     time(QStringLiteral("complete campaign summary:"), QStringLiteral("campaign-summary"), {{CampaignSummarySelection::kComplete, true}});
+    time(QStringLiteral("invoices, whole campaign:"), QStringLiteral("invoice"), {});
     time(QStringLiteral("labels, ordered:"), QStringLiteral("labels"),
          {{LabelsSelection::kSize, QStringLiteral("A")}, {LabelsSelection::kOrdered, QStringLiteral("ordered")},
           {LabelsSelection::kLine.arg(1), QStringLiteral("First - Last Name")},
