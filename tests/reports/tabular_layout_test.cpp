@@ -149,6 +149,29 @@ TEST_F(TabularLayoutTest, UngroupedListsAndEmptySources)
     EXPECT_EQ(inColumn(page, "Grand Total", "Amount"), "11.00");
 }
 
+// The layout reads only the columns it lists from its source; the source's own order, computed
+// columns and values still hold.
+TEST_F(TabularLayoutTest, TheSourcesOrderAndComputedColumnsHoldWhenOnlyListedColumnsAreRead)
+{
+    sale("North", "Ann", 2, 5.00);
+    sale("South", "Bea", 7, 6.00);
+    sale("East", "Cy", 4, 7.00);
+    TabularLayout table;
+    table.source("Select *, ? || [Name] As [Label] From [rptSales] Order By [Sold] Desc", {"No. "})
+        .title("Sales")
+        .column("Label", "Customer", 200)
+        .column("Sold", "Sold", 60, Format::Number, true);
+    const Page page = table.layOut(app.state->data, "Sales").pages[0];
+    std::vector<double> tops;
+    for (const QString label : {"No. Bea", "No. Cy", "No. Ann"}) {
+        ASSERT_EQ(page.find(label).size(), 1u) << label.toStdString();
+        tops.push_back(page.find(label)[0]->rect.top());
+    }
+    EXPECT_LT(tops[0], tops[1]);
+    EXPECT_LT(tops[1], tops[2]);
+    EXPECT_EQ(inColumn(page, "No. Cy", "Sold"), "4");
+}
+
 TEST_F(TabularLayoutTest, ColumnsSitSideBySideNumbersRightAndLongTextWraps)
 {
     const QString longName = QString("Very long customer name ").repeated(12).trimmed();
