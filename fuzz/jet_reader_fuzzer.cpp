@@ -1,5 +1,5 @@
 // Any bytes as an Access file: read the way the conversion reads one (tables, columns, every row),
-// then converted into a database file, as opening an older database does.
+// then, when it opened, converted into a database file, as opening an older database does.
 #include "db/jet_conversion.h"
 #include "db/jet_reader.h"
 
@@ -20,12 +20,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         return 0;
     {
         zel::db::JetReader reader;
-        if (reader.open(path)) {
-            for (const QString &table : reader.tableNames()) {
-                reader.columns(table);
-                int rows = 0;
-                reader.readRows(table, [&rows](const QVariantList &) { return ++rows < 1000; });
-            }
+        // The conversion's child process would stop at the same failed open; most inputs end here,
+        // and sparing them a process each makes the run several times faster.
+        if (!reader.open(path))
+            return 0;
+        for (const QString &table : reader.tableNames()) {
+            reader.columns(table);
+            int rows = 0;
+            reader.readRows(table, [&rows](const QVariantList &) { return ++rows < 1000; });
         }
     }
     const QString target = zel::fuzz::inputFolder().filePath(QStringLiteral("Fuzz.ZELDB"));

@@ -44,7 +44,6 @@ namespace zel {
 
 namespace {
 
-const QString kNotYet = QStringLiteral("\n(Not part of this version of ZEL yet.)");
 const QString kMsg = QStringLiteral("MSG");
 
 struct CommandText
@@ -279,9 +278,10 @@ void MainMenu::refresh()
 {
     const bool open = m_state.isDatabaseOpen();
     for (int c = 0; c < CommandCount; ++c) {
+        // A command without its screen (only in tests that install a few) stays disabled.
         const bool exists = c == Exit || bool(m_screens[c]);
         m_buttons[c]->setEnabled(exists && (open || c == Exit));
-        m_buttons[c]->setToolTip(Gs_Tooltip_Replace(m_tooltips[c]) + (exists ? QString() : kNotYet));
+        m_buttons[c]->setToolTip(Gs_Tooltip_Replace(m_tooltips[c]));
     }
     m_previous->setEnabled(open);
     m_next->setEnabled(open);
@@ -294,10 +294,8 @@ void MainMenu::refresh()
         }
     };
     for (int c = 0; c < FileCommandCount; ++c) {
-        const bool exists = bool(m_fileCommands[c]);
         QAction *action = m_fileActions[c];
-        action->setEnabled(exists && needs(FileCommand(c)));
-        action->setToolTip(exists ? QString() : kNotYet.trimmed());
+        action->setEnabled(bool(m_fileCommands[c]) && needs(FileCommand(c)));
     }
     if (open) {
         for (QAction *item : m_lastUsed)

@@ -1,9 +1,8 @@
 #include "utilities/ui/handheld_orders_page.h"
 #include "utilities/ui/product_database_page.h"
-#include "utilities/ui/utilities_screen.h"
 
 #include "exchange/product_import_fixture.h"
-#include "utilities/shop_fixture.h"
+#include "utilities/ui/utilities_screen_fixture.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -15,23 +14,15 @@ using namespace zel;
 
 namespace {
 
-class HandheldAndProductPagesTest : public zel::test::ShopTest
+class HandheldAndProductPagesTest : public zel::test::UtilitiesScreenFixture
 {
 protected:
     void SetUp() override
     {
-        ShopTest::SetUp();
+        UtilitiesScreenFixture::SetUp();
         customer(1, "Abbot", "Ann");
-        app.state->options.CurrentCampaignYear = 2008;
-        app.state->options.CurrentCampaignNumber = 5;
-        screen = std::make_unique<UtilitiesScreen>(*app.state);
+        openScreen();
     }
-    template <class Page>
-    Page *page(const char *title)
-    {
-        return dynamic_cast<Page *>(screen->page(QString::fromLatin1(title)));
-    }
-    std::unique_ptr<UtilitiesScreen> screen;
 };
 
 TEST_F(HandheldAndProductPagesTest, HandheldOrdersAreListedImportedAndMadeToWaitAgain)

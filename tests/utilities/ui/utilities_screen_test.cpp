@@ -3,11 +3,11 @@
 #include "mnemonic_check.h"
 #include "shell/ui/grid_delegate.h"
 #include "shell/ui/record_grid_view.h"
-#include "utilities/shop_fixture.h"
 #include "utilities/ui/cleanup_page.h"
 #include "utilities/ui/flags_page.h"
 #include "utilities/ui/payments_page.h"
 #include "utilities/ui/product_change_page.h"
+#include "utilities/ui/utilities_screen_fixture.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -26,26 +26,18 @@ using zel::test::orderLine;
 
 namespace {
 
-class UtilitiesScreenTest : public zel::test::ShopTest
+class UtilitiesScreenTest : public zel::test::UtilitiesScreenFixture
 {
 protected:
     void SetUp() override
     {
-        ShopTest::SetUp();
+        UtilitiesScreenFixture::SetUp();
         customer(1, "Abbot", "Ann");
         customer(2, "Baker", "Beth");
         order(1, {2008, 5}, {orderLine("2001", 2, "10.00")});
         order(2, {2008, 5}, {orderLine("2001", 1, "10.00"), orderLine("3003", 1, "4.00")});
-        app.state->options.CurrentCampaignYear = 2008;
-        app.state->options.CurrentCampaignNumber = 5;
-        screen = std::make_unique<UtilitiesScreen>(*app.state);
+        openScreen();
     }
-    template <class Page>
-    Page *page(const char *title)
-    {
-        return dynamic_cast<Page *>(screen->page(QString::fromLatin1(title)));
-    }
-    std::unique_ptr<UtilitiesScreen> screen;
 };
 
 TEST_F(UtilitiesScreenTest, EveryTabHasItsPlaceAndIsEnabled)
