@@ -222,7 +222,9 @@ bool JetReader::readRows(const QString &table, const std::function<bool(const QV
     MdbHandle *mdb = m_handle->mdb;
     QByteArray name = table.toUtf8();
     TableGuard guard{mdb_read_table_by_name(mdb, name.data(), MDB_TABLE), {}};
-    if (!guard.table || !mdb_read_columns(guard.table)) {
+    // A damaged table definition can leave the table without its map of pages, and libmdb would
+    // still walk that map to find the rows.
+    if (!guard.table || !mdb_read_columns(guard.table) || !guard.table->usage_map || guard.table->map_sz < 1) {
         m_error = QStringLiteral("The table ") + table + QStringLiteral(" could not be read.");
         return false;
     }

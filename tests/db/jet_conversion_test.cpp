@@ -6,6 +6,9 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QtEndian>
+
+#include <mdbtools.h>
 
 namespace zel::test {
 namespace {
@@ -63,6 +66,69 @@ TEST(JetReader, ListsTablesColumnsAndRowsOfAJet3File)
     }));
     EXPECT_EQ(rows, 5);
     EXPECT_FALSE(reader.readRows(QStringLiteral("No Such Table"), [](const QVariantList &) { return true; }));
+}
+
+// Damages `table` in the Access file at `path` the way a broken file can be: its definition is
+// pointed at an empty row for the map of its pages. The row is a new one after the last row of the
+// page that holds the map, so nothing else in the file changes.
+void emptyPageMapOf(const QString &path, const char *table)
+{
+    MdbHandle *mdb = mdb_open(QFile::encodeName(path).constData(), MDB_NOFLAGS);
+    ASSERT_TRUE(mdb && mdb_read_catalog(mdb, MDB_TABLE));
+    qint64 definition = -1;
+    for (unsigned i = 0; i < mdb->num_catalog; ++i) {
+        auto *entry = static_cast<MdbCatalogEntry *>(g_ptr_array_index(mdb->catalog, i));
+        if (qstrcmp(entry->object_name, table) == 0)
+            definition = qint64(entry->table_pg);
+    }
+    const qint64 pageSize = mdb->fmt->pg_size;
+    const int mapPointer = mdb->fmt->tab_usage_map_offset;
+    const int rowCount = mdb->fmt->row_count_offset;
+    mdb_close(mdb);
+    ASSERT_GE(definition, 0) << table;
+
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    QByteArray bytes = file.readAll();
+    uchar *data = reinterpret_cast<uchar *>(bytes.data());
+    uchar *pointer = data + definition * pageSize + mapPointer;
+    const quint32 mapPage = qFromLittleEndian<quint32>(pointer) >> 8;
+    uchar *page = data + mapPage * pageSize;
+    const quint16 rows = qFromLittleEndian<quint16>(page + rowCount);
+    ASSERT_GT(rows, 0);
+    // A row ends where the one before it starts; starting there too leaves it no bytes.
+    const quint16 lastStart = qFromLittleEndian<quint16>(page + rowCount + 2 * rows) & 0x1fff;
+    qToLittleEndian<quint16>(lastStart, page + rowCount + 2 + 2 * rows);
+    qToLittleEndian<quint32>((mapPage << 8) | rows, pointer);
+    ASSERT_TRUE(file.seek(0));
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+TEST(JetReader, ATableWithoutItsPageMapIsReportedInsteadOfRead)
+{
+    REQUIRE_FIXTURE("nwind-jet3.mdb");
+    TempApp app;
+    const QString path = app.path("Damaged.mdb");
+    ASSERT_TRUE(QFile::copy(fixture("nwind-jet3.mdb"), path));
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    const QString damaged = QStringLiteral("Products");
+    ASSERT_NO_FATAL_FAILURE(emptyPageMapOf(path, "Products"));
+
+    db::JetReader reader;
+    ASSERT_TRUE(reader.open(path)) << qPrintable(reader.errorString());
+    EXPECT_FALSE(reader.readRows(damaged, [](const QVariantList &) { return true; }));
+    EXPECT_EQ(reader.errorString(), QStringLiteral("The table ") + damaged + QStringLiteral(" could not be read."));
+    int readable = 0;
+    for (const QString &table : reader.tableNames()) {
+        if (table != damaged && reader.readRows(table, [](const QVariantList &) { return false; }))
+            ++readable;
+    }
+    EXPECT_EQ(readable, reader.tableNames().size() - 1);
+
+    const auto result = db::JetConversion::convert(path, app.path("Converted.ZELDB"), false);
+    EXPECT_FALSE(result.ok());
+    EXPECT_TRUE(result.error.contains(damaged)) << qPrintable(result.error);
+    EXPECT_FALSE(QFile::exists(app.path("Converted.ZELDB")));
 }
 
 class JetConversionTest : public ::testing::Test
