@@ -115,6 +115,32 @@ struct TableGuard
     }
 };
 
+namespace {
+
+// A damaged table definition can leave a table without its map of pages, and libmdb would still
+// walk that map to find the rows.
+bool hasPageMap(const MdbTableDef *table)
+{
+    return table->usage_map && table->map_sz >= 1;
+}
+
+// The list of tables is itself a table, read from page 2 whenever libmdb looks a table up; its map
+// is checked the same way before libmdb reads it.
+bool catalogueHasPageMap(MdbHandle *mdb)
+{
+    MdbCatalogEntry catalogue{};
+    catalogue.mdb = mdb;
+    catalogue.object_type = MDB_TABLE;
+    catalogue.table_pg = 2;
+    MdbTableDef *table = mdb_read_table(&catalogue);
+    const bool mapped = table && hasPageMap(table);
+    if (table)
+        mdb_free_tabledef(table); // no columns read, so none bound
+    return mapped;
+}
+
+} // namespace
+
 JetReader::JetReader() = default;
 
 JetReader::~JetReader() = default;
@@ -152,7 +178,7 @@ bool JetReader::open(const QString &path)
     mdb_set_date_fmt(mdb, "%Y-%m-%d %H:%M:%S");
     mdb_set_shortdate_fmt(mdb, "%Y-%m-%d %H:%M:%S");
     mdb_set_boolean_fmt_numbers(mdb);
-    if (!mdb_read_catalog(mdb, MDB_TABLE)) {
+    if (!catalogueHasPageMap(mdb) || !mdb_read_catalog(mdb, MDB_TABLE)) {
         close();
         m_error = path + QStringLiteral(": the list of tables could not be read.");
         return false;
@@ -222,9 +248,7 @@ bool JetReader::readRows(const QString &table, const std::function<bool(const QV
     MdbHandle *mdb = m_handle->mdb;
     QByteArray name = table.toUtf8();
     TableGuard guard{mdb_read_table_by_name(mdb, name.data(), MDB_TABLE), {}};
-    // A damaged table definition can leave the table without its map of pages, and libmdb would
-    // still walk that map to find the rows.
-    if (!guard.table || !mdb_read_columns(guard.table) || !guard.table->usage_map || guard.table->map_sz < 1) {
+    if (!guard.table || !mdb_read_columns(guard.table) || !hasPageMap(guard.table)) {
         m_error = QStringLiteral("The table ") + table + QStringLiteral(" could not be read.");
         return false;
     }

@@ -131,6 +131,20 @@ TEST(JetReader, ATableWithoutItsPageMapIsReportedInsteadOfRead)
     EXPECT_FALSE(QFile::exists(app.path("Converted.ZELDB")));
 }
 
+TEST(JetReader, AListOfTablesWithoutItsPageMapIsNotOpened)
+{
+    REQUIRE_FIXTURE("nwind-jet3.mdb");
+    TempApp app;
+    const QString path = app.path("Damaged.mdb");
+    ASSERT_TRUE(QFile::copy(fixture("nwind-jet3.mdb"), path));
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    ASSERT_NO_FATAL_FAILURE(emptyPageMapOf(path, "MSysObjects"));
+
+    db::JetReader reader;
+    EXPECT_FALSE(reader.open(path));
+    EXPECT_EQ(reader.errorString(), path + QStringLiteral(": the list of tables could not be read."));
+}
+
 class JetConversionTest : public ::testing::Test
 {
 protected:
