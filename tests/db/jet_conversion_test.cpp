@@ -68,11 +68,13 @@ TEST(JetReader, ListsTablesColumnsAndRowsOfAJet3File)
     EXPECT_FALSE(reader.readRows(QStringLiteral("No Such Table"), [](const QVariantList &) { return true; }));
 }
 
-// Damages `table` in the Access file at `path` the way a broken file can be: its definition is
-// pointed at an empty row for the map of its pages. The row is a new one after the last row of the
-// page that holds the map, so nothing else in the file changes.
+// Writes a copy of the Jet 3 sample to `path` with `table` damaged the way a broken file can be: its
+// definition is pointed at an empty row for the map of its pages. The row is a new one after the
+// last row of the page that holds the map, so nothing else in the file changes.
 void emptyPageMapOf(const QString &path, const char *table)
 {
+    ASSERT_TRUE(QFile::copy(fixture("nwind-jet3.mdb"), path));
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
     MdbHandle *mdb = mdb_open(QFile::encodeName(path).constData(), MDB_NOFLAGS);
     ASSERT_TRUE(mdb && mdb_read_catalog(mdb, MDB_TABLE));
     qint64 definition = -1;
@@ -109,8 +111,6 @@ TEST(JetReader, ATableWithoutItsPageMapIsReportedInsteadOfRead)
     REQUIRE_FIXTURE("nwind-jet3.mdb");
     TempApp app;
     const QString path = app.path("Damaged.mdb");
-    ASSERT_TRUE(QFile::copy(fixture("nwind-jet3.mdb"), path));
-    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
     const QString damaged = QStringLiteral("Products");
     ASSERT_NO_FATAL_FAILURE(emptyPageMapOf(path, "Products"));
 
@@ -136,8 +136,6 @@ TEST(JetReader, AListOfTablesWithoutItsPageMapIsNotOpened)
     REQUIRE_FIXTURE("nwind-jet3.mdb");
     TempApp app;
     const QString path = app.path("Damaged.mdb");
-    ASSERT_TRUE(QFile::copy(fixture("nwind-jet3.mdb"), path));
-    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
     ASSERT_NO_FATAL_FAILURE(emptyPageMapOf(path, "MSysObjects"));
 
     db::JetReader reader;
