@@ -148,15 +148,28 @@ JetConversion::Result copyIsolated(const QString &source, const QString &written
     return result;
 }
 
+JetConversion::Result copyHere(const QString &source, const QString &written, const JetConversion::Progress &progress)
+{
+    JetConversion::Result result;
+    result.error = copyAll(
+        source, written,
+        [&](const QString &message) {
+            if (progress && !message.isEmpty())
+                progress(message);
+        },
+        result);
+    return result;
+}
+
 } // namespace
 
 JetConversion::Result JetConversion::convert(const QString &source, const QString &target, bool replace,
-                                             const Progress &progress)
+                                             const Progress &progress, Isolation isolation)
 {
     Result result;
     const QString written = unfinishedName(target);
     QFile::remove(written);
-    result = copyIsolated(source, written, progress);
+    result = isolation == Isolation::ChildProcess ? copyIsolated(source, written, progress) : copyHere(source, written, progress);
     if (result.ok())
         result.error = putInPlace(written, target, replace ? PutMode::Replace : PutMode::NeverReplace);
     if (!result.ok()) {

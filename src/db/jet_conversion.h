@@ -26,9 +26,15 @@ public:
         bool ok() const { return error.isEmpty(); }
     };
 
+    // Where the reading runs. The program always reads in a child process, which it can stop when
+    // the reader is stuck. The fuzz harness reads in its own process: there a stuck reader is the
+    // fuzzer's timeout to report, and the sanitizers must see the copying too.
+    enum class Isolation { ChildProcess, SameProcess };
+
     // On failure nothing is left at `target` but what was there before. With `replace`, an
     // existing target is replaced in one step.
-    static Result convert(const QString &source, const QString &target, bool replace, const Progress &progress = {});
+    static Result convert(const QString &source, const QString &target, bool replace, const Progress &progress = {},
+                          Isolation isolation = Isolation::ChildProcess);
 };
 
 } // namespace zel::db

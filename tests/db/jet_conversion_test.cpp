@@ -175,6 +175,30 @@ TEST_F(JetConversionTest, EveryTableAndRowOfAJet3FileArrivesWithItsValues)
                                .toLongLong());
 }
 
+// The fuzz harness converts in its own process; what it checks must be the program's conversion.
+TEST_F(JetConversionTest, ConvertingInThisProcessGivesWhatTheChildProcessGives)
+{
+    REQUIRE_FIXTURE("nwind-jet3.mdb");
+    using db::JetConversion;
+    const auto child = JetConversion::convert(fixture("nwind-jet3.mdb"), app.path("Child.ZELDB"), false);
+    QStringList statuses;
+    const auto here = JetConversion::convert(
+        fixture("nwind-jet3.mdb"), app.path("Here.ZELDB"), false, [&](const QString &text) { statuses << text; },
+        JetConversion::Isolation::SameProcess);
+    ASSERT_TRUE(here.ok()) << qPrintable(here.error);
+    EXPECT_EQ(here.tables, child.tables);
+    EXPECT_EQ(here.rows, child.rows);
+    EXPECT_EQ(statuses.size(), here.tables); // one "Converting" per table, no empty heartbeats
+    EXPECT_EQ(one(app.path("Here.ZELDB"), "Select Group_Concat(Freight) From Orders"),
+              one(app.path("Child.ZELDB"), "Select Group_Concat(Freight) From Orders"));
+
+    ASSERT_NO_FATAL_FAILURE(emptyPageMapOf(app.path("Damaged.mdb"), "Products"));
+    const auto damaged = JetConversion::convert(app.path("Damaged.mdb"), app.path("Damaged.ZELDB"), false, {},
+                                                JetConversion::Isolation::SameProcess);
+    EXPECT_EQ(damaged.error, QStringLiteral("The table Products could not be read."));
+    EXPECT_FALSE(QFile::exists(app.path("Damaged.ZELDB")));
+}
+
 TEST_F(JetConversionTest, Jet4DatesAndTextsReadBackExactly)
 {
     REQUIRE_FIXTURE("dates-jet4.mdb");
