@@ -46,6 +46,14 @@ int convertCommand(const QString &source, const QString &target, QTextStream &ou
     return 0;
 }
 
+QString notCompleted(const QString &file, int version, const QString &backup)
+{
+    QString line = QStringLiteral("The upgrade of %1 did not complete; the database is still at version %2.").arg(file).arg(version);
+    if (!backup.isEmpty())
+        line += QStringLiteral(" Your backup is %1.").arg(backup);
+    return line;
+}
+
 int upgradeCommand(const CommandLine &line, const QString &file, QTextStream &out, QTextStream &err)
 {
     if (!isFile(file, err))
@@ -60,7 +68,13 @@ int upgradeCommand(const CommandLine &line, const QString &file, QTextStream &ou
         before = db::DatabaseUpgrade::storedVersion(state.data);
         db::DatabaseUpgrade upgrade(state);
         upgrade.setBackup([&state] { return db::backupBeside(state); });
-        outcome = upgrade.Gs_Upgrade_Db();
+        try {
+            outcome = upgrade.Gs_Upgrade_Db();
+        } catch (const CommandStopped &stopped) {
+            // A statement the file cannot run ends the command before the upgrade's own message; its
+            // transaction is already undone, so say that, and where the backup is.
+            throw CommandStopped{stopped.line + QLatin1Char('\n') + notCompleted(file, before, upgrade.backupPath())};
+        }
         backup = upgrade.backupPath();
     };
     if (!session.openDatabase(file) || !outcome)
@@ -71,7 +85,7 @@ int upgradeCommand(const CommandLine &line, const QString &file, QTextStream &ou
         out << "Upgraded " << file << " from version " << before << " to " << db::kDatabaseVersion << "; backup: " << backup << '\n';
         return 0;
     case db::DatabaseUpgrade::Outcome::Declined: err << "The upgrade of " << file << " was cancelled; nothing was changed.\n"; return 1;
-    default: err << "The upgrade of " << file << " did not complete; the database is still at version " << before << ".\n"; return 1;
+    default: err << notCompleted(file, before, backup) << '\n'; return 1;
     }
 }
 

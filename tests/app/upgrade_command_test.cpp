@@ -24,6 +24,23 @@ TEST(UpgradeCommand, UpgradesWithABackupBesideAndThenHasNothingToDo)
     EXPECT_EQ(run.out, file + " is at version 17; nothing to do.\n");
 }
 
+TEST(UpgradeCommand, AFileItCannotUpgradeStaysAtItsVersionAndTheBackupIsNamed)
+{
+    TempApp app;
+    QStringList layout = layoutOfVersion12();
+    layout << "Alter Table Products Rename Column [Products Catalog Number] To [Catalog]";
+    const QString file = app.makeZelDatabase("Odd.ZELDB", layout);
+    const CommandRun run = runCli(app, {"db", "upgrade", file, "--yes"});
+    EXPECT_EQ(run.code, 1);
+    EXPECT_TRUE(run.err.contains("no such column: Products Catalog Number")) << qPrintable(run.err);
+    EXPECT_TRUE(run.err.contains("The upgrade of " + file + " did not complete; the database is still at version 12. Your backup is "))
+        << qPrintable(run.err);
+    const QStringList backups = QDir(app.path("")).entryList({"*.ZELBK"});
+    ASSERT_EQ(backups.size(), 1);
+    EXPECT_TRUE(run.err.contains(app.path(backups.at(0))));
+    EXPECT_EQ(TempApp::queryColumn(file, "Select [DBVersion Number] From Database_Version"), QStringList{"12"});
+}
+
 TEST(UpgradeCommand, AnsweringNoLeavesTheDatabaseAlone)
 {
     TempApp app;
