@@ -87,6 +87,28 @@ QVariant valueOf(MdbHandle *mdb, MdbColumn *column, const char *text, int length
     }
 }
 
+// A damaged table definition can leave a table without its map of pages, and libmdb would still
+// walk that map to find the rows.
+bool hasPageMap(const MdbTableDef *table)
+{
+    return table->usage_map && table->map_sz >= 1;
+}
+
+// The list of tables is itself a table, read from page 2 whenever libmdb looks a table up; its map
+// is checked the same way before libmdb reads it.
+bool catalogueHasPageMap(MdbHandle *mdb)
+{
+    MdbCatalogEntry catalogue{};
+    catalogue.mdb = mdb;
+    catalogue.object_type = MDB_TABLE;
+    catalogue.table_pg = 2;
+    MdbTableDef *table = mdb_read_table(&catalogue);
+    const bool mapped = table && hasPageMap(table);
+    if (table)
+        mdb_free_tabledef(table); // no columns read, so none bound
+    return mapped;
+}
+
 } // namespace
 
 struct JetReader::Handle
@@ -114,32 +136,6 @@ struct TableGuard
         mdb_free_tabledef(table);
     }
 };
-
-namespace {
-
-// A damaged table definition can leave a table without its map of pages, and libmdb would still
-// walk that map to find the rows.
-bool hasPageMap(const MdbTableDef *table)
-{
-    return table->usage_map && table->map_sz >= 1;
-}
-
-// The list of tables is itself a table, read from page 2 whenever libmdb looks a table up; its map
-// is checked the same way before libmdb reads it.
-bool catalogueHasPageMap(MdbHandle *mdb)
-{
-    MdbCatalogEntry catalogue{};
-    catalogue.mdb = mdb;
-    catalogue.object_type = MDB_TABLE;
-    catalogue.table_pg = 2;
-    MdbTableDef *table = mdb_read_table(&catalogue);
-    const bool mapped = table && hasPageMap(table);
-    if (table)
-        mdb_free_tabledef(table); // no columns read, so none bound
-    return mapped;
-}
-
-} // namespace
 
 JetReader::JetReader() = default;
 
