@@ -5,12 +5,12 @@
 
 #include "app/sample_data.h"
 #include "core/scripted_prompter.h"
+#include "desktop/main_menu_operations.h"
 #include "orders/order_computation.h"
 #include "orders/product_catalogue.h"
 #include "orders/product_lookup.h"
 #include "payments/payment_sums.h"
-#include "shell/app_state.h"
-#include "shell/main_menu_operations.h"
+#include "session/app_state.h"
 
 #include <QGuiApplication>
 #include <QDir>
@@ -179,9 +179,9 @@ int main(int argc, char **argv)
 
 // ---- The upgrade of an older database ----
 
-#include "db/database_creation.h"
-#include "db/upgrade.h"
 #include "../tests/db/old_database.h"
+#include "migration/upgrade.h"
+#include "session/database_creation.h"
 
 // Ten years of business kept as version 12 did (orders with their payment rows), upgraded to the
 // current version: the rebuild of every table, the payment conversion and the corrections.

@@ -3,9 +3,9 @@
 // answering every question with its default as an unattended run does.
 #include "core/scripted_prompter.h"
 #include "db/database_check.h"
-#include "db/database_seams_install.h"
-#include "shell/app_state.h"
-#include "shell/main_menu_operations.h"
+#include "desktop/main_menu_operations.h"
+#include "migration/database_seams_install.h"
+#include "session/app_state.h"
 
 #include "fuzz_input.h"
 

@@ -1,7 +1,7 @@
 #include "test_support.h"
 
-#include "db/database_creation.h"
 #include "options/c_option.h"
+#include "session/database_creation.h"
 
 #include <QFile>
 #include <QUuid>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/scripted_prompter.h"
-#include "shell/app_state.h"
+#include "session/app_state.h"
 #include "shell/clock.h"
 
 #include <QSqlDatabase>

@@ -1,7 +1,7 @@
 #include "app/command_session.h"
 
 #include "app/command_line.h"
-#include "shell/main_menu_operations.h"
+#include "desktop/main_menu_operations.h"
 #include "shell/settings_keys.h"
 
 #include <QFileInfo>

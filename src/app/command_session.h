@@ -2,7 +2,7 @@
 
 #include "core/campaign.h"
 
-#include "shell/app_state.h"
+#include "session/app_state.h"
 #include "shell/terminal_prompter.h"
 
 #include <QTextStream>

@@ -4,8 +4,8 @@
 #include "app/command_session.h"
 #include "app/upgrade_command.h"
 #include "db/database_check.h"
-#include "db/database_creation.h"
-#include "db/database_files.h"
+#include "session/database_creation.h"
+#include "session/database_files.h"
 
 #include <QFileInfo>
 #include <QTextStream>

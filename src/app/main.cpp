@@ -2,12 +2,12 @@
 #include "app/commands.h"
 #include "app/order_edit_command.h"
 #include "core/text.h"
-#include "shell/app_state.h"
+#include "desktop/main_menu.h"
+#include "desktop/start_command.h"
+#include "desktop/startup.h"
+#include "session/app_state.h"
 #include "shell/single_instance.h"
-#include "shell/start_command.h"
-#include "shell/startup.h"
 #include "shell/ui/dialog_prompter.h"
-#include "shell/ui/main_menu.h"
 #include "shell/ui/splash_screen.h"
 
 #include <QApplication>

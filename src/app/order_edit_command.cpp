@@ -2,9 +2,9 @@
 
 #include "app/command_line.h"
 #include "app/command_session.h"
+#include "desktop/main_menu_operations.h"
 #include "orders/ui/order_screen.h"
 #include "payments/payment_sums.h"
-#include "shell/main_menu_operations.h"
 #include "shell/settings_keys.h"
 #include "shell/ui/dialog_prompter.h"
 

@@ -6,15 +6,15 @@
 #include "core/prompter.h"
 #include "core/text.h"
 #include "customers/customer_records.h"
-#include "db/database_creation.h"
+#include "desktop/main_menu_operations.h"
 #include "earnings/mileage_trip.h"
 #include "orders/check_digit.h"
 #include "orders/order_computation.h"
 #include "orders/product.h"
 #include "orders/product_baseline.h"
 #include "payments/payment_sums.h"
-#include "shell/app_state.h"
-#include "shell/main_menu_operations.h"
+#include "session/app_state.h"
+#include "session/database_creation.h"
 #include "shell/transaction.h"
 
 #include <QDateTime>

@@ -2,13 +2,13 @@
 
 #include "app/command_line.h"
 #include "app/command_session.h"
-#include "db/database_files.h"
 #include "db/jet_conversion.h"
 #include "db/jet_reader.h"
 #include "db/schema.h"
-#include "db/upgrade.h"
-#include "db/upgrade_check.h"
-#include "db/upgrade_repair.h"
+#include "migration/upgrade.h"
+#include "migration/upgrade_check.h"
+#include "migration/upgrade_repair.h"
+#include "session/database_files.h"
 
 #include <QFileInfo>
 #include <QTextStream>

@@ -1,7 +1,7 @@
 #include "customers/customer_details.h"
 
-#include "shell/app_state.h"
-#include "shell/record_map.h"
+#include "db/record_map.h"
+#include "session/app_state.h"
 #include "shell/transaction.h"
 
 #include <QLocale>

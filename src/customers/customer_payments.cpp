@@ -1,9 +1,9 @@
 #include "customers/customer_payments.h"
 
 #include "core/prompter.h"
+#include "db/record_map.h"
 #include "payments/payment_sums.h"
-#include "shell/app_state.h"
-#include "shell/record_map.h"
+#include "session/app_state.h"
 #include "shell/transaction.h"
 
 namespace zel::customers {

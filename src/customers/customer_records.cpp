@@ -3,7 +3,7 @@
 #include "core/prompter.h"
 #include "core/text.h"
 #include "db/schema.h"
-#include "shell/app_state.h"
+#include "session/app_state.h"
 #include "shell/transaction.h"
 
 #include <QDateTime>

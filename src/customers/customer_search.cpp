@@ -1,7 +1,7 @@
 #include "customers/customer_search.h"
 
 #include "core/prompter.h"
-#include "shell/app_state.h"
+#include "session/app_state.h"
 #include "shell/transaction.h"
 
 namespace zel::customers {

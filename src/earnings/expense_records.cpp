@@ -1,8 +1,8 @@
 #include "earnings/expense_records.h"
 
+#include "db/record_map.h"
 #include "shell/data_access.h"
 #include "shell/database_connection.h"
-#include "shell/record_map.h"
 #include "shell/transaction.h"
 
 namespace zel {

@@ -1,7 +1,7 @@
 #include "earnings/mileage_records.h"
 
+#include "db/record_map.h"
 #include "shell/data_access.h"
-#include "shell/record_map.h"
 
 #include <algorithm>
 

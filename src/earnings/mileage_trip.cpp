@@ -1,6 +1,6 @@
 #include "earnings/mileage_trip.h"
 
-#include "shell/record_map.h"
+#include "db/record_map.h"
 
 #include <cmath>
 

@@ -5,7 +5,7 @@
 #include "exchange/import_file.h"
 #include "exchange/timesaver_source.h"
 #include "exchange/zel_customer_source.h"
-#include "shell/app_state.h"
+#include "session/app_state.h"
 #include "shell/transaction.h"
 
 

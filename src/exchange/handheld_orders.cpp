@@ -1,10 +1,10 @@
 #include "exchange/handheld_orders.h"
 
 #include "core/prompter.h"
+#include "db/record_map.h"
 #include "orders/order_computation.h"
 #include "payments/payment_posting.h"
-#include "shell/app_state.h"
-#include "shell/record_map.h"
+#include "session/app_state.h"
 #include "shell/record_set.h"
 #include "shell/transaction.h"
 

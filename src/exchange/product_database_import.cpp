@@ -5,7 +5,7 @@
 #include "exchange/product_source.h"
 #include "exchange/zip_archive.h"
 #include "orders/product_baseline.h"
-#include "shell/app_state.h"
+#include "session/app_state.h"
 #include "shell/settings_keys.h"
 #include "shell/transaction.h"
 

@@ -1,12 +1,12 @@
 #include "exchange/product_merge.h"
 
 #include "core/currency.h"
+#include "db/record_map.h"
 #include "db/schema.h"
 #include "orders/catalog_number.h"
 #include "orders/product.h"
 #include "shell/data_access.h"
 #include "shell/database_connection.h"
-#include "shell/record_map.h"
 #include "shell/record_set.h"
 
 namespace zel::exchange {

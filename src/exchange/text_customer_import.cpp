@@ -5,7 +5,7 @@
 #include "exchange/delimited_line.h"
 #include "exchange/house_number.h"
 #include "exchange/import_file.h"
-#include "shell/app_state.h"
+#include "session/app_state.h"
 #include "shell/transaction.h"
 
 #include <QFile>

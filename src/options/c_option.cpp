@@ -1,8 +1,8 @@
 #include "options/c_option.h"
 
 #include "core/prompter.h"
+#include "db/record_map.h"
 #include "shell/data_access.h"
-#include "shell/record_map.h"
 
 #include <QDate>
 

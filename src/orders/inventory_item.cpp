@@ -1,6 +1,6 @@
 #include "orders/inventory_item.h"
 
-#include "shell/record_map.h"
+#include "db/record_map.h"
 
 #include <QStringList>
 

@@ -1,8 +1,8 @@
 #include "orders/inventory_records.h"
 
+#include "db/record_map.h"
 #include "orders/product.h"
 #include "shell/data_access.h"
-#include "shell/record_map.h"
 
 namespace zel {
 

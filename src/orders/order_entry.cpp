@@ -6,7 +6,7 @@
 #include "orders/order_entry_rules.h"
 #include "orders/product_baseline.h"
 #include "payments/payment_sums.h"
-#include "shell/app_state.h"
+#include "session/app_state.h"
 #include "shell/transaction.h"
 
 #include <QLocale>

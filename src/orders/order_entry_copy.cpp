@@ -1,7 +1,7 @@
 #include "orders/order_entry_copy.h"
 
 #include "core/prompter.h"
-#include "shell/app_state.h"
+#include "session/app_state.h"
 
 #include <algorithm>
 

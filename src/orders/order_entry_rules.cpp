@@ -6,7 +6,7 @@
 #include "orders/check_digit.h"
 #include "orders/product_lookup.h"
 #include "orders/shortcut_codes.h"
-#include "shell/app_state.h"
+#include "session/app_state.h"
 #include "shell/data_access.h"
 
 namespace zel {

@@ -1,7 +1,7 @@
 #include "orders/order_row.h"
 
+#include "db/record_map.h"
 #include "db/schema.h"
-#include "shell/record_map.h"
 
 namespace zel {
 

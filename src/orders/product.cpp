@@ -1,6 +1,6 @@
 #include "orders/product.h"
 
-#include "shell/record_map.h"
+#include "db/record_map.h"
 
 namespace zel {
 

@@ -1,13 +1,13 @@
 #include "orders/product_baseline.h"
 
 #include "core/prompter.h"
+#include "db/record_map.h"
 #include "options/c_option.h"
 #include "orders/catalog_number.h"
 #include "orders/order_row.h"
 #include "orders/product.h"
 #include "shell/data_access.h"
 #include "shell/database_connection.h"
-#include "shell/record_map.h"
 #include "shell/transaction.h"
 
 #include <vector>

@@ -1,6 +1,6 @@
 #include "payments/payment_sums.h"
 
-#include "shell/app_state.h"
+#include "session/app_state.h"
 
 namespace zel {
 

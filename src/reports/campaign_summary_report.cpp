@@ -5,7 +5,7 @@
 #include "reports/report_fonts.h"
 #include "reports/report_titles.h"
 #include "reports/tabular_layout.h"
-#include "shell/app_state.h"
+#include "session/app_state.h"
 
 namespace zel::reports {
 

@@ -3,7 +3,7 @@
 #include "reports/customer_title.h"
 #include "reports/report_fonts.h"
 #include "reports/tabular_layout.h"
-#include "shell/app_state.h"
+#include "session/app_state.h"
 
 namespace zel::reports {
 

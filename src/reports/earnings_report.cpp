@@ -1,10 +1,10 @@
 #include "reports/earnings_report.h"
 
-#include "earnings/earnings_preparation.h"
+#include "reports/earnings_preparation.h"
 #include "reports/report_fonts.h"
 #include "reports/report_titles.h"
 #include "reports/tabular_layout.h"
-#include "shell/app_state.h"
+#include "session/app_state.h"
 
 namespace zel::reports {
 

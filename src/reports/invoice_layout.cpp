@@ -8,7 +8,7 @@
 #include "reports/banded_layout.h"
 #include "reports/report_fonts.h"
 #include "reports/report_request.h"
-#include "shell/app_state.h"
+#include "session/app_state.h"
 
 #include <QFileInfo>
 

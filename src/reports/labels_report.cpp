@@ -3,7 +3,7 @@
 #include "reports/earnings_report.h"
 #include "reports/labels.h"
 #include "reports/report_fonts.h"
-#include "shell/app_state.h"
+#include "session/app_state.h"
 
 namespace zel::reports {
 

@@ -3,7 +3,7 @@
 #include "options/translations.h"
 #include "payments/payment_sums.h"
 #include "reports/audience_texts.h"
-#include "shell/app_state.h"
+#include "session/app_state.h"
 #include "shell/transaction.h"
 
 #include <map>

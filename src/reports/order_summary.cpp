@@ -1,9 +1,9 @@
 #include "reports/order_summary.h"
 
 #include "core/prompter.h"
+#include "reports/order_summary_table.h"
 #include "reports/report_parameters.h"
-#include "shell/app_state.h"
-#include "transmit/order_summary_table.h"
+#include "session/app_state.h"
 
 namespace zel::reports {
 

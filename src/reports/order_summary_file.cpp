@@ -1,7 +1,7 @@
 #include "reports/order_summary_file.h"
 
 #include "core/prompter.h"
-#include "shell/app_state.h"
+#include "session/app_state.h"
 #include "shell/settings_keys.h"
 
 #include <QFileInfo>

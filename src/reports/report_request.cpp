@@ -1,6 +1,6 @@
 #include "reports/report_request.h"
 
-#include "shell/app_state.h"
+#include "session/app_state.h"
 #include "shell/font_settings.h"
 
 namespace zel::reports {

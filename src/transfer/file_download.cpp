@@ -1,7 +1,7 @@
 #include "transfer/file_download.h"
 
 #include "core/prompter.h"
-#include "shell/app_state.h"
+#include "session/app_state.h"
 #include "transfer/ftp_server.h"
 #include "transfer/ftp_transfer.h"
 #include "transfer/work_archive.h"

@@ -1,9 +1,9 @@
 #include "transfer/file_upload.h"
 
 #include "core/prompter.h"
-#include "db/database_files.h"
-#include "shell/app_state.h"
-#include "shell/main_menu_operations.h"
+#include "desktop/main_menu_operations.h"
+#include "session/app_state.h"
+#include "session/database_files.h"
 #include "transfer/ftp_server.h"
 #include "transfer/ftp_transfer.h"
 #include "transfer/remote_name.h"

@@ -1,7 +1,7 @@
 #include "transfer/transfer_status.h"
 
 #include "core/prompter.h"
-#include "shell/app_state.h"
+#include "session/app_state.h"
 #include "transfer/ftp_transfer.h"
 
 namespace zel::transfer {

@@ -3,7 +3,7 @@
 #include "reports/page_setup.h"
 #include "reports/report_fonts.h"
 #include "reports/tabular_layout.h"
-#include "shell/app_state.h"
+#include "session/app_state.h"
 
 namespace zel::transmit {
 

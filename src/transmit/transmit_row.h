@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/currency.h"
-#include "shell/record_map.h"
+#include "db/record_map.h"
 
 #include <QString>
 

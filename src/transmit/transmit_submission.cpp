@@ -1,7 +1,7 @@
 #include "transmit/transmit_submission.h"
 
 #include "core/prompter.h"
-#include "shell/app_state.h"
+#include "session/app_state.h"
 #include "transmit/macro_browser.h"
 #include "transmit/macro_files.h"
 #include "transmit/transmit_country.h"

@@ -1,7 +1,7 @@
 #include "utilities/bulk_flags.h"
 
 #include "core/prompter.h"
-#include "shell/app_state.h"
+#include "session/app_state.h"
 #include "shell/captions.h"
 
 namespace zel::utilities {

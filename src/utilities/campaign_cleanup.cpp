@@ -3,7 +3,7 @@
 #include "core/prompter.h"
 #include "customers/customer_records.h"
 #include "payments/payment_sums.h"
-#include "shell/app_state.h"
+#include "session/app_state.h"
 #include "shell/captions.h"
 #include "shell/transaction.h"
 

@@ -3,7 +3,7 @@
 #include "core/prompter.h"
 #include "orders/order_computation.h"
 #include "orders/product.h"
-#include "shell/app_state.h"
+#include "session/app_state.h"
 #include "shell/captions.h"
 
 #include <QLocale>

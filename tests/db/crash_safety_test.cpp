@@ -1,7 +1,7 @@
-#include "db/database_commands.h"
-#include "db/database_seams_install.h"
 #include "db/durable_file.h"
-#include "db/leftover_copies.h"
+#include "migration/database_seams_install.h"
+#include "session/database_commands.h"
+#include "session/leftover_copies.h"
 
 #include "test_support.h"
 

@@ -1,6 +1,6 @@
 #include "db/jet_conversion.h"
 #include "db/jet_reader.h"
-#include "db/upgrade_check.h"
+#include "migration/upgrade_check.h"
 #include "test_support.h"
 
 #include <QCryptographicHash>

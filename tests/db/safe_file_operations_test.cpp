@@ -1,8 +1,8 @@
-#include "db/database_commands.h"
-#include "db/database_files.h"
-#include "db/database_seams_install.h"
 #include "db/durable_file.h"
 #include "db/exclusive_database.h"
+#include "migration/database_seams_install.h"
+#include "session/database_commands.h"
+#include "session/database_files.h"
 
 #include "test_support.h"
 

@@ -1,5 +1,5 @@
-#include "db/database_creation.h"
 #include "db/schema.h"
+#include "session/database_creation.h"
 
 #include "test_support.h"
 

@@ -1,6 +1,6 @@
 #include "options/c_option.h"
 
-#include "db/database_creation.h"
+#include "session/database_creation.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #include "options/earnings_schedule.h"
 #include "options/options_rules.h"
 
-#include "db/database_creation.h"
+#include "session/database_creation.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 
 #include "orders/product_lookup.h"
 #include "orders/shortcut_codes.h"
-#include "shell/app_state.h"
+#include "session/app_state.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>

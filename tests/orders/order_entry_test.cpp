@@ -1,9 +1,9 @@
 #include "orders/order_entry.h"
 
+#include "desktop/main_menu_operations.h"
 #include "orders/inventory_adjustment.h"
 #include "orders/order_entry_copy.h"
 #include "orders/order_expenses.h"
-#include "shell/main_menu_operations.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>

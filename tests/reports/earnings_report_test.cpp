@@ -1,10 +1,10 @@
-#include "earnings/earnings_preparation.h"
 #include "earnings/earnings_tiers.h"
 #include "earnings/helper_percents.h"
 #include "options/earnings_schedule.h"
+#include "report_rows.h"
+#include "reports/earnings_preparation.h"
 #include "reports/earnings_report.h"
 #include "reports/report_parameters.h"
-#include "report_rows.h"
 #include "test_support.h"
 
 using namespace zel;

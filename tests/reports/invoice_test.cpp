@@ -2,7 +2,7 @@
 #include "reports/order_printing.h"
 #include "reports/page_setup.h"
 #include "reports/report_renderer.h"
-#include "reports/report_server.h"
+#include "reports/server/report_server.h"
 
 #include "test_support.h"
 

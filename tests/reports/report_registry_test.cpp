@@ -2,7 +2,7 @@
 #include "reports/customer_payment_summary_report.h"
 #include "reports/invoice_report.h"
 #include "reports/report_registry.h"
-#include "reports/report_server.h"
+#include "reports/server/report_server.h"
 
 #include "test_support.h"
 

@@ -1,7 +1,7 @@
 #include "shell/single_instance.h"
 
-#include "shell/main_menu_operations.h"
-#include "shell/start_command.h"
+#include "desktop/main_menu_operations.h"
+#include "desktop/start_command.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>

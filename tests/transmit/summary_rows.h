@@ -1,7 +1,7 @@
 #pragma once
 
+#include "reports/order_summary_table.h"
 #include "shell/data_access.h"
-#include "transmit/order_summary_table.h"
 
 #include <QString>
 

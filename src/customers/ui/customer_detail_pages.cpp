@@ -2,7 +2,7 @@
 
 #include "core/prompter.h"
 #include "customers/customer_choices.h"
-#include "shell/app_state.h"
+#include "session/app_state.h"
 #include "shell/ui/record_grid_model.h"
 #include "shell/ui/record_grid_view.h"
 

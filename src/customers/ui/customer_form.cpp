@@ -3,7 +3,7 @@
 #include "core/prompter.h"
 #include "customers/customer_choices.h"
 #include "customers/customer_records.h"
-#include "shell/app_state.h"
+#include "session/app_state.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -8,13 +8,13 @@
 #include "customers/ui/customer_detail_pages.h"
 #include "customers/ui/customer_form.h"
 #include "customers/ui/purchase_history_screen.h"
+#include "earnings/campaign_totals.h"
 #include "reports/order_comments_report.h"
 #include "reports/report_parameters.h"
 #include "reports/ui/report_runner.h"
+#include "session/app_state.h"
 #include "shell/captions.h"
 #include "shell/ui/screen_setup.h"
-#include "earnings/campaign_totals.h"
-#include "shell/app_state.h"
 
 #include <QDesktopServices>
 #include <QHBoxLayout>

@@ -4,7 +4,7 @@
 #include "customers/customer_choices.h"
 #include "customers/customer_records.h"
 #include "customers/customer_trees.h"
-#include "shell/app_state.h"
+#include "session/app_state.h"
 #include "shell/settings_keys.h"
 
 #include <QButtonGroup>

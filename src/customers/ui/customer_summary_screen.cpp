@@ -3,7 +3,7 @@
 #include "reports/customer_title.h"
 #include "reports/report_parameters.h"
 #include "reports/ui/report_runner.h"
-#include "shell/app_state.h"
+#include "session/app_state.h"
 #include "shell/captions.h"
 
 #include <QDialogButtonBox>

@@ -1,7 +1,7 @@
 #include "customers/ui/payments_model.h"
 
 #include "core/prompter.h"
-#include "shell/app_state.h"
+#include "session/app_state.h"
 
 namespace zel::customers {
 

@@ -1,7 +1,7 @@
 #include "customers/ui/purchase_history_screen.h"
 
 #include "core/prompter.h"
-#include "shell/app_state.h"
+#include "session/app_state.h"
 #include "shell/ui/record_grid_model.h"
 #include "shell/ui/record_grid_view.h"
 

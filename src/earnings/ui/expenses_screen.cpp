@@ -6,7 +6,7 @@
 #include "earnings/ui/amounts_due_model.h"
 #include "earnings/ui/expenses_model.h"
 #include "earnings/ui/mileage_model.h"
-#include "shell/app_state.h"
+#include "session/app_state.h"
 #include "shell/ini_file.h"
 #include "shell/ui/edit_mode_sort_guard.h"
 #include "shell/ui/grid_delegate.h"

@@ -8,7 +8,7 @@
 #include "options/ui/fonts_page.h"
 #include "options/ui/translations_model.h"
 #include "options/ui/translations_page.h"
-#include "shell/app_state.h"
+#include "session/app_state.h"
 #include "shell/ui/record_grid_view.h"
 #include "shell/ui/screen_setup.h"
 

@@ -1,7 +1,7 @@
 #include "options/ui/translations_page.h"
 
 #include "options/ui/translations_model.h"
-#include "shell/app_state.h"
+#include "session/app_state.h"
 #include "shell/ui/record_grid_view.h"
 
 #include <QComboBox>

@@ -4,7 +4,7 @@
 #include "orders/ui/inventory_model.h"
 #include "reports/inventory_report.h"
 #include "reports/ui/report_preview.h"
-#include "shell/app_state.h"
+#include "session/app_state.h"
 #include "shell/ui/edit_mode_sort_guard.h"
 #include "shell/ui/grid_list_delegate.h"
 #include "shell/ui/record_grid_view.h"

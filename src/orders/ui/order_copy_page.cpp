@@ -1,7 +1,7 @@
 #include "orders/ui/order_copy_page.h"
 
 #include "core/prompter.h"
-#include "shell/app_state.h"
+#include "session/app_state.h"
 
 #include <QComboBox>
 #include <QFormLayout>

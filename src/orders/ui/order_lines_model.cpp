@@ -3,7 +3,7 @@
 #include "core/prompter.h"
 #include "orders/inventory_adjustment.h"
 #include "orders/product_lookup.h"
-#include "shell/app_state.h"
+#include "session/app_state.h"
 
 namespace zel {
 

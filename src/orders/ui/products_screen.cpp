@@ -3,7 +3,7 @@
 #include "core/prompter.h"
 #include "orders/product_baseline.h"
 #include "orders/ui/products_model.h"
-#include "shell/app_state.h"
+#include "session/app_state.h"
 #include "shell/ui/grid_delegate.h"
 #include "shell/ui/record_grid_view.h"
 #include "shell/ui/screen_setup.h"

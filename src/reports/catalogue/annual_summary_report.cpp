@@ -1,6 +1,6 @@
 #include "reports/catalogue/annual_summary_report.h"
 
-#include "shell/app_state.h"
+#include "session/app_state.h"
 
 namespace zel::reports::catalogue {
 

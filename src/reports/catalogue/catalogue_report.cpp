@@ -1,7 +1,7 @@
 #include "reports/catalogue/catalogue_report.h"
 
 #include "reports/report_fonts.h"
-#include "shell/app_state.h"
+#include "session/app_state.h"
 
 namespace zel::reports::catalogue {
 

@@ -1,7 +1,7 @@
 #include "reports/catalogue/helper_summary_report.h"
 
 #include "earnings/helper_percents.h"
-#include "shell/app_state.h"
+#include "session/app_state.h"
 #include "shell/transaction.h"
 
 namespace zel::reports::catalogue {

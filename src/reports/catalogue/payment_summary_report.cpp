@@ -1,7 +1,7 @@
 #include "reports/catalogue/payment_summary_report.h"
 
 #include "payments/payment_sums.h"
-#include "shell/app_state.h"
+#include "session/app_state.h"
 #include "shell/transaction.h"
 
 namespace zel::reports::catalogue {

@@ -1,7 +1,7 @@
 #include "reports/catalogue/statistics_report.h"
 
 #include "reports/catalogue/annual_summary_report.h"
-#include "shell/app_state.h"
+#include "session/app_state.h"
 
 namespace zel::reports::catalogue {
 

@@ -2,8 +2,8 @@
 
 #include "core/prompter.h"
 #include "reports/report_renderer.h"
-#include "reports/report_server.h"
-#include "shell/app_state.h"
+#include "reports/server/report_server.h"
+#include "session/app_state.h"
 
 #include <QDir>
 #include <QFileDialog>

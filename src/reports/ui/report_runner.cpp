@@ -4,7 +4,7 @@
 #include "reports/report.h"
 #include "reports/report_registry.h"
 #include "reports/ui/report_preview.h"
-#include "shell/app_state.h"
+#include "session/app_state.h"
 
 namespace zel::reports {
 

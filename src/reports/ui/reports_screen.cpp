@@ -13,7 +13,7 @@
 #include "reports/ui/report_preview.h"
 #include "reports/ui/report_runner.h"
 #include "reports/ui/simple_report_tabs.h"
-#include "shell/app_state.h"
+#include "session/app_state.h"
 #include "shell/settings_keys.h"
 #include "shell/ui/screen_options.h"
 

@@ -1,7 +1,7 @@
 #include "shell/ui/record_grid_view.h"
 
 #include "core/prompter.h"
-#include "shell/app_state.h"
+#include "session/app_state.h"
 #include "shell/grid_layout_store.h"
 #include "shell/ui/grid_column.h"
 #include "shell/ui/grid_delegate.h"

@@ -1,6 +1,6 @@
 #include "shell/ui/screen_base.h"
 
-#include "shell/app_state.h"
+#include "session/app_state.h"
 #include "shell/ui/screen_setup.h"
 
 namespace zel {

@@ -1,6 +1,6 @@
 #include "transfer/ui/download_screen.h"
 
-#include "shell/app_state.h"
+#include "session/app_state.h"
 #include "transfer/file_download.h"
 #include "transfer/ui/transfer_progress.h"
 

@@ -1,7 +1,7 @@
 #include "transfer/ui/upload_screen.h"
 
 #include "core/prompter.h"
-#include "shell/app_state.h"
+#include "session/app_state.h"
 #include "transfer/file_upload.h"
 #include "transfer/ui/transfer_progress.h"
 

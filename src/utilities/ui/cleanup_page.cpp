@@ -1,7 +1,7 @@
 #include "utilities/ui/cleanup_page.h"
 
-#include "db/database_commands.h"
-#include "shell/app_state.h"
+#include "session/app_state.h"
+#include "session/database_commands.h"
 #include "shell/captions.h"
 #include "utilities/campaign_cleanup.h"
 

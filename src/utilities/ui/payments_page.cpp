@@ -1,7 +1,7 @@
 #include "utilities/ui/payments_page.h"
 
 #include "core/prompter.h"
-#include "shell/app_state.h"
+#include "session/app_state.h"
 #include "shell/captions.h"
 #include "shell/ui/grid_delegate.h"
 #include "shell/ui/record_grid_view.h"

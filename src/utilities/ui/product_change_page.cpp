@@ -2,7 +2,7 @@
 
 #include "core/prompter.h"
 #include "orders/product.h"
-#include "shell/app_state.h"
+#include "session/app_state.h"
 #include "shell/captions.h"
 #include "shell/ui/record_grid_view.h"
 

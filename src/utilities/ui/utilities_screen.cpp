@@ -1,6 +1,6 @@
 #include "utilities/ui/utilities_screen.h"
 
-#include "shell/app_state.h"
+#include "session/app_state.h"
 #include "shell/captions.h"
 #include "shell/ui/screen_setup.h"
 #include "utilities/ui/screen_choices.h"

@@ -1,10 +1,10 @@
 #include "utilities/ui/utility_pages.h"
 
-#include "exchange/ui/export_page.h"
-#include "exchange/ui/import_page.h"
 #include "utilities/ui/cleanup_page.h"
+#include "utilities/ui/export_page.h"
 #include "utilities/ui/flags_page.h"
 #include "utilities/ui/handheld_orders_page.h"
+#include "utilities/ui/import_page.h"
 #include "utilities/ui/payments_page.h"
 #include "utilities/ui/product_change_page.h"
 #include "utilities/ui/product_database_page.h"

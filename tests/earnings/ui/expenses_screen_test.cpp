@@ -1,10 +1,10 @@
 #include "earnings/ui/expenses_screen.h"
 
+#include "desktop/main_menu_operations.h"
 #include "earnings/ui/amounts_due_model.h"
 #include "earnings/ui/expenses_model.h"
 #include "earnings/ui/mileage_model.h"
 #include "mnemonic_check.h"
-#include "shell/main_menu_operations.h"
 #include "shell/ui/record_grid_view.h"
 #include "test_support.h"
 

@@ -1,10 +1,10 @@
 #include "options/ui/options_screen.h"
 
+#include "desktop/main_menu_operations.h"
 #include "options/ui/earnings_model.h"
 #include "options/ui/fonts_page.h"
 #include "options/ui/translations_model.h"
 #include "options/ui/translations_page.h"
-#include "shell/main_menu_operations.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>

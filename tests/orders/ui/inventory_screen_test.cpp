@@ -1,8 +1,8 @@
 #include "orders/ui/inventory_screen.h"
 
+#include "desktop/main_menu_operations.h"
 #include "mnemonic_check.h"
 #include "orders/ui/inventory_model.h"
-#include "shell/main_menu_operations.h"
 #include "shell/ui/edit_mode_sort_guard.h"
 #include "shell/ui/grid_delegate.h"
 #include "shell/ui/record_grid_view.h"

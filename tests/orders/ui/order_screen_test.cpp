@@ -1,12 +1,12 @@
 #include "orders/ui/order_screen.h"
 
+#include "desktop/main_menu_operations.h"
 #include "mnemonic_check.h"
 #include "orders/ui/order_backorder_page.h"
 #include "orders/ui/order_copy_page.h"
 #include "orders/ui/order_grid_view.h"
 #include "orders/ui/order_header_panel.h"
 #include "orders/ui/order_lines_model.h"
-#include "shell/main_menu_operations.h"
 #include "shell/ui/grid_delegate.h"
 #include "test_support.h"
 

@@ -1,8 +1,8 @@
 #include "orders/ui/products_screen.h"
 
+#include "desktop/main_menu_operations.h"
 #include "orders/ui/products_delegate.h"
 #include "orders/ui/products_model.h"
-#include "shell/main_menu_operations.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>

@@ -1,10 +1,10 @@
 #include "mnemonic_check.h"
 
+#include "desktop/main_menu.h"
+#include "desktop/main_menu_operations.h"
 #include "options/ui/options_screen.h"
 #include "orders/ui/products_screen.h"
 #include "reports/ui/report_preview.h"
-#include "shell/main_menu_operations.h"
-#include "shell/ui/main_menu.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #include "shell/ui/screen_setup.h"
 
+#include "desktop/main_menu.h"
 #include "shell/screen_positions.h"
-#include "shell/ui/main_menu.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
