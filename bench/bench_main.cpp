@@ -6,10 +6,12 @@
 #include "app/sample_data.h"
 #include "core/scripted_prompter.h"
 #include "desktop/main_menu_operations.h"
+#include "migration/database_seams_install.h"
 #include "orders/order_computation.h"
 #include "orders/product_catalogue.h"
 #include "orders/product_lookup.h"
 #include "payments/payment_sums.h"
+#include "reports/server/standard_reports.h"
 #include "session/app_state.h"
 
 #include <QGuiApplication>
@@ -87,6 +89,7 @@ int main(int argc, char **argv)
     QTemporaryDir home;
     ScriptedPrompter prompter;
     AppState state(AppPaths{home.path(), home.filePath(QStringLiteral("Registry.ini"))}, prompter);
+    db::installDatabaseSeams(state);
 
     SampleSize size;
     size.customers = option(args, QStringLiteral("--customers"), QStringLiteral("2000")).toInt();
@@ -190,6 +193,7 @@ int benchUpgrade(QTextStream &out, int customers, int years)
     QTemporaryDir folder;
     ScriptedPrompter prompter;
     AppState state(AppPaths{folder.path(), folder.filePath(QStringLiteral("Registry.ini"))}, prompter);
+    db::installDatabaseSeams(state);
     const QString path = folder.filePath(QStringLiteral("Version12.ZELDB"));
     if (!db::Gfi_Create_Db(state, path) || !state.database.open(path))
         return 1;
@@ -219,7 +223,7 @@ int benchUpgrade(QTextStream &out, int customers, int years)
 // Every business report on its defaults for the current campaign: tables prepared and pages laid out.
 void benchCatalogueReports(AppState &state, QTextStream &out)
 {
-    for (const reports::Report *report : reports::ReportRegistry::standard().reports()) {
+    for (const reports::Report *report : reports::standardReports().reports()) {
         if (!dynamic_cast<const reports::catalogue::CatalogueReport *>(report))
             continue;
         reports::ReportParameters parameters;
@@ -237,7 +241,7 @@ void benchCatalogueReports(AppState &state, QTextStream &out)
 
 int benchOneReport(AppState &state, QTextStream &out, const QString &name, const QString &choice)
 {
-    const reports::Report *report = reports::ReportRegistry::standard().find(name);
+    const reports::Report *report = reports::standardReports().find(name);
     if (!report) {
         out << "No report " << name << '\n';
         return 1;
@@ -338,7 +342,7 @@ void benchUtilities(AppState &state, QTextStream &out)
 void benchCampaignReports(AppState &state, QTextStream &out)
 {
     const auto time = [&](const QString &label, const QString &name, const QVariantMap &choices) {
-        const reports::Report *report = reports::ReportRegistry::standard().find(name);
+        const reports::Report *report = reports::standardReports().find(name);
         reports::ReportParameters parameters;
         parameters.campaign = {state.options.CurrentCampaignYear, state.options.CurrentCampaignNumber};
         parameters.choices = choices;
@@ -445,6 +449,7 @@ int benchCustomerImport(QTextStream &out)
     QTemporaryDir folder;
     ScriptedPrompter prompter;
     AppState state(AppPaths{folder.path(), folder.filePath(QStringLiteral("Registry.ini"))}, prompter);
+    db::installDatabaseSeams(state);
     const QString database = folder.filePath(QStringLiteral("Import.ZELDB"));
     if (!db::Gfi_Create_Db(state, database) || !state.database.open(database)) {
         out << "Could not create the import database.\n";
@@ -506,6 +511,7 @@ int benchProductImport(QTextStream &out)
     QTemporaryDir folder;
     ScriptedPrompter prompter;
     AppState state(AppPaths{folder.path(), folder.filePath(QStringLiteral("Registry.ini"))}, prompter);
+    db::installDatabaseSeams(state);
     const QString source = folder.filePath(QStringLiteral("Supplier.ZELPD"));
     const QString target = folder.filePath(QStringLiteral("Shop.ZELDB"));
     const int count = 30000;

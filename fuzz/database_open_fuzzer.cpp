@@ -3,9 +3,9 @@
 // answering every question with its default as an unattended run does.
 #include "core/scripted_prompter.h"
 #include "db/database_check.h"
-#include "desktop/main_menu_operations.h"
 #include "migration/database_seams_install.h"
 #include "session/app_state.h"
+#include "session/database_session.h"
 
 #include "fuzz_input.h"
 
@@ -48,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     path = zel::fuzz::inputFile(name, data, size); // as it came, whatever the check did
     if (path.isEmpty())
         return 0;
-    zel::MainMenuOperations operations(state);
+    zel::DatabaseSession operations(state);
     if (operations.openDatabase(path, QStringLiteral("Fuzz:") + path, QStringLiteral("fuzz")))
         operations.closeDatabase(QStringLiteral("fuzz"));
     state.database.close();

@@ -1,5 +1,6 @@
 #include "test_support.h"
 
+#include "migration/database_seams_install.h"
 #include "options/c_option.h"
 #include "session/database_creation.h"
 
@@ -44,6 +45,7 @@ StoppedClock::~StoppedClock()
 TempApp::TempApp()
 {
     state = std::make_unique<AppState>(AppPaths{m_dir.path(), m_dir.filePath(QStringLiteral("Registry.ini"))}, prompter);
+    db::installDatabaseSeams(*state);
 }
 
 TempApp::~TempApp()

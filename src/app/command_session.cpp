@@ -2,6 +2,7 @@
 
 #include "app/command_line.h"
 #include "desktop/main_menu_operations.h"
+#include "migration/database_seams_install.h"
 #include "shell/settings_keys.h"
 
 #include <QFileInfo>
@@ -30,6 +31,7 @@ CommandSession::CommandSession(const CommandLine &line, QTextStream &err)
       m_prompter(m_in, err, policyOf(line), isatty(fileno(stdin)) != 0),
       m_state(std::make_unique<AppState>(AppPaths::resolve(line.home), m_prompter))
 {
+    db::installDatabaseSeams(*m_state);
     m_prompter.setVerbose(line.verbose);
     m_state->errors.setStopInsteadOfAsking([](const QString &text) { throw CommandStopped{text}; });
     m_statusAtStart = m_state->settings.read(settings::LastStatus);

@@ -5,6 +5,7 @@
 #include "desktop/main_menu.h"
 #include "desktop/start_command.h"
 #include "desktop/startup.h"
+#include "migration/database_seams_install.h"
 #include "session/app_state.h"
 #include "shell/single_instance.h"
 #include "shell/ui/dialog_prompter.h"
@@ -70,6 +71,7 @@ int runWindowed(int argc, char **argv, const CommandLine &line)
     const AppPaths paths = AppPaths::resolve(line.home);
     DialogPrompter prompter;
     AppState state(paths, prompter);
+    db::installDatabaseSeams(state);
 
     // A second copy passes its start words to the first, which comes to the front.
     const StartCommand start = StartCommand::parse(line.startText);

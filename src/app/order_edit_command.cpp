@@ -3,6 +3,7 @@
 #include "app/command_line.h"
 #include "app/command_session.h"
 #include "desktop/main_menu_operations.h"
+#include "migration/database_seams_install.h"
 #include "orders/ui/order_screen.h"
 #include "payments/payment_sums.h"
 #include "shell/settings_keys.h"
@@ -50,6 +51,7 @@ int runOrderEditCommand(const CommandLine &line, QTextStream &out, QTextStream &
     }
     DialogPrompter prompter;
     AppState state(AppPaths::resolve(line.home), prompter);
+    db::installDatabaseSeams(state);
     state.shortcuts.enabled = state.settings.read(settings::ShortCutsEnabled);
     state.shortcuts.suppressAutoFill = state.settings.read(settings::ShortCutsSuppressAutoFill);
     state.shortcuts.country = state.settings.read(settings::ShortCutsCountry);

@@ -6,6 +6,7 @@
 #include "reports/report.h"
 #include "reports/report_registry.h"
 #include "reports/report_renderer.h"
+#include "reports/server/standard_reports.h"
 
 #include <QFileInfo>
 #include <QTextStream>
@@ -45,7 +46,7 @@ QString usageOf(ReportInput input)
 QString generalUsage()
 {
     return QStringLiteral("Usage: zel report NAME --db FILE [options] (--pdf OUT.pdf | --preview), where NAME is one of: ")
-         + reports::ReportRegistry::standard().names().join(QStringLiteral(", "));
+         + reports::standardReports().names().join(QStringLiteral(", "));
 }
 
 QString choiceUsage(const reports::ReportChoice &choice)
@@ -189,7 +190,7 @@ QString reportUsage(const Report &report)
 QStringList reportHelpLines()
 {
     QStringList lines;
-    for (const Report *report : reports::ReportRegistry::standard().reports()) {
+    for (const Report *report : reports::standardReports().reports()) {
         lines << reportUsage(*report) << QStringLiteral("    ") + report->description();
         QStringList choices;
         for (const reports::ReportChoice &choice : report->choices())
@@ -203,7 +204,7 @@ QStringList reportHelpLines()
 QStringList reportChoiceOptions()
 {
     QStringList options{QStringLiteral("--preview")};
-    for (const Report *report : reports::ReportRegistry::standard().reports())
+    for (const Report *report : reports::standardReports().reports())
         for (const reports::ReportChoice &choice : report->choices())
             if (!options.contains(choice.option))
                 options << choice.option;
@@ -214,7 +215,7 @@ bool isReportFlag(const QString &option)
 {
     if (option == QLatin1String("--preview"))
         return true;
-    for (const Report *report : reports::ReportRegistry::standard().reports())
+    for (const Report *report : reports::standardReports().reports())
         for (const reports::ReportChoice &choice : report->choices())
             if (choice.option == option)
                 return choice.flag;
@@ -227,10 +228,10 @@ int runReportCommand(const CommandLine &line, QTextStream &out, QTextStream &err
         err << generalUsage() << '\n';
         return 2;
     }
-    const Report *report = reports::ReportRegistry::standard().find(line.arguments.front());
+    const Report *report = reports::standardReports().find(line.arguments.front());
     if (!report) {
         err << "There is no report '" << line.arguments.front() << "'; the reports are "
-            << reports::ReportRegistry::standard().names().join(QStringLiteral(", ")) << ".\n";
+            << reports::standardReports().names().join(QStringLiteral(", ")) << ".\n";
         return 2;
     }
     const QString pdf = line.option(QStringLiteral("--pdf"));

@@ -1,6 +1,5 @@
 #include "customers/customer_summaries.h"
 
-#include "reports/customer_order_summary_report.h"
 #include "shell/data_access.h"
 
 namespace zel::customers {
@@ -95,24 +94,6 @@ Currency CustomerSummaries::yearToDate(cDataAccess &data, int customer, int year
                                                            "[Orders Campaign Year] = ?"),
                                             {customer, year})
                                     .toDouble());
-}
-
-QString CustomerSummaries::reportName(Kind kind)
-{
-    switch (kind) {
-    case Kind::Campaigns: return QStringLiteral("customer-campaigns");
-    case Kind::Orders:
-    case Kind::CurrentOrders: return QStringLiteral("customer-orders");
-    case Kind::Payments: return QStringLiteral("customer-payments");
-    }
-    return {};
-}
-
-QVariantMap CustomerSummaries::reportChoices(Kind kind)
-{
-    if (kind == Kind::CurrentOrders)
-        return {{reports::CustomerOrderSummaryReport::kCurrentOnly, true}};
-    return {};
 }
 
 } // namespace zel::customers

@@ -5,7 +5,6 @@
 
 #include <QString>
 #include <QVariantList>
-#include <QVariantMap>
 
 #include <vector>
 
@@ -16,7 +15,7 @@ class cDataAccess;
 namespace customers {
 
 // The four summaries of one customer the customer screen's Show menu opens: each a list of her
-// rows, printed by its own report.
+// rows, printed by its own report (the screen knows which).
 class CustomerSummaries
 {
 public:
@@ -38,9 +37,6 @@ public:
     static std::vector<QVariantList> rows(cDataAccess &data, Kind kind, int customer, const Campaign &campaign);
     // The order totals of the campaign's year, for the campaign summary's year-to-date line.
     static Currency yearToDate(cDataAccess &data, int customer, int year);
-    // The registered report that prints the summary, and the choices it is run with.
-    static QString reportName(Kind kind);
-    static QVariantMap reportChoices(Kind kind);
 };
 
 } // namespace customers

@@ -24,7 +24,7 @@ const QString kMsg = QStringLiteral("MSG");
 const QString kArchivePattern = QStringLiteral("*.ZELWK");
 } // namespace
 
-MainMenuOperations::MainMenuOperations(AppState &state) : m_state(state) {}
+MainMenuOperations::MainMenuOperations(AppState &state) : DatabaseSession(state), m_state(state) {}
 
 bool MainMenuOperations::loadDatabase(const StartCommand &command)
 {
@@ -45,117 +45,6 @@ bool MainMenuOperations::loadDatabase(const StartCommand &command)
 void MainMenuOperations::markRunning()
 {
     m_state.settings.write(settings::LastStatus, settings::kRunning);
-}
-
-bool MainMenuOperations::openDatabase(const QString &path, const QString &comment, const QString &procedure)
-{
-    if (!connect(path, comment, procedure))
-        return false;
-    activate(path);
-    return true;
-}
-
-bool MainMenuOperations::connect(const QString &path, const QString &comment, const QString &procedure)
-{
-    if (m_state.seams.noticeLeftovers)
-        m_state.seams.noticeLeftovers(path);
-    if (m_state.seams.checkDbVersion && !m_state.seams.checkDbVersion(path))
-        return false;
-    if (!openConnection(path, procedure))
-        return false;
-    if (m_state.database.isReadOnly()) {
-        m_state.prompter.information(lines({path, QString(),
-                                            QStringLiteral("This database can only be read: the file or its folder is read-only. "
-                                                           "It has been opened for reading, and nothing can be saved in it.")}));
-    } else {
-        addExeHistory(comment);
-    }
-    m_state.LogWrite(kMsg, QStringLiteral("Open DB - ") + procedure + QLatin1Char(' ') + path);
-    return true;
-}
-
-bool MainMenuOperations::openConnection(const QString &path, const QString &procedure)
-{
-    const auto attempt = [&]() -> std::optional<ErrorInfo> {
-        const bool opened = DatabaseConnection::isWritable(path) ? m_state.database.open(path)
-                                                                 : m_state.database.openForReading(path);
-        if (opened)
-            return std::nullopt;
-        return ErrorInfo{0, m_state.database.errorString(), 0};
-    };
-    if (m_state.errors.retryUntilDone(procedure, attempt))
-        return true;
-    // A damaged file may have a whole copy beside it from an interrupted compact.
-    const QString problem = path + QStringLiteral(" could not be opened: ") + m_state.database.errorString();
-    return QFileInfo(path).isFile() && m_state.seams.offerWholeCopy && m_state.seams.offerWholeCopy(path, problem)
-        && m_state.errors.retryUntilDone(procedure, attempt);
-}
-
-bool MainMenuOperations::openForReading(const QString &path)
-{
-    if (!m_state.database.openForReading(path)) {
-        m_state.errors.Gs_Error_Report(QStringLiteral("zel"), ErrorInfo{0, m_state.database.errorString(), 0});
-        return false;
-    }
-    m_state.databaseState = AppState::DatabaseState::Open;
-    m_state.databasePath = path;
-    if (m_state.seams.loadOptions)
-        m_state.seams.loadOptions();
-    return true;
-}
-
-void MainMenuOperations::activate(const QString &path)
-{
-    m_state.databaseState = AppState::DatabaseState::Open;
-    m_state.databasePath = path;
-    m_state.prompter.status(path.toUpper() + QStringLiteral(" has been opened sucessfully."));
-    afterOpen();
-}
-
-bool MainMenuOperations::reopenDatabase(const QString &procedure)
-{
-    const QString path = m_state.databasePath;
-    const bool reopened = openConnection(path, procedure);
-    m_state.databaseState = reopened ? AppState::DatabaseState::Open : AppState::DatabaseState::Closed;
-    return reopened;
-}
-
-void MainMenuOperations::addExeHistory(const QString &comment)
-{
-    if (!m_state.database.hasTable(QStringLiteral("ExeHistory")))
-        return;
-    m_state.data.setSQL(QStringLiteral("Insert Into ExeHistory (RunDate, ExeVersion, DbVersion, Comments) Values (?, ?, ?, ?)"),
-                        {toDbDateTime(QDateTime::currentDateTime()), m_state.version, QStringLiteral("17"), comment});
-    m_state.data.ExecSql(QStringLiteral("addExeHistory"));
-}
-
-void MainMenuOperations::afterOpen()
-{
-    // A file that can only be read is shown as it is: no upgrade, no scratch tables.
-    const bool writable = !m_state.database.isReadOnly();
-    if (writable && m_state.seams.upgradeDb)
-        m_state.seams.upgradeDb();
-    if (m_state.seams.loadOptions)
-        m_state.seams.loadOptions();
-    if (writable && m_state.seams.createWorkTables)
-        m_state.seams.createWorkTables();
-}
-
-void MainMenuOperations::closeDatabase(const QString &procedure)
-{
-    m_state.database.close();
-    m_state.databaseState = AppState::DatabaseState::Closed;
-    m_state.LogWrite(kMsg, QStringLiteral("Close DB - ") + procedure);
-}
-
-void MainMenuOperations::reopenOnActivation()
-{
-    if (!m_state.isDatabaseOpen())
-        return;
-    m_state.database.close();
-    m_state.LogWrite(kMsg, QStringLiteral("Auto Close DB - ZEL_Main.Form.Activate"));
-    if (reopenDatabase(QStringLiteral("ZEL_Main.Form.Activate")))
-        m_state.LogWrite(kMsg, QStringLiteral("Auto Re-Open DB - ZEL_Main.Form.Activate"));
 }
 
 bool MainMenuOperations::stepCampaign(bool forward)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "session/database_session.h"
+
 #include <QString>
 
 class QDate;
@@ -20,8 +22,9 @@ struct ExitChoices
 };
 
 // What the main menu does, apart from showing itself: choosing and opening the database at start,
-// reopening it on every return to the menu, the campaign steps, and the exit sequence.
-class MainMenuOperations
+// reopening it on every return to the menu (the session's part), the campaign steps, and the exit
+// sequence.
+class MainMenuOperations : public DatabaseSession
 {
 public:
     explicit MainMenuOperations(AppState &state);
@@ -30,24 +33,6 @@ public:
     // choice is opened, or the user is told that none is. Returns true when one is open.
     bool loadDatabase(const StartCommand &command);
     void markRunning();
-
-    // Opens `path` as the shared database, records the open in ExeHistory with `comment`, and
-    // runs the steps every open needs. Returns false (after the error report) when it cannot.
-    bool openDatabase(const QString &path, const QString &comment, const QString &procedure);
-    // The first half of an open: version check, connection (through the error report), the
-    // ExeHistory row and the log line. The database is not yet the program's current one.
-    bool connect(const QString &path, const QString &comment, const QString &procedure);
-    // The second half: the connected file becomes the current database; upgrade, options and
-    // scratch tables follow.
-    void activate(const QString &path);
-    // Opens `path` for reading only, with the options: what headless commands that only read use.
-    // Nothing is written to the file. Returns false after the error report.
-    bool openForReading(const QString &path);
-    // Opens the current file again after work on the closed file (backup, compaction).
-    bool reopenDatabase(const QString &procedure);
-    void closeDatabase(const QString &procedure);
-    // Every return to the main menu starts from a freshly opened connection.
-    void reopenOnActivation();
 
     // Steps the current campaign; at either end it only beeps. Returns true when it changed.
     bool stepCampaign(bool forward);
@@ -70,9 +55,6 @@ public:
     void Ms_Delete_Temp_Tables();
 
 private:
-    bool openConnection(const QString &path, const QString &procedure);
-    void addExeHistory(const QString &comment);
-    void afterOpen();
     void writeExitChoices(const ExitChoices &choices);
     void deleteArchives();
     void backupAndCompact(const ExitChoices &choices);

@@ -18,9 +18,6 @@ public:
     ReportRegistry(const ReportRegistry &) = delete;
     ReportRegistry &operator=(const ReportRegistry &) = delete;
 
-    // Every report of the program, the invoice first.
-    static const ReportRegistry &standard();
-
     // Adds a report; one whose name or a layout name is taken already is refused (false).
     bool add(std::unique_ptr<Report> report);
     // Null when no report has that name (case does not matter).

@@ -1,7 +1,6 @@
 #include "session/app_state.h"
 
 #include "core/text.h"
-#include "migration/database_seams_install.h"
 
 #include <QDir>
 #include <QStandardPaths>
@@ -40,7 +39,6 @@ AppState::AppState(const AppPaths &paths_, Prompter &prompter_)
 {
     registerResources();
     data.Log = logs.pathFor(QStringLiteral("SQL"));
-    db::installDatabaseSeams(*this);
 }
 
 } // namespace zel

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "desktop/main_menu_operations.h"
+#include "session/database_session.h"
 
 #include <QString>
 
@@ -38,7 +38,7 @@ private:
     void checkPoint(int step);
 
     AppState &m_state;
-    MainMenuOperations m_session;
+    DatabaseSession m_session;
     QString m_lastBackup;
 };
 

@@ -1,9 +1,9 @@
 #include "transfer/file_upload.h"
 
 #include "core/prompter.h"
-#include "desktop/main_menu_operations.h"
 #include "session/app_state.h"
 #include "session/database_files.h"
+#include "session/database_session.h"
 #include "transfer/ftp_server.h"
 #include "transfer/ftp_transfer.h"
 #include "transfer/remote_name.h"
@@ -157,7 +157,7 @@ QString FileUpload::zipDatabase(const QString &database, const QString &archive)
     if (!folder.isValid())
         return folder.errorString();
     const QString copy = folder.filePath(QFileInfo(database).fileName());
-    MainMenuOperations operations(m_state);
+    DatabaseSession operations(m_state);
     const bool wasOpen = m_state.isDatabaseOpen() && samePath(m_state.databasePath, database);
     if (wasOpen)
         operations.closeDatabase(QStringLiteral("Ms_Upload"));

@@ -4,6 +4,7 @@
 #include "reports/order_comments_report.h"
 #include "reports/report.h"
 #include "reports/report_registry.h"
+#include "reports/server/standard_reports.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
@@ -43,7 +44,7 @@ protected:
         parameters.campaign = {2008, 5};
         parameters.choices = choices;
         QString message;
-        const std::optional<reports::Document> document = reports::ReportRegistry::standard().find(name)->run(*app.state, parameters, &message);
+        const std::optional<reports::Document> document = reports::standardReports().find(name)->run(*app.state, parameters, &message);
         return document && !document->pages.empty() ? QString() : message;
     }
 };

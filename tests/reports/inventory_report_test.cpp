@@ -1,6 +1,7 @@
 #include "reports/inventory_report.h"
 
 #include "reports/report_registry.h"
+#include "reports/server/standard_reports.h"
 
 #include "test_support.h"
 
@@ -23,7 +24,7 @@ QString row(const char *catalog, int qty, int soldQty, const char *soldTo)
 class InventoryReportTest : public test::OpenDatabaseTest
 {
 protected:
-    const Report &report() { return *ReportRegistry::standard().find("inventory"); }
+    const Report &report() { return *standardReports().find("inventory"); }
 };
 
 TEST_F(InventoryReportTest, ListsTheStockByProductWithItsWorthAndTotals)

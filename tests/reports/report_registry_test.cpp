@@ -3,6 +3,7 @@
 #include "reports/invoice_report.h"
 #include "reports/report_registry.h"
 #include "reports/server/report_server.h"
+#include "reports/server/standard_reports.h"
 
 #include "test_support.h"
 
@@ -36,7 +37,7 @@ private:
 
 TEST(ReportRegistry, FindsReportsByNameAndByLayoutAndRefusesDuplicates)
 {
-    const ReportRegistry &standard = ReportRegistry::standard();
+    const ReportRegistry &standard = standardReports();
     ASSERT_GE(standard.names().size(), 2);
     EXPECT_EQ(standard.names().front(), "invoice");
     EXPECT_EQ(standard.find("INVOICE"), standard.forLayout("rptOrdersShort"));
@@ -63,7 +64,7 @@ TEST(ReportRegistry, FindsReportsByNameAndByLayoutAndRefusesDuplicates)
 
 TEST(ReportRegistry, TheInvoiceTakesItsOptionsAndTheScreensChoices)
 {
-    const Report &invoice = *ReportRegistry::standard().find("invoice");
+    const Report &invoice = *standardReports().find("invoice");
     EXPECT_FALSE(invoice.needs(ReportInput::Customer)) << "without one, every customer's orders";
     EXPECT_TRUE(invoice.takes(ReportInput::Customer));
     EXPECT_TRUE(invoice.takes(ReportInput::ShortLayout));
@@ -105,7 +106,7 @@ protected:
     {
         ReportParameters parameters;
         parameters.customer = customer;
-        return ReportRegistry::standard().find("customer-payments")->run(*app.state, parameters, message);
+        return standardReports().find("customer-payments")->run(*app.state, parameters, message);
     }
 };
 
@@ -154,7 +155,7 @@ TEST_F(CustomerPaymentSummaryTest, PaymentsAreListedByCampaignLatestYearFirstWit
 TEST_F(CustomerPaymentSummaryTest, ItsLayoutIsReachedThroughTheReportServer)
 {
     pay(1, 2008, 5, 1, -2.00);
-    const Report &report = *ReportRegistry::standard().find("customer-payments");
+    const Report &report = *standardReports().find("customer-payments");
     ReportParameters parameters;
     parameters.customer = 1;
     ASSERT_FALSE(report.prepare(*app.state, parameters));

@@ -1,5 +1,6 @@
 #include "customers/ui/customer_summary_screen.h"
 
+#include "reports/customer_order_summary_report.h"
 #include "reports/customer_title.h"
 #include "reports/report_parameters.h"
 #include "reports/ui/report_runner.h"
@@ -14,14 +15,38 @@
 #include <QStandardItemModel>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <QVariantMap>
 
 namespace zel {
 
 using customers::CustomerSummaries;
 
 namespace {
+
 const QString kMoneyPattern = QStringLiteral("###,###,##0.00");
+
+// The registered report that prints a summary.
+QString reportName(CustomerSummaries::Kind kind)
+{
+    using Kind = CustomerSummaries::Kind;
+    switch (kind) {
+    case Kind::Campaigns: return QStringLiteral("customer-campaigns");
+    case Kind::Orders:
+    case Kind::CurrentOrders: return QStringLiteral("customer-orders");
+    case Kind::Payments: return QStringLiteral("customer-payments");
+    }
+    return {};
 }
+
+// The choices it is run with: the current campaign's summary prints that campaign only.
+QVariantMap reportChoices(CustomerSummaries::Kind kind)
+{
+    if (kind == CustomerSummaries::Kind::CurrentOrders)
+        return {{reports::CustomerOrderSummaryReport::kCurrentOnly, true}};
+    return {};
+}
+
+} // namespace
 
 CustomerSummaryScreen::CustomerSummaryScreen(AppState &state, int customer, Kind kind, const Campaign &campaign, QWidget *parent)
     : ScreenBase(state, QStringLiteral("Zel_CustomerSummary"), parent), m_customer(customer), m_kind(kind), m_campaign(campaign),
@@ -128,8 +153,8 @@ void CustomerSummaryScreen::preview()
     parameters.customer = m_customer;
     parameters.campaign = m_campaign;
     parameters.view = true;
-    parameters.choices = CustomerSummaries::reportChoices(m_kind);
-    reports::runRegisteredReport(state(), CustomerSummaries::reportName(m_kind), parameters, this);
+    parameters.choices = reportChoices(m_kind);
+    reports::runRegisteredReport(state(), reportName(m_kind), parameters, this);
 }
 
 } // namespace zel

@@ -3,6 +3,7 @@
 #include "reports/report.h"
 #include "reports/report_registry.h"
 #include "reports/report_request.h"
+#include "reports/server/standard_reports.h"
 
 #include <QDesktopServices>
 #include <QFileInfo>
@@ -15,7 +16,7 @@ namespace zel::reports {
 std::optional<Document> layOutReport(AppState &state, const ReportRequest &request, QString *error)
 {
     const QString layout = request.text(QStringLiteral("ReportName"));
-    const Report *report = ReportRegistry::standard().forLayout(layout);
+    const Report *report = standardReports().forLayout(layout);
     if (!report) {
         if (error)
             *error = QStringLiteral("The report ") + layout + QStringLiteral(" is not available.");

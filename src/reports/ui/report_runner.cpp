@@ -3,6 +3,7 @@
 #include "core/prompter.h"
 #include "reports/report.h"
 #include "reports/report_registry.h"
+#include "reports/server/standard_reports.h"
 #include "reports/ui/report_preview.h"
 #include "session/app_state.h"
 
@@ -10,7 +11,7 @@ namespace zel::reports {
 
 bool runRegisteredReport(AppState &state, const QString &name, const ReportParameters &parameters, QWidget *parent)
 {
-    const Report *report = ReportRegistry::standard().find(name);
+    const Report *report = standardReports().find(name);
     if (!report)
         return false;
     Prompter &prompter = state.prompter;

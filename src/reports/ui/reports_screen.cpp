@@ -6,6 +6,7 @@
 #include "reports/order_summary.h"
 #include "reports/report.h"
 #include "reports/report_registry.h"
+#include "reports/server/standard_reports.h"
 #include "reports/ui/campaign_summary_tab.h"
 #include "reports/ui/choices_tab.h"
 #include "reports/ui/labels_tab.h"
@@ -90,7 +91,7 @@ void ReportsScreen::addTabs()
     // The letters of the menus, the campaign row and the buttons stay theirs on every page.
     const QSet<QChar> taken = {u'f', u'm', u'y', u'h', u'r', u'n', u'v', u'p', u'x'};
     for (const auto &[index, name] : declared) {
-        const Report &report = *ReportRegistry::standard().find(name);
+        const Report &report = *standardReports().find(name);
         QString note = report.description();
         note[0] = note[0].toUpper();
         built[index] = new ChoicesTab(report, note + QLatin1Char('.'), taken);
@@ -189,7 +190,7 @@ ReportTab *ReportsScreen::currentTab() const
 void ReportsScreen::runReport(bool view)
 {
     ReportTab *tab = currentTab();
-    const Report *report = tab ? ReportRegistry::standard().find(tab->reportName()) : nullptr;
+    const Report *report = tab ? standardReports().find(tab->reportName()) : nullptr;
     if (!report)
         return;
     ReportParameters parameters;
