@@ -15,7 +15,7 @@ packages=(
   fonts-symbola fonts-wqy-microhei fonts-noto-color-emoji
   xvfb xauth xdotool
   chromium chromium-driver
-  python3-pyftpdlib python3-openssl
+  python3 python3-pyftpdlib python3-openssl
 )
 if [ $# -gt 0 ]; then packages=("$@"); fi
 
