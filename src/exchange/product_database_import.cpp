@@ -11,6 +11,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QTemporaryDir>
 
 namespace zel::exchange {
 
@@ -41,7 +42,7 @@ QString ProductDatabaseImport::chosenFile(const ProductImportChoices &choices)
     return m_state.prompter.chooseFile(choice);
 }
 
-std::optional<QString> ProductDatabaseImport::unzipped(const QString &zipPath)
+std::optional<QString> ProductDatabaseImport::unzipped(const QString &zipPath, const QTemporaryDir &folder)
 {
     Prompter &prompter = m_state.prompter;
     prompter.information(lines({QStringLiteral("This file appears to be a ZIP file."), QString(),
@@ -52,18 +53,24 @@ std::optional<QString> ProductDatabaseImport::unzipped(const QString &zipPath)
         prompter.information(QStringLiteral("This file contains more than 1 zipped file.  Action Cancelled."));
         return std::nullopt;
     }
-    if (listed && archive.fileNames().size() == 1) {
-        // Only the file's own name: a folder inside the archive never decides where it is written.
-        const QString name = archive.fileNames().constFirst();
-        const QString target = QFileInfo(zipPath).absoluteDir().filePath(QFileInfo(name).fileName());
-        if (QFileInfo::exists(target)
-            && !prompter.askYesNo(lines({QStringLiteral("File ") + target + QStringLiteral(" already exists."),
-                                         QStringLiteral("Do you wish to overwrite this file.")}))) {
-            prompter.information(QStringLiteral("Import Cancelled."));
+    // The file goes into a folder of the import's own, never beside the ZIP: there it could replace
+    // the open database or a file a link points to. Only its own name is kept, never a folder.
+    const QString name = listed && archive.fileNames().size() == 1 ? archive.fileNames().constFirst() : QString();
+    const QString fileName = QFileInfo(name).fileName();
+    if (folder.isValid() && !fileName.isEmpty() && fileName != QLatin1String("..")) {
+        const QString target = folder.filePath(fileName);
+        if (archive.extract(name, target))
+            return target;
+        if (archive.tooLarge()) {
+            prompter.information(lines({zipPath, QStringLiteral("The file in this ZIP file is larger than %1 MB: it cannot be a "
+                                                                "product database.")
+                                                     .arg(ZipArchive::kMaxExtractedBytes / (1024 * 1024)),
+                                        QStringLiteral("Import Cancelled.")}),
+                                 kMessageTitle, Icon::Exclamation);
             return std::nullopt;
         }
-        if (!QFileInfo(target).fileName().isEmpty() && archive.extract(name, target))
-            return target;
+        m_state.LogWrite(QStringLiteral("ERROR"), QStringLiteral("Unable to UNZIP ") + zipPath + QStringLiteral(": ")
+                                                      + archive.errorString());
     }
     prompter.information(QStringLiteral("Error attempting to UNZIP the product database zip file. Will attempt to process as "
                                         "an UNZIPPED file."));
@@ -168,7 +175,8 @@ std::optional<ProductImportCounts> ProductDatabaseImport::run(const ProductImpor
         prompter.information(QStringLiteral("Cannot import from the current database."));
         return std::nullopt;
     }
-    const std::optional<QString> path = file.endsWith(QLatin1String(".ZIP"), Qt::CaseInsensitive) ? unzipped(file)
+    const QTemporaryDir unzipFolder;
+    const std::optional<QString> path = file.endsWith(QLatin1String(".ZIP"), Qt::CaseInsensitive) ? unzipped(file, unzipFolder)
                                                                                                    : std::optional(file);
     if (!path)
         return std::nullopt;

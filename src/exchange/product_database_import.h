@@ -7,6 +7,8 @@
 
 #include <optional>
 
+class QTemporaryDir;
+
 namespace zel {
 
 class AppState;
@@ -38,7 +40,7 @@ public:
 
 private:
     QString chosenFile(const ProductImportChoices &choices);
-    std::optional<QString> unzipped(const QString &zipPath);
+    std::optional<QString> unzipped(const QString &zipPath, const QTemporaryDir &folder);
     bool confirmed(const QString &source);
     std::optional<Campaign> askCampaign();
     std::optional<int> askWhole(const QString &what, int lowest, int highest);

@@ -60,23 +60,31 @@ void ZipArchive::close()
     m_files.clear();
 }
 
-bool ZipArchive::extract(const QString &name, const QString &target)
+bool ZipArchive::extract(const QString &name, const QString &target, qint64 maxBytes)
 {
+    m_tooLarge = false;
     if (!m_archive)
         return fail(QStringLiteral("No zip file is open."));
     std::unique_ptr<zip_file_t, ZipFileCloser> source(zip_fopen(m_archive, name.toUtf8().constData(), ZIP_FL_ENC_GUESS));
     if (!source)
         return fail(name + QStringLiteral(": ") + QString::fromLocal8Bit(zip_strerror(m_archive)));
+    // NewOnly creates the file exclusively, so a planted file or link at the path is never written through.
     QFile out(target);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    if (!out.open(QIODevice::WriteOnly | QIODevice::NewOnly))
         return fail(target + QStringLiteral(": ") + out.errorString());
     char buffer[64 * 1024];
+    qint64 written = 0;
     for (;;) {
         const zip_int64_t read = zip_fread(source.get(), buffer, sizeof buffer);
         if (read == 0)
             return true;
-        if (read < 0 || out.write(buffer, read) != read) {
-            const QString reason = read < 0 ? QString::fromLocal8Bit(zip_file_strerror(source.get())) : out.errorString();
+        // The sizes an archive declares can lie, so what is actually unpacked is counted.
+        written += read > 0 ? read : 0;
+        m_tooLarge = written > maxBytes;
+        if (read < 0 || m_tooLarge || out.write(buffer, read) != read) {
+            const QString reason = m_tooLarge ? QStringLiteral("larger than %1 MB when unzipped").arg(maxBytes / (1024 * 1024))
+                                 : read < 0   ? QString::fromLocal8Bit(zip_file_strerror(source.get()))
+                                              : out.errorString();
             out.remove();
             return fail(name + QStringLiteral(": ") + reason);
         }

@@ -21,8 +21,15 @@ public:
     void close();
     // The files it holds (folders left out), in archive order.
     const QStringList &fileNames() const { return m_files; }
-    // Writes the archived file `name` to `target`, replacing it; a partly written target is removed.
-    bool extract(const QString &name, const QString &target);
+    // What extract() writes at most: far more than any product database, far less than a disk.
+    static constexpr qint64 kMaxExtractedBytes = 512LL * 1024 * 1024;
+
+    // Writes the archived file `name` to `target` as a new file: whatever is at that path already,
+    // a link included, is neither replaced nor followed. More than `maxBytes` stops it, and
+    // tooLarge() tells so; a partly written target is removed.
+    bool extract(const QString &name, const QString &target, qint64 maxBytes = kMaxExtractedBytes);
+    // True when the last extract() stopped at its size limit.
+    bool tooLarge() const { return m_tooLarge; }
     const QString &errorString() const { return m_error; }
 
 private:
@@ -31,6 +38,7 @@ private:
     zip *m_archive = nullptr;
     QStringList m_files;
     QString m_error;
+    bool m_tooLarge = false;
 };
 
 } // namespace zel::exchange

@@ -157,27 +157,50 @@ TEST_F(ProductImportTest, ASourceWithoutCampaignsTakesTheCampaignTypedForIt)
     EXPECT_EQ(products().size(), 2);
 }
 
-TEST_F(ProductImportTest, AZipOfOneProductDatabaseIsUnzippedBesideIt)
+TEST_F(ProductImportTest, AZipIsUnzippedIntoAFolderOfItsOwnNeverBesideIt)
+{
+    const QString source = supplierFile({"2008, 5, '111111', 'Lotion', 2, 0, ''"});
+    QDir().mkdir(app.path("inbox"));
+    const QString zipped = app.path("inbox/Spring.ZIP");
+    ASSERT_TRUE(zel::test::zipFiles(zipped, {source}));
+
+    ASSERT_TRUE(import(zipped));
+    EXPECT_EQ(app.prompter.messageTexts().first(), "This file appears to be a ZIP file.\n\nZEL will attempt to UNZIP this file.");
+    EXPECT_EQ(catalogue(), QStringList({"111-111", "111-111"}));
+    EXPECT_EQ(QDir(app.path("inbox")).entryList(QDir::Files), QStringList{"Spring.ZIP"}) << "nothing is left beside the ZIP";
+
+    // A second import of the same ZIP has nothing to overwrite and asks nothing about it.
+    app.prompter.clear();
+    ASSERT_TRUE(import(zipped));
+    for (const QString &text : app.prompter.messageTexts())
+        EXPECT_FALSE(text.contains("already exists")) << qPrintable(text);
+}
+
+TEST_F(ProductImportTest, AZipWhoseFileIsNamedLikeTheOpenDatabaseLeavesTheDatabaseWhole)
+{
+    exec("Insert Into Customers ([Customers Number], [Customers Last Name]) Values (1, 'Wright')");
+    const QString source = supplierFile({"2008, 5, '111111', 'Lotion', 2, 0, ''"});
+    const QString zipped = app.path("catalog.ZIP");
+    ASSERT_TRUE(zel::test::zipFilesAs(zipped, {{source, QFileInfo(path).fileName()}}));
+
+    ASSERT_TRUE(import(zipped));
+    EXPECT_EQ(app.column("Select [Customers Last Name] From Customers"), QStringList{"Wright"});
+    EXPECT_EQ(catalogue(), QStringList({"111-111", "111-111"}));
+    EXPECT_EQ(zel::test::TempApp::queryColumn(path, "Select count(*) From Customers"), QStringList{"1"});
+}
+
+TEST_F(ProductImportTest, ALinkPlantedBesideTheZipIsNotWrittenThrough)
 {
     const QString source = supplierFile({"2008, 5, '111111', 'Lotion', 2, 0, ''"});
     const QString zipped = app.path("Spring.ZIP");
     ASSERT_TRUE(zel::test::zipFiles(zipped, {source}));
-    QDir().mkdir(app.path("inbox"));
-    const QString moved = app.path("inbox/Spring.ZIP");
-    ASSERT_TRUE(QFile::rename(zipped, moved));
+    app.writeFile("outside.txt", "precious");
+    ASSERT_TRUE(QFile::remove(source));
+    ASSERT_TRUE(QFile::link(app.path("outside.txt"), source));
 
-    ASSERT_TRUE(import(moved));
-    EXPECT_TRUE(QFile::exists(app.path("inbox/Spring.ZELPD")));
-    EXPECT_EQ(app.prompter.messageTexts().first(), "This file appears to be a ZIP file.\n\nZEL will attempt to UNZIP this file.");
+    ASSERT_TRUE(import(zipped));
+    EXPECT_EQ(app.readFile("outside.txt"), "precious");
     EXPECT_EQ(catalogue(), QStringList({"111-111", "111-111"}));
-
-    // Unzipping over the file now there is asked first.
-    app.prompter.clear();
-    app.prompter.queueAnswer(Answer::No);
-    EXPECT_FALSE(import(moved));
-    EXPECT_EQ(app.prompter.messageTexts().mid(1),
-              QStringList({"File " + app.path("inbox/Spring.ZELPD") + " already exists.\nDo you wish to overwrite this file.",
-                           "Import Cancelled."}));
 }
 
 TEST_F(ProductImportTest, AZipOfTwoFilesIsRefused)
@@ -263,6 +286,30 @@ TEST(ZipArchive, ListsFilesAndRefusesWhatIsNoZip)
     EXPECT_FALSE(QFile::exists(app.path("c.txt")));
     EXPECT_FALSE(archive.open(app.path("Bad.zip")));
     EXPECT_TRUE(archive.errorString().startsWith(app.path("Bad.zip")));
+}
+
+TEST(ZipArchive, NeverReplacesNorFollowsWhatIsThereAndStopsAtItsLimit)
+{
+    zel::test::TempApp app;
+    app.writeFile("a.txt", QByteArray(3000, 'x'));
+    ASSERT_TRUE(zel::test::zipFiles(app.path("One.zip"), {app.path("a.txt")}));
+    ZipArchive archive;
+    ASSERT_TRUE(archive.open(app.path("One.zip")));
+
+    app.writeFile("taken.txt", "precious");
+    EXPECT_FALSE(archive.extract("a.txt", app.path("taken.txt")));
+    EXPECT_EQ(app.readFile("taken.txt"), "precious");
+    ASSERT_TRUE(QFile::link(app.path("taken.txt"), app.path("link.txt")));
+    EXPECT_FALSE(archive.extract("a.txt", app.path("link.txt")));
+    EXPECT_EQ(app.readFile("taken.txt"), "precious");
+
+    // Much more unpacked than the limit allows: stopped, nothing left, and said why.
+    EXPECT_FALSE(archive.extract("a.txt", app.path("big.txt"), 1000));
+    EXPECT_TRUE(archive.tooLarge());
+    EXPECT_FALSE(QFile::exists(app.path("big.txt")));
+    EXPECT_TRUE(archive.errorString().contains("larger than")) << qPrintable(archive.errorString());
+    EXPECT_TRUE(archive.extract("a.txt", app.path("fits.txt"), 3000));
+    EXPECT_FALSE(archive.tooLarge());
 }
 
 } // namespace

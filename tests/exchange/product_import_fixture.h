@@ -24,22 +24,31 @@ inline QStringList supplierProducts(const QStringList &rows, bool withCampaigns 
     return statements;
 }
 
-// Zips `files` (paths) into `zipPath` under their own names.
-inline bool zipFiles(const QString &zipPath, const QStringList &files)
+// Zips each file (a path) into `zipPath` under the name paired with it.
+inline bool zipFilesAs(const QString &zipPath, const QList<QPair<QString, QString>> &entries)
 {
     int code = 0;
     zip_t *archive = zip_open(QFile::encodeName(zipPath).constData(), ZIP_CREATE | ZIP_TRUNCATE, &code);
     if (!archive)
         return false;
-    for (const QString &file : files) {
+    for (const auto &[file, name] : entries) {
         zip_source_t *source = zip_source_file(archive, QFile::encodeName(file).constData(), 0, -1);
-        if (!source || zip_file_add(archive, QFileInfo(file).fileName().toUtf8().constData(), source, ZIP_FL_OVERWRITE) < 0) {
+        if (!source || zip_file_add(archive, name.toUtf8().constData(), source, ZIP_FL_OVERWRITE) < 0) {
             zip_source_free(source);
             zip_discard(archive);
             return false;
         }
     }
     return zip_close(archive) == 0;
+}
+
+// Zips `files` (paths) into `zipPath` under their own names.
+inline bool zipFiles(const QString &zipPath, const QStringList &files)
+{
+    QList<QPair<QString, QString>> entries;
+    for (const QString &file : files)
+        entries.append({file, QFileInfo(file).fileName()});
+    return zipFilesAs(zipPath, entries);
 }
 
 } // namespace zel::test
