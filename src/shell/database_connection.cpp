@@ -37,6 +37,36 @@ QString notOurDatabase(const QString &path)
     return QStringLiteral("The file is not a database, or it is damaged");
 }
 
+// A change cut short (a crash, a kill) leaves a hot journal beside the file. SQLite rolls it back on
+// the first read, but only through a connection that may write, so a read-only open would fail with
+// "attempt to write a readonly database". A short writable connection finishes the rollback first.
+// Returns the reason when it cannot be done; empty when there was nothing to do or it is done.
+QString rollBackInterruptedChange(const QString &path)
+{
+    if (QFileInfo(path + QStringLiteral("-journal")).size() == 0)
+        return {};
+    if (!DatabaseConnection::isWritable(path))
+        return path + QStringLiteral(": the last change to this database was cut short, and it must be undone before the "
+                                     "database can be read, but the file or its folder is read-only.");
+    const QString name = QStringLiteral("zel-recovery-") + QUuid::createUuid().toString(QUuid::WithoutBraces);
+    QString error;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI"));
+        db.setDatabaseName(QStringLiteral("file:") + QString::fromLatin1(QUrl::toPercentEncoding(path, "/"))
+                           + QStringLiteral("?mode=rw"));
+        QSqlQuery probe(db);
+        if (!db.open())
+            error = db.lastError().text();
+        else if (!probe.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")))
+            error = probe.lastError().text();
+        probe.finish();
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+    return error;
+}
+
 } // namespace
 
 bool DatabaseConnection::open(const QString &path)
@@ -71,6 +101,8 @@ bool DatabaseConnection::openExisting(const QString &path, const char *mode)
         return false;
     }
     m_error = notOurDatabase(path);
+    if (m_error.isEmpty() && qstrcmp(mode, "ro") == 0)
+        m_error = rollBackInterruptedChange(path);
     if (!m_error.isEmpty())
         return false;
     return openWithMode(path, mode);
