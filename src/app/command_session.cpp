@@ -33,6 +33,7 @@ CommandSession::CommandSession(const CommandLine &line, QTextStream &err)
 {
     db::installDatabaseSeams(*m_state);
     m_prompter.setVerbose(line.verbose);
+    m_prompter.setNoAnswer([](const QString &text) { throw CommandStopped{text, 2}; });
     m_state->errors.setStopInsteadOfAsking([](const QString &text) { throw CommandStopped{text}; });
     m_statusAtStart = m_state->settings.read(settings::LastStatus);
 }

@@ -15,10 +15,11 @@ namespace zel {
 struct CommandLine;
 
 // Thrown when a headless command meets an error it cannot go on from; `runCommand` prints the line
-// and ends the command with exit code 1.
+// and ends the command with `exitCode` (2: it was used wrongly, as when a question has no answer).
 struct CommandStopped
 {
     QString line;
+    int exitCode = 1;
 };
 
 // What a headless command works with: the application folder's settings and logs, and a prompter
@@ -35,6 +36,8 @@ public:
     CommandSession &operator=(const CommandSession &) = delete;
 
     AppState &state() { return *m_state; }
+    // The options that answer this command's questions, named when one finds no answer.
+    void setAnsweringOptions(const QString &options) { m_prompter.setAnsweringOptions(options); }
     // Opens the --db database as the session's database; false (after saying why) when it cannot.
     // With Access::Read nothing is written to the file.
     bool openDatabase(const QString &path, Access access = Access::Write);

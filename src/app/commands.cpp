@@ -81,7 +81,8 @@ const QMap<QString, QStringList> &optionsOfWords()
           QStringLiteral("--delimiter"), QStringLiteral("--qualifier"), QStringLiteral("--dashes"), QStringLiteral("--year"),
           QStringLiteral("--campaign")}},
         {QStringLiteral("export"),
-         {QStringLiteral("--selection"), QStringLiteral("--sort"), QStringLiteral("--content"), QStringLiteral("--header")}},
+         {QStringLiteral("--selection"), QStringLiteral("--sort"), QStringLiteral("--content"), QStringLiteral("--header"),
+          QStringLiteral("--replace")}},
         {QStringLiteral("ftp"), {QStringLiteral("--file"), QStringLiteral("--logs"), QStringLiteral("--first"), QStringLiteral("--last")}},
     };
     return options;
@@ -185,8 +186,9 @@ const std::vector<CommandWord> &commandWords()
          "Import a product database (.ZELPD, or a .ZIP holding one); --year and --campaign for one without campaigns.",
          nullptr},
         {"export", "zel export customers --db FILE --selection active|closed|all --sort zip|name --content names|all|orders|emails "
-                   "[--header] OUT",
-         "Write customers, orders or e-mail addresses to a comma-separated text file.", runExportCommand},
+                   "[--header] [--replace] OUT",
+         "Write customers, orders or e-mail addresses to a comma-separated text file (--replace: over an existing one).",
+         runExportCommand},
         {"ftp", "zel ftp upload (--db FILE | --file F | --logs) --first NAME --last NAME",
          "Send a zipped copy of a database, of one file, or of the logs and settings files to support's server "
          "([UploadOptions] of ZELFTPINI.600); prints the name it got there.",
@@ -256,7 +258,7 @@ int runCommand(const CommandLine &line, QTextStream &out, QTextStream &err)
         } catch (const CommandStopped &stopped) {
             // An error the program cannot go on from: one line, and nothing more is done.
             err << stopped.line << '\n';
-            return 1;
+            return stopped.exitCode;
         }
     }
     err << "Unknown command '" << line.command << "'. Run 'zel help' to see the commands.\n";

@@ -19,7 +19,7 @@ namespace {
 const char *const kImportUsage = "zel import customers --db FILE (--csv F | --mba F | --zeldb F | --timesaver F) "
                                  "[--delimiter D] [--qualifier Q]";
 const char *const kExportUsage = "zel export customers --db FILE --selection active|closed|all --sort zip|name "
-                                 "--content names|all|orders|emails [--header] OUT";
+                                 "--content names|all|orders|emails [--header] [--replace] OUT";
 
 int usage(QTextStream &err, const char *text)
 {
@@ -137,7 +137,9 @@ int runExportCommand(const CommandLine &line, QTextStream &out, QTextStream &err
     if (!choices.content)
         return 2;
     choices.header = line.flag(QStringLiteral("--header"));
+    choices.replace = line.flag(QStringLiteral("--replace"));
     CommandSession session(line, err);
+    session.setAnsweringOptions(QStringLiteral("--replace to write over the file, or --no"));
     // Only the export file is written; the database is only read.
     if (!session.openDatabase(line.database, CommandSession::Access::Read))
         return 1;

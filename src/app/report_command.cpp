@@ -253,6 +253,10 @@ int runReportCommand(const CommandLine &line, QTextStream &out, QTextStream &err
         return 2;
     }
     CommandSession session(line, err);
+    // The order summary asks whether to mark its orders summarized; its own choice answers that.
+    for (const reports::ReportChoice &choice : report->choices())
+        if (choice.option == QLatin1String("--mark-summarized"))
+            session.setAnsweringOptions(QStringLiteral("--mark-summarized yes or --mark-summarized no"));
     if (!session.openDatabase(line.database))
         return 1;
     if (!checkAgainstDatabase(session, *report, *parameters))

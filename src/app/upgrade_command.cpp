@@ -73,7 +73,7 @@ int upgradeCommand(const CommandLine &line, const QString &file, QTextStream &ou
         } catch (const CommandStopped &stopped) {
             // A statement the file cannot run ends the command before the upgrade's own message; its
             // transaction is already undone, so say that, and where the backup is.
-            throw CommandStopped{stopped.line + QLatin1Char('\n') + notCompleted(file, before, upgrade.backupPath())};
+            throw CommandStopped{stopped.line + QLatin1Char('\n') + notCompleted(file, before, upgrade.backupPath()), stopped.exitCode};
         }
         backup = upgrade.backupPath();
     };

@@ -138,7 +138,7 @@ bool CustomerExport::choicesComplete(const ExportChoices &choices)
     return !missing;
 }
 
-std::optional<QString> CustomerExport::chosenFile(QString path)
+std::optional<QString> CustomerExport::chosenFile(QString path, bool replace)
 {
     if (path.isEmpty()) {
         FileChoice choice;
@@ -152,7 +152,7 @@ std::optional<QString> CustomerExport::chosenFile(QString path)
         if (path.isEmpty())
             return std::nullopt;
     }
-    if (QFileInfo::exists(path) && !m_state.prompter.askYesNo(lines({QStringLiteral("File Already Exists."), QString(),
+    if (QFileInfo::exists(path) && !replace && !m_state.prompter.askYesNo(lines({QStringLiteral("File Already Exists."), QString(),
                                                                        QStringLiteral("Replace?")})))
         return std::nullopt;
     return path;
@@ -162,7 +162,7 @@ std::optional<int> CustomerExport::run(const ExportChoices &choices, QString pat
 {
     if (!choicesComplete(choices))
         return std::nullopt;
-    const std::optional<QString> file = chosenFile(path);
+    const std::optional<QString> file = chosenFile(path, choices.replace);
     if (!file)
         return std::nullopt;
     QString error;

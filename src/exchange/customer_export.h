@@ -23,6 +23,7 @@ struct ExportChoices
     std::optional<ExportSort> sort;
     std::optional<ExportContent> content;
     bool header = false;
+    bool replace = false; // an existing file is replaced without asking
 };
 
 // Writes customers, orders or e-mail addresses to a comma-separated text file.
@@ -49,7 +50,7 @@ public:
 
 private:
     bool choicesComplete(const ExportChoices &choices);
-    std::optional<QString> chosenFile(QString path);
+    std::optional<QString> chosenFile(QString path, bool replace);
 
     AppState &m_state;
 };

@@ -51,6 +51,14 @@ Answer TerminalPrompter::ask(const Question &question)
     return answer;
 }
 
+template <typename T>
+T TerminalPrompter::unanswered(T fallback)
+{
+    if (m_noAnswer)
+        m_noAnswer(QStringLiteral("This question has no answer here: give ") + m_answeringOptions + QLatin1Char('.'));
+    return fallback;
+}
+
 Answer TerminalPrompter::decide(const Question &question)
 {
     const std::vector<Choice> choices = choicesFor(question.buttons);
@@ -65,20 +73,23 @@ Answer TerminalPrompter::decide(const Question &question)
         return Answer::No;
     if (m_policy == Policy::No && offered(Answer::Cancel))
         return Answer::Cancel;
-    if (!m_interactive)
-        return question.defaultAnswer;
+    // A piped answer is read just as a typed one; the end of the input is no answer at all.
     for (;;) {
         QStringList words;
         for (const Choice &c : choices)
             words << QString::fromLatin1(c.word);
-        m_err << "  [" << words.join(QLatin1Char('/')) << "]? ";
-        m_err.flush();
+        if (m_interactive) {
+            m_err << "  [" << words.join(QLatin1Char('/')) << "]? ";
+            m_err.flush();
+        }
         const QString reply = m_in.readLine().trimmed().toLower();
         if (reply.isNull())
-            return question.defaultAnswer;
+            return unanswered(question.defaultAnswer);
         for (const Choice &c : choices)
             if (!reply.isEmpty() && QString::fromLatin1(c.word).startsWith(reply))
                 return c.answer;
+        if (!m_interactive)
+            m_err << "  '" << reply << "' is none of " << words.join(QLatin1Char('/')) << ".\n";
     }
 }
 
@@ -87,13 +98,15 @@ std::optional<QString> TerminalPrompter::inputText(const QString &prompt, const 
 {
     m_err << title << ": " << prompt << " [" << defaultText << "] ";
     m_err.flush();
-    if (!m_interactive || m_policy != Policy::Ask) {
+    if (m_policy != Policy::Ask) {
         m_err << '\n';
         return defaultText;
     }
     const QString reply = m_in.readLine();
-    if (reply.isNull())
-        return std::nullopt;
+    if (reply.isNull()) {
+        m_err << '\n';
+        return unanswered(std::optional<QString>());
+    }
     return reply.isEmpty() ? defaultText : reply;
 }
 

@@ -101,7 +101,7 @@ TEST_F(InterruptedChange, EveryCommandAfterACrashFindsTheDatabaseAsItWas)
         {"payment", "pay-in-full", "--year", "2026", "--campaign", "5", "--yes"},
         {"cleanup", "inventory", "--yes"},
         {"customer", "delete", "3", "--yes"},
-        {"flags", "label", "reset"},
+        {"flags", "label", "reset", "--yes"},
     };
     int copy = 0;
     for (QStringList args : commands) {

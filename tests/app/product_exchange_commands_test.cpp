@@ -59,7 +59,13 @@ TEST_F(ProductExchangeCommands, HandheldOrdersAreCheckedImportedAndMadeToWaitAga
 TEST_F(ProductExchangeCommands, ProductsComeInFromAProductDatabase)
 {
     const QString source = app.makeDatabase("Spring.ZELPD", zel::test::supplierProducts({"2026, 3, '100200', 'Lotion', 7.25, 0, ''"}));
-    const CommandRun imported = run({"import", "products", "--db", file, "--dashes", "use", source});
+    // Asked whether to import, with nobody to answer: nothing is imported.
+    const CommandRun unanswered = run({"import", "products", "--db", file, "--dashes", "use", source});
+    EXPECT_EQ(unanswered.code, 2);
+    EXPECT_TRUE(unanswered.err.endsWith("This question has no answer here: give --yes or --no.\n")) << qPrintable(unanswered.err);
+    EXPECT_TRUE(TempApp::queryColumn(file, "Select count(*) From Products") == QStringList{"0"});
+
+    const CommandRun imported = run({"import", "products", "--db", file, "--dashes", "use", source, "--yes"});
     EXPECT_EQ(imported.code, 0) << qPrintable(imported.err);
     EXPECT_EQ(imported.out, "Products read: 1\nAdded: 1\nUpdated: 0\n");
     EXPECT_EQ(TempApp::queryColumn(file, "Select [Products Campaign Year] || ' ' || [Products Catalog Number] From Products "
