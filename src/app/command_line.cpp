@@ -80,6 +80,12 @@ CommandLine CommandLine::parse(const QStringList &args)
             if (!accepted.contains(it.key()))
                 line.error = QStringLiteral("The option %1 does not belong to 'zel %2'. Run 'zel help' to see its options.")
                                  .arg(it.key(), first);
+        const QString subcommand = line.arguments.value(0);
+        const std::optional<QStringList> narrower = subcommandOptions(first, subcommand);
+        for (auto it = line.options.cbegin(); narrower && it != line.options.cend() && line.error.isEmpty(); ++it)
+            if (!narrower->contains(it.key()))
+                line.error = QStringLiteral("The option %1 does not belong to 'zel %2 %3'. Run 'zel help' to see its options.")
+                                 .arg(it.key(), first, subcommand);
     } else if (first.toUpper() == QLatin1String("AUTOSTART") || first.toUpper() == QLatin1String("REPAIR")) {
         line.startText = rest.join(QLatin1Char(' '));
         if (line.error.isEmpty() && !line.options.isEmpty())

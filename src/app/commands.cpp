@@ -68,7 +68,9 @@ const QMap<QString, QStringList> &optionsOfWords()
           QStringLiteral("--price"), QStringLiteral("--customer")}},
         {QStringLiteral("customer"),
          {QStringLiteral("--last"), QStringLiteral("--first"), QStringLiteral("--status"), QStringLiteral("--ordered-in"),
-          QStringLiteral("--not-ordered-in"), QStringLiteral("--balance"), QStringLiteral("--product"), QStringLiteral("--order")}},
+          QStringLiteral("--not-ordered-in"), QStringLiteral("--balance"), QStringLiteral("--product"), QStringLiteral("--order"),
+          QStringLiteral("--house"), QStringLiteral("--address"), QStringLiteral("--city"), QStringLiteral("--state"),
+          QStringLiteral("--zip"), QStringLiteral("--phone"), QStringLiteral("--email")}},
         {QStringLiteral("history"),
          {QStringLiteral("--catalog"), QStringLiteral("--product"), QStringLiteral("--shade"), QStringLiteral("--size"),
           QStringLiteral("--quick"), QStringLiteral("--current")}},
@@ -84,6 +86,53 @@ const QMap<QString, QStringList> &optionsOfWords()
          {QStringLiteral("--selection"), QStringLiteral("--sort"), QStringLiteral("--content"), QStringLiteral("--header"),
           QStringLiteral("--replace")}},
         {QStringLiteral("ftp"), {QStringLiteral("--file"), QStringLiteral("--logs"), QStringLiteral("--first"), QStringLiteral("--last")}},
+    };
+    return options;
+}
+
+// What each sub-command accepts where it differs from its word's: `zel payment clear` must not
+// quietly take the --customer of `zel payment add` and clear every customer's payments.
+const QMap<QString, QStringList> &optionsOfSubcommands()
+{
+    const auto list = [](std::initializer_list<const char *> names) {
+        QStringList out;
+        for (const char *name : names)
+            out << QString::fromLatin1(name);
+        return out;
+    };
+    static const QMap<QString, QStringList> options = {
+        {QStringLiteral("product lookup"), list({"--year", "--campaign"})},
+        {QStringLiteral("product update"), list({"--year", "--campaign", "--catalog", "--customers", "--all", "--page",
+                                                 "--description", "--shade", "--size", "--qty", "--price-qty", "--price",
+                                                 "--unavailable"})},
+        {QStringLiteral("product short"), list({"--year", "--campaign", "--catalog", "--customers", "--all", "--page",
+                                                "--description", "--shade", "--size", "--price", "--arrival"})},
+        {QStringLiteral("payment pay-in-full"), list({"--year", "--campaign", "--type", "--date", "--deposited", "--helper"})},
+        {QStringLiteral("payment clear"), list({"--year", "--campaign", "--helper", "--customer"})},
+        {QStringLiteral("payment add"), list({"--customer", "--year", "--campaign", "--order", "--amount", "--extra", "--type",
+                                              "--refund"})},
+        {QStringLiteral("payment delivered"), list({"--year", "--campaign"})},
+        {QStringLiteral("cleanup orders"), list({"--year", "--campaign", "--backup"})},
+        {QStringLiteral("cleanup customers"), list({"--status", "--backup"})},
+        {QStringLiteral("cleanup products"), list({"--year", "--campaign", "--backup"})},
+        {QStringLiteral("cleanup inventory"), list({"--backup"})},
+        {QStringLiteral("flags label"), {}},
+        {QStringLiteral("flags counter"), {}},
+        {QStringLiteral("customer new"), list({"--first", "--last", "--house", "--address", "--city", "--state", "--zip",
+                                               "--phone", "--email"})},
+        {QStringLiteral("customer delete"), {}},
+        {QStringLiteral("customer find"), list({"--last", "--first", "--status", "--ordered-in", "--not-ordered-in", "--balance",
+                                                "--product", "--order"})},
+        {QStringLiteral("expense list"), list({"--year", "--campaign"})},
+        {QStringLiteral("inventory list"), list({"--in-stock", "--sold"})},
+        {QStringLiteral("inventory add"), list({"--catalog", "--qty", "--price"})},
+        {QStringLiteral("inventory sell"), list({"--catalog", "--qty", "--customer"})},
+        {QStringLiteral("transmit prepare"), list({"--year", "--campaign", "--country", "--add-on", "--pdf"})},
+        {QStringLiteral("transmit send"), list({"--year", "--campaign", "--country", "--add-on", "--page", "--site", "--headless"})},
+        {QStringLiteral("import customers"), list({"--csv", "--mba", "--zeldb", "--timesaver", "--delimiter", "--qualifier"})},
+        {QStringLiteral("import products"), list({"--dashes", "--year", "--campaign"})},
+        {QStringLiteral("ftp download"), {}},
+        {QStringLiteral("order edit"), list({"--customer", "--order", "--year", "--campaign"})},
     };
     return options;
 }
@@ -111,7 +160,10 @@ const std::vector<CommandWord> &commandWords()
         {"db", "zel db convert ACCESS_FILE OUT", "Convert an Access (Jet 3 / Jet 4) database into a new database OUT, no upgrade.",
          nullptr},
         {"db", "zel db repair FILE", "Compact a database and fill its empty values (File/Repair).", nullptr},
-        {"customer", "zel customer new --db FILE", "Add a customer; prints its number.", runCustomerCommand},
+        {"customer",
+         "zel customer new --db FILE [--first F] [--last L] [--house H] [--address A] [--city C] [--state S] [--zip Z] "
+         "[--phone P] [--email E]",
+         "Add a customer with what is given of her; prints its number.", runCustomerCommand},
         {"customer", "zel customer delete --db FILE NUMBER", "Delete a customer and everything that belongs to it.", nullptr},
         {"customer",
          "zel customer find --db FILE [--last NAME] [--first NAME] [--status S] [--ordered-in YYYY/CC] [--not-ordered-in "
@@ -131,8 +183,8 @@ const std::vector<CommandWord> &commandWords()
          "Back-order a shorted product into the arrival campaign on the chosen customers' orders.", nullptr},
         {"payment", "zel payment pay-in-full --db FILE --year Y --campaign C [--type T] [--date YYYY-MM-DD] [--deposited] [--helper N]",
          "Pay every order of the campaign that has no payment yet.", runPaymentCommand},
-        {"payment", "zel payment clear --db FILE --year Y --campaign C [--helper N]",
-         "Delete the campaign's payments (of one helper's customers with --helper).", nullptr},
+        {"payment", "zel payment clear --db FILE --year Y --campaign C [--helper N] [--customer N]",
+         "Delete the campaign's payments (of one helper's customers with --helper, of one customer with --customer).", nullptr},
         {"payment", "zel payment add --db FILE --customer N --year Y --campaign C --order O --amount A [--extra] [--type T] [--refund]",
          "Add a payment to an order (--extra: to the campaign, not the order; --refund: stored positive).", nullptr},
         {"payment", "zel payment delivered --db FILE --year Y --campaign C yes|no",
@@ -232,6 +284,14 @@ bool isCommandWord(const QString &word)
 QStringList commandOptions(const QString &word)
 {
     return optionsOfWords().value(word);
+}
+
+std::optional<QStringList> subcommandOptions(const QString &word, const QString &subcommand)
+{
+    const auto found = optionsOfSubcommands().constFind(word + QLatin1Char(' ') + subcommand);
+    if (found == optionsOfSubcommands().cend())
+        return std::nullopt;
+    return *found;
 }
 
 QStringList knownOptions()

@@ -2,6 +2,7 @@
 
 #include "app/command_line.h"
 #include "app/command_session.h"
+#include "customers/customer.h"
 #include "customers/customer_records.h"
 #include "customers/customer_search.h"
 #include "customers/purchase_history.h"
@@ -10,17 +11,33 @@
 #include <QTextStream>
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace zel {
 
 namespace {
 
-const char *const kUsage = "Usage: zel customer new --db FILE | zel customer delete --db FILE NUMBER | "
+const char *const kUsage = "Usage: zel customer new --db FILE [--first F] [--last L] [--house H] [--address A] [--city C] "
+                           "[--state S] [--zip Z] [--phone P] [--email E] | zel customer delete --db FILE NUMBER | "
                            "zel customer find --db FILE [criteria]\n";
 
-int createCustomer(CommandSession &session, QTextStream &out)
+// What `zel customer new` may say of the new customer, and where each goes.
+const std::vector<std::pair<const char *, QString customers::Customer::*>> kNewCustomerFields = {
+    {"--first", &customers::Customer::firstName}, {"--last", &customers::Customer::lastName},
+    {"--house", &customers::Customer::houseNumber}, {"--address", &customers::Customer::address},
+    {"--city", &customers::Customer::city},       {"--state", &customers::Customer::state},
+    {"--zip", &customers::Customer::zipCode},     {"--phone", &customers::Customer::phone1},
+    {"--email", &customers::Customer::email}};
+
+int createCustomer(CommandSession &session, const CommandLine &line, QTextStream &out)
 {
-    const std::optional<int> number = customers::createCustomer(session.state());
+    const auto details = [&line](customers::Customer &customer) {
+        for (const auto &[option, member] : kNewCustomerFields)
+            if (line.options.contains(QString::fromLatin1(option)))
+                customer.*member = line.option(QString::fromLatin1(option)).trimmed();
+    };
+    const std::optional<int> number = customers::createCustomer(session.state(), details);
     if (!number)
         return 1;
     out << *number << '\n';
@@ -159,7 +176,7 @@ int runCustomerCommand(const CommandLine &line, QTextStream &out, QTextStream &e
     if (!session.openDatabase(line.database, checkFirst ? CommandSession::Access::Read : CommandSession::Access::Write))
         return 1;
     if (action == QLatin1String("new"))
-        return createCustomer(session, out);
+        return createCustomer(session, line, out);
     if (action == QLatin1String("delete"))
         return deleteCustomer(session, args[1], out, err);
     return findCustomers(session, line, out, err);

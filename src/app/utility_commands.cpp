@@ -66,8 +66,10 @@ int finished(bool done)
 int payInFullOrClear(const CommandLine &line, QTextStream &out, QTextStream &err, bool clear)
 {
     const auto campaign = campaignOf(line, err);
-    const auto helper = wholeOption(line, QStringLiteral("--helper"), 0, kHighestNumber, err, 0);
-    if (!campaign || !helper)
+    const auto helper = campaign ? wholeOption(line, QStringLiteral("--helper"), 0, kHighestNumber, err, 0) : std::nullopt;
+    // Only clear takes --customer (the parser refuses it for pay-in-full); 0 is every customer.
+    const auto customer = helper ? wholeOption(line, QStringLiteral("--customer"), 1, kHighestNumber, err, 0) : std::nullopt;
+    if (!customer)
         return 2;
     PaymentChoices choices;
     choices.helper = *helper;
@@ -83,11 +85,11 @@ int payInFullOrClear(const CommandLine &line, QTextStream &out, QTextStream &err
         }
     }
     CommandSession session(line, err);
-    if (const int code = openChecked(session, line, {*campaign}))
+    if (const int code = openChecked(session, line, {*campaign}, *customer ? customer : std::nullopt))
         return code;
     PaymentPosting posting(session.state());
     if (clear) {
-        const auto cleared = posting.clearPayments(*campaign, choices.helper);
+        const auto cleared = posting.clearPayments(*campaign, choices.helper, *customer);
         if (cleared)
             out << *cleared << " Payments have been cleared.\n";
         return finished(cleared.has_value());
@@ -218,7 +220,7 @@ int runPaymentCommand(const CommandLine &line, QTextStream &out, QTextStream &er
         return setDelivered(line, out, err);
     return usage(err, "zel payment pay-in-full --db FILE --year Y --campaign C [--type T] [--date YYYY-MM-DD] [--deposited] "
                       "[--helper N]\n"
-                      "       zel payment clear --db FILE --year Y --campaign C [--helper N]\n"
+                      "       zel payment clear --db FILE --year Y --campaign C [--helper N] [--customer N]\n"
                       "       zel payment add --db FILE --customer N --year Y --campaign C --order O --amount A [--extra] "
                       "[--type T] [--refund]\n"
                       "       zel payment delivered --db FILE --year Y --campaign C yes|no");

@@ -2,6 +2,7 @@
 
 #include "core/prompter.h"
 #include "core/text.h"
+#include "customers/customer.h"
 #include "db/schema.h"
 #include "session/app_state.h"
 #include "shell/transaction.h"
@@ -82,7 +83,7 @@ std::optional<int> newCustomerNumber(cDataAccess &data)
     return number;
 }
 
-std::optional<int> createCustomer(AppState &state)
+std::optional<int> createCustomer(AppState &state, const std::function<void(Customer &)> &details)
 {
     cDataAccess &data = state.data;
     const std::optional<int> number = newCustomerNumber(data);
@@ -110,6 +111,14 @@ std::optional<int> createCustomer(AppState &state)
                                            "Code], 0 From Earnings Order By rowid"),
              {*number}))
         return std::nullopt;
+    if (details) {
+        std::optional<Customer> customer = loadCustomer(data, *number);
+        if (!customer)
+            return std::nullopt;
+        details(*customer);
+        if (!saveCustomer(data, *customer))
+            return std::nullopt;
+    }
     if (!transaction.commit())
         return std::nullopt;
     state.currentCustomer = *number;

@@ -7,6 +7,7 @@
 #include <QVariant>
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -18,6 +19,8 @@ namespace db { struct FieldDef; }
 
 namespace customers {
 
+struct Customer;
+
 constexpr int kHighestCustomerNumber = 32767; // numbers are 16-bit
 
 // The lowest number not in use (1, 2, 4, 5 in use give 3); nothing when every number is taken.
@@ -27,8 +30,9 @@ std::optional<int> newCustomerNumber(cDataAccess &data);
 QVariant newCustomerValue(const db::FieldDef &field, int number);
 
 // Adds a customer with the new-customer values and a helper percentage of 0 for every earnings
-// type, and makes it the current customer. Returns its number, or nothing (after saying why).
-std::optional<int> createCustomer(AppState &state);
+// type, and makes it the current customer; `details`, when given, fills in what is known of her
+// before the one commit. Returns its number, or nothing (after saying why).
+std::optional<int> createCustomer(AppState &state, const std::function<void(Customer &)> &details = {});
 
 // What deleting a customer removed, table by table.
 struct DeletedRows

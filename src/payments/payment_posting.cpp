@@ -303,19 +303,19 @@ std::optional<int> PaymentPosting::payInFull(const Campaign &campaign, const Pay
     return int(unpaid.size());
 }
 
-std::optional<int> PaymentPosting::clearPayments(const Campaign &campaign, int helper)
+std::optional<int> PaymentPosting::clearPayments(const Campaign &campaign, int helper, int customer)
 {
-    if (!m_state.prompter.askYesNo(lines({QStringLiteral("Delete all payments for all orders for the selected ") + campaignWord()
-                                              + QLatin1Char('.'),
-                                          QStringLiteral("Continue?")})))
+    const QString whose = customer ? QStringLiteral("Delete all payments of customer %1 for the selected ").arg(customer)
+                                   : QStringLiteral("Delete all payments for all orders for the selected ");
+    if (!m_state.prompter.askYesNo(lines({whose + campaignWord() + QLatin1Char('.'), QStringLiteral("Continue?")})))
         return std::nullopt;
     cDataAccess &data = m_state.data;
     if (!data.exec(kProcedure,
                    QStringLiteral("Delete From Payments Where 1 = 1  And [Payments Campaign Year] = ? And "
                                   "[Payments Campaign Number]  = ? And (? = 0 Or (Select Count(*) From Customers Cust Where "
                                   "Cust.[Customers Number] = Payments.[Payments Customer Number]  And "
-                                  "Cust.[Customers Business Helper Number] = ?) > 0)"),
-                   {campaign.year, campaign.number, helper, helper}))
+                                  "Cust.[Customers Business Helper Number] = ?) > 0) And (? = 0 Or [Payments Customer Number] = ?)"),
+                   {campaign.year, campaign.number, helper, helper, customer, customer}))
         return std::nullopt;
     const int count = data.RecordsAffected();
     m_state.prompter.information(QString::number(count) + QStringLiteral(" Payments have been cleared."));

@@ -96,8 +96,9 @@ public:
     // "Pay In Full" for every order without a payment; the count paid, or nothing when the user
     // said No or it failed.
     std::optional<int> payInFull(const Campaign &campaign, const PaymentChoices &choices);
-    // "Clear Payments": the count removed, or nothing when the user said No or it failed.
-    std::optional<int> clearPayments(const Campaign &campaign, int helper);
+    // "Clear Payments" of the campaign, of one helper's customers or of one customer (0: every
+    // one): the count removed, or nothing when the user said No or it failed.
+    std::optional<int> clearPayments(const Campaign &campaign, int helper, int customer = 0);
     // Sets every order of the campaign delivered or not; false when the user said No or it failed.
     bool setDelivered(const Campaign &campaign, bool delivered);
 

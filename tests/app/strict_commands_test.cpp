@@ -120,3 +120,58 @@ TEST_F(StrictCommands, DamagedFoldersAndMissingFilesGetOneLineNamingTheFile)
     const CommandRun compact = run({"db", "compact", app.path("Folder.ZELDB")});
     EXPECT_EQ(compact.err, app.path("Folder.ZELDB") + " is a folder, not a database.\n");
 }
+
+TEST_F(StrictCommands, AnOptionItsSubcommandDoesNotTakeIsRefusedBeforeAnythingIsWritten)
+{
+    const QByteArray before = fingerprint();
+    const struct
+    {
+        QStringList args;
+        const char *says;
+    } cases[] = {
+        {{"payment", "pay-in-full", "--db", file, "--year", "2026", "--campaign", "5", "--customer", "1"},
+         "The option --customer does not belong to 'zel payment pay-in-full'."},
+        {{"cleanup", "inventory", "--db", file, "--year", "2025", "--yes"},
+         "The option --year does not belong to 'zel cleanup inventory'."},
+        {{"cleanup", "customers", "--db", file, "--status", "Closed", "--campaign", "3", "--yes"},
+         "The option --campaign does not belong to 'zel cleanup customers'."},
+        {{"product", "lookup", "--db", file, "--arrival", "2026/7", "12345"},
+         "The option --arrival does not belong to 'zel product lookup'."},
+        {{"customer", "delete", "--db", file, "--last", "Adams", "1"},
+         "The option --last does not belong to 'zel customer delete'."},
+    };
+    for (const auto &c : cases) {
+        const CommandRun result = run(c.args);
+        EXPECT_EQ(result.code, 2) << qPrintable(c.args.join(' '));
+        EXPECT_TRUE(result.err.startsWith(QString::fromUtf8(c.says))) << qPrintable(result.err);
+    }
+    EXPECT_EQ(fingerprint(), before);
+}
+
+TEST_F(StrictCommands, WhatAUserPlainlyMeansIsDone)
+{
+    // A new customer with her name and address.
+    const CommandRun added = run({"customer", "new", "--db", file, "--first", "Julia", "--last", "O'Neil", "--city", "Leeds",
+                                  "--email", "julia@example.org"});
+    ASSERT_EQ(added.code, 0) << qPrintable(added.err);
+    const QString number = added.out.trimmed();
+    EXPECT_EQ(TempApp::queryColumn(file, "Select [Customers First Name] || '|' || [Customers Last Name] || '|' || "
+                                         "[Customers City] || '|' || [Customers Email] From Customers Where "
+                                         "[Customers Number] = "
+                                             + number),
+              QStringList{"Julia|O'Neil|Leeds|julia@example.org"});
+
+    // Clearing one customer's payments leaves the others'.
+    const QString insert = QStringLiteral("Insert Into Payments ([Payments Customer Number], [Payments Campaign Year], "
+                                          "[Payments Campaign Number], [Payments Order Number], [Payments Sequence], "
+                                          "[Payments Amount]) Values (%1, 2026, 5, 1, 1, -10)");
+    TempApp::queryColumn(file, insert.arg(1));
+    TempApp::queryColumn(file, insert.arg(3));
+    ASSERT_EQ(TempApp::queryColumn(file, "Select count(*) From Payments"), QStringList{"2"});
+    const CommandRun cleared = run({"payment", "clear", "--db", file, "--year", "2026", "--campaign", "5", "--customer", "3",
+                                    "--yes"});
+    EXPECT_EQ(cleared.code, 0) << qPrintable(cleared.err);
+    EXPECT_EQ(TempApp::queryColumn(file, "Select [Payments Customer Number] From Payments"), QStringList{"1"});
+    EXPECT_EQ(run({"payment", "clear", "--db", file, "--year", "2026", "--campaign", "5", "--customer", "9", "--yes"}).err,
+              "Customer 9 does not exist.\n");
+}
