@@ -5,6 +5,7 @@
 #include "orders/product.h"
 #include "session/app_state.h"
 #include "shell/captions.h"
+#include "shell/transaction.h"
 
 #include <QLocale>
 
@@ -180,8 +181,9 @@ std::optional<int> ProductUpdates::shortProduct(const Campaign &campaign, const 
     return apply(true, campaign, product, shortChange, lines, *arrival);
 }
 
-int ProductUpdates::apply(bool shorts, const Campaign &campaign, const QString &product, const ProductChange &change,
-                          const std::vector<ProductLine> &picked, const Campaign &backOrderCampaign)
+std::optional<int> ProductUpdates::apply(bool shorts, const Campaign &campaign, const QString &product,
+                                         const ProductChange &change, const std::vector<ProductLine> &picked,
+                                         const Campaign &backOrderCampaign)
 {
     // One pass per ticked order, however many of its lines hold the product.
     std::set<std::tuple<int, int, int, int>> orders;
@@ -189,26 +191,40 @@ int ProductUpdates::apply(bool shorts, const Campaign &campaign, const QString &
         if (line.update && line.year == campaign.year && line.number == campaign.number)
             orders.emplace(line.customer, line.year, line.number, line.order);
     m_state.prompter.hourglass(true);
+    Transaction transaction(m_state.database.handle());
     int updated = 0;
-    for (const auto &[customer, year, number, order] : orders) {
+    bool failed = !transaction.isActive();
+    for (auto it = orders.begin(); it != orders.end() && !failed; ++it) {
+        const auto &[customer, year, number, order] = *it;
         ProductLine which;
         which.customer = customer;
         which.year = year;
         which.number = number;
         which.order = order;
         m_state.prompter.status(QStringLiteral("Updating Customer ") + QString::number(customer));
-        if (applyToOrder(shorts, which, product, change, backOrderCampaign))
-            ++updated;
-        else
-            m_state.LogWrite(QStringLiteral("ERROR"),
-                             QStringLiteral("Product %1 not applied to customer %2 order %3 of %4/%5")
-                                 .arg(product)
-                                 .arg(customer)
-                                 .arg(order)
-                                 .arg(year)
-                                 .arg(number));
+        const Outcome outcome = applyToOrder(shorts, which, product, change, backOrderCampaign);
+        updated += outcome == Outcome::Changed ? 1 : 0;
+        failed = outcome == Outcome::Failed;
+        if (failed)
+            m_state.LogWrite(QStringLiteral("ERROR"), QStringLiteral("Product %1 not applied to customer %2 order %3 of %4/%5")
+                                                          .arg(product)
+                                                          .arg(customer)
+                                                          .arg(order)
+                                                          .arg(year)
+                                                          .arg(number));
     }
+    failed = failed || !transaction.commit();
     m_state.prompter.hourglass(false);
+    if (failed) {
+        m_state.prompter.information(QStringLiteral("The orders could not be updated, and none of them has been changed."),
+                                     kMessageTitle, Icon::Exclamation);
+        return std::nullopt;
+    }
+    if (shorts && updated == 0 && !orders.empty()) {
+        m_state.prompter.information(product + QStringLiteral(" is already back ordered on every chosen order: nothing was left "
+                                                               "to short."));
+        return 0;
+    }
     m_state.prompter.information(lines({QStringLiteral("Updated ") + QString::number(updated) + QStringLiteral(" Orders."),
                                         QStringLiteral("Please perform the forecast for review of affected customers.")}));
     return updated;
@@ -236,8 +252,8 @@ void ProductUpdates::changeLine(bool shorts, OrderRow &line, const ProductChange
         line.unitPrice = *change.price;
 }
 
-bool ProductUpdates::applyToOrder(bool shorts, const ProductLine &order, const QString &product, const ProductChange &change,
-                                  const Campaign &backOrderCampaign)
+ProductUpdates::Outcome ProductUpdates::applyToOrder(bool shorts, const ProductLine &order, const QString &product,
+                                                     const ProductChange &change, const Campaign &backOrderCampaign)
 {
     cDataAccess &data = m_state.data;
     OrderRequest request;
@@ -250,6 +266,7 @@ bool ProductUpdates::applyToOrder(bool shorts, const ProductLine &order, const Q
     data.setSQL(QStringLiteral("Select * From [Orders] Where [Orders Customer Number] = ? And [Orders Campaign Year] = ? And "
                                "[Orders Campaign Number] = ? And [Orders Order Number] = ? Order By [Orders Sequence Number]"),
                 {order.customer, order.year, order.number, order.order});
+    bool changed = false;
     {
         RecordSet rows = data.GetSnapShot(kProcedure);
         while (rows.next()) {
@@ -258,20 +275,29 @@ bool ProductUpdates::applyToOrder(bool shorts, const ProductLine &order, const Q
                 readHeader(row, request);
                 continue;
             }
-            if (row.catalogNumber.trimmed() == product.trimmed())
+            // A line shorted before ('B', or 'P' once its back order was made) has its back order
+            // already: shorting it again would carry it into the arrival campaign twice.
+            const bool alreadyShort = shorts && (row.backOrderFlag == QLatin1String("B") || row.backOrderFlag == QLatin1String("P"));
+            if (row.catalogNumber.trimmed() == product.trimmed() && !alreadyShort) {
                 changeLine(shorts, row, change);
+                changed = true;
+            }
             request.lines.push_back(row);
         }
     }
     if (request.lines.empty())
-        return false;
-    if (!saveOrder(data, m_state.options, m_state.prompter, request, order.order))
-        return false;
-    return data.exec(kProcedure,
-                     QStringLiteral("UPDATE Orders SET [Orders Supplies] = (Select Customers.[Customers Supplies] From Customers "
-                                    "Where Customers.[Customers Number] = Orders.[Orders Customer Number]) Where "
-                                    "Orders.[Orders Customer Number] = ?"),
-                     {order.customer});
+        return Outcome::Failed;
+    if (!changed)
+        return Outcome::NothingToChange;
+    if (!writeOrder(data, m_state.options, m_state.prompter, request, order.order))
+        return Outcome::Failed;
+    const bool supplies = data.exec(
+        kProcedure,
+        QStringLiteral("UPDATE Orders SET [Orders Supplies] = (Select Customers.[Customers Supplies] From Customers "
+                       "Where Customers.[Customers Number] = Orders.[Orders Customer Number]) Where "
+                       "Orders.[Orders Customer Number] = ?"),
+        {order.customer});
+    return supplies ? Outcome::Changed : Outcome::Failed;
 }
 
 } // namespace zel::utilities

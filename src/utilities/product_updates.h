@@ -74,11 +74,14 @@ public:
                                     const ProductChange &change, const std::vector<ProductLine> &lines);
 
 private:
+    enum class Outcome { Changed, NothingToChange, Failed };
+
     bool confirm(const QStringList &text);
-    int apply(bool shorts, const Campaign &campaign, const QString &product, const ProductChange &change,
-              const std::vector<ProductLine> &lines, const Campaign &backOrderCampaign);
-    bool applyToOrder(bool shorts, const ProductLine &order, const QString &product, const ProductChange &change,
-                      const Campaign &backOrderCampaign);
+    // Every ticked order in one transaction: all of them change, or (after a failure) none.
+    std::optional<int> apply(bool shorts, const Campaign &campaign, const QString &product, const ProductChange &change,
+                             const std::vector<ProductLine> &lines, const Campaign &backOrderCampaign);
+    Outcome applyToOrder(bool shorts, const ProductLine &order, const QString &product, const ProductChange &change,
+                         const Campaign &backOrderCampaign);
     void changeLine(bool shorts, OrderRow &line, const ProductChange &change) const;
 
     AppState &m_state;

@@ -114,4 +114,40 @@ TEST_F(ProductUpdatesTest, TheArrivalMustComeAfterTheShortedCampaign)
     EXPECT_EQ(detailOf(1, kCampaign, "2001"), (QStringList{":1:10.0", ":3:30.0"}));
 }
 
+TEST_F(ProductUpdatesTest, ASecondShortOfTheSameProductFindsNothingLeftToShort)
+{
+    const Campaign arrival{2008, 7};
+    std::vector<ProductLine> both = updates.linesOf(kCampaign, QStringLiteral("2001"));
+    for (ProductLine &line : both)
+        line.update = true;
+    ASSERT_EQ(updates.shortProduct(kCampaign, QStringLiteral("2001"), arrival, {}, both), 2);
+    const QStringList carried = rows("Select count(*) From Orders Where [Orders Campaign Number] = 7");
+
+    EXPECT_EQ(updates.shortProduct(kCampaign, QStringLiteral("2001"), arrival, {}, both), 0);
+    EXPECT_EQ(app.prompter.messageTexts().last(), "2001 is already back ordered on every chosen order: nothing was left to short.");
+    EXPECT_EQ(rows("Select count(*) From Orders Where [Orders Campaign Number] = 7"), carried);
+    EXPECT_EQ(detailOf(1, arrival, "2001"), (QStringList{"P:1:10.0", "P:3:30.0"}));
+}
+
+TEST_F(ProductUpdatesTest, AFailureOnOneOrderLeavesEveryOrderAsItWas)
+{
+    std::vector<ProductLine> both = updates.linesOf(kCampaign, QStringLiteral("2001"));
+    for (ProductLine &line : both)
+        line.update = true;
+    const QStringList before = rows("Select [Orders Customer Number] || ':' || [Orders Catalog Number] || ':' || [Orders Unit "
+                                    "Total] || ':' || [Orders Internal Flag] From Orders Order By 1");
+    // The second customer's order cannot be written again, after the first one's was.
+    exec("Create Trigger Refuse Before Insert On Orders When New.[Orders Customer Number] = 2 Begin Select Raise(Abort, "
+         "'refused'); End");
+    ProductChange change;
+    change.price = money("12.00");
+    app.prompter.queueAnswer(Answer::Yes);
+    app.prompter.queueAnswer(Answer::Ignore);
+    EXPECT_FALSE(updates.update(kCampaign, QStringLiteral("2001"), change, both));
+    EXPECT_EQ(app.prompter.messageTexts().last(), "The orders could not be updated, and none of them has been changed.");
+    EXPECT_EQ(rows("Select [Orders Customer Number] || ':' || [Orders Catalog Number] || ':' || [Orders Unit Total] || ':' || "
+                   "[Orders Internal Flag] From Orders Order By 1"),
+              before);
+}
+
 } // namespace
