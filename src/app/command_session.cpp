@@ -126,4 +126,13 @@ std::optional<int> wholeOption(const CommandLine &line, const QString &name, int
     return value;
 }
 
+std::optional<Currency> amountOption(const CommandLine &line, const QString &name, QTextStream &err)
+{
+    const auto amount = Currency::fromString(line.option(name));
+    if (amount && amount->isPlausible())
+        return amount;
+    err << name << " needs an amount of money up to 1,000,000.00, such as 25.00.\n";
+    return std::nullopt;
+}
+
 } // namespace zel

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/campaign.h"
+#include "core/currency.h"
 
 #include "session/app_state.h"
 #include "shell/terminal_prompter.h"
@@ -68,5 +69,8 @@ std::optional<Campaign> campaignText(const QString &text);
 // `err`) when it is not a number or outside lowest..highest.
 std::optional<int> wholeOption(const CommandLine &line, const QString &name, int lowest, int highest, QTextStream &err,
                                std::optional<int> fallback = std::nullopt);
+// An amount of money given as option `name`, no larger than any price or payment can be; nothing
+// (after one line on `err`) otherwise.
+std::optional<Currency> amountOption(const CommandLine &line, const QString &name, QTextStream &err);
 
 } // namespace zel

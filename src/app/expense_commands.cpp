@@ -29,20 +29,12 @@ void csvLine(QTextStream &out, const QStringList &fields)
     out << quoted.join(QLatin1Char(',')) << '\n';
 }
 
-std::optional<Currency> moneyOption(const CommandLine &line, const QString &name, QTextStream &err)
-{
-    const std::optional<Currency> amount = Currency::fromString(line.option(name));
-    if (!amount)
-        err << name << " needs an amount such as 12.50.\n";
-    return amount;
-}
-
 std::optional<double> readingOption(const CommandLine &line, const QString &name, QTextStream &err)
 {
     bool ok = false;
     const double reading = line.option(name).toDouble(&ok);
-    if (!ok || reading < 0) {
-        err << name << " needs an odometer reading such as 1042.5.\n";
+    if (!ok || !MileageTrip::readingRefusal(reading).isEmpty()) {
+        err << name << " needs an odometer reading from 0 to 9,999,999.9, such as 1042.5.\n";
         return std::nullopt;
     }
     return reading;
@@ -78,7 +70,7 @@ int addExpense(const CommandLine &line, QTextStream &out, QTextStream &err)
 {
     const auto year = wholeOption(line, QStringLiteral("--year"), kFirstYear, kLastYear, err);
     const auto number = wholeOption(line, QStringLiteral("--campaign"), 1, 99, err);
-    const auto amount = moneyOption(line, QStringLiteral("--amount"), err);
+    const auto amount = amountOption(line, QStringLiteral("--amount"), err);
     if (!year || !number || !amount)
         return 2;
     CommandSession session(line, err);
@@ -127,7 +119,7 @@ int addInventory(const CommandLine &line, QTextStream &out, QTextStream &err)
     const QString catalog = line.option(QStringLiteral("--catalog")).trimmed();
     const auto quantity = wholeOption(line, QStringLiteral("--qty"), 1, 99999, err);
     std::optional<Currency> price;
-    if (line.options.contains(QStringLiteral("--price")) && !(price = moneyOption(line, QStringLiteral("--price"), err)))
+    if (line.options.contains(QStringLiteral("--price")) && !(price = amountOption(line, QStringLiteral("--price"), err)))
         return 2;
     if (catalog.isEmpty()) {
         err << "--catalog needs a product number.\n";
@@ -214,6 +206,10 @@ int runMileageCommand(const CommandLine &line, QTextStream &out, QTextStream &er
     const auto end = readingOption(line, QStringLiteral("--end"), err);
     if (!start || !end)
         return 2;
+    if (*end < *start) {
+        err << "--end cannot be below --start: the end reading is the larger.\n";
+        return 2;
+    }
     CommandSession session(line, err);
     if (!session.openDatabase(line.database))
         return 1;

@@ -93,6 +93,10 @@ bool readChoices(const CommandLine &line, const Report &report, reports::ReportP
                 << ".\n";
             return false;
         }
+        if (const QString refusal = choice.refusal ? choice.refusal(value) : QString(); !refusal.isEmpty()) {
+            err << refusal << '\n';
+            return false;
+        }
         if (choice.key == reports::HelperFilter::kChoice && !reports::HelperFilter::fromText(value)) {
             err << "The value '" << value << "' of " << choice.option << " is not all, with, without or a customer number.\n";
             return false;

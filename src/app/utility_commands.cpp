@@ -29,12 +29,18 @@ std::optional<Campaign> campaignOf(const CommandLine &line, QTextStream &err)
     return Campaign{*year, *number};
 }
 
-std::optional<Currency> amountOption(const CommandLine &line, const QString &name, QTextStream &err)
+// The payment type --type names, in any case, as the program writes it; empty when --type is absent,
+// nothing (after one line) for a type the program does not have.
+std::optional<QString> typeOption(const CommandLine &line, QTextStream &err)
 {
-    const auto amount = Currency::fromString(line.option(name));
-    if (!amount || amount->abs() > Currency::fromCents(100000000))
-        err << name << " needs an amount of money, such as 25.00.\n";
-    return amount;
+    if (!line.options.contains(QStringLiteral("--type")))
+        return QString();
+    const QString typed = line.option(QStringLiteral("--type")).trimmed();
+    for (const QString &type : PaymentPosting::paymentTypes())
+        if (type.compare(typed, Qt::CaseInsensitive) == 0)
+            return type;
+    err << "--type must be one of: " << PaymentPosting::paymentTypes().join(QStringLiteral(", ")) << ".\n";
+    return std::nullopt;
 }
 
 // Opens the database, checks the campaigns against it, and opens it again for writing; false
@@ -69,13 +75,14 @@ int payInFullOrClear(const CommandLine &line, QTextStream &out, QTextStream &err
     const auto helper = campaign ? wholeOption(line, QStringLiteral("--helper"), 0, kHighestNumber, err, 0) : std::nullopt;
     // Only clear takes --customer (the parser refuses it for pay-in-full); 0 is every customer.
     const auto customer = helper ? wholeOption(line, QStringLiteral("--customer"), 1, kHighestNumber, err, 0) : std::nullopt;
-    if (!customer)
+    const auto type = customer ? typeOption(line, err) : std::nullopt;
+    if (!type)
         return 2;
     PaymentChoices choices;
     choices.helper = *helper;
     choices.deposited = line.flag(QStringLiteral("--deposited"));
-    if (line.options.contains(QStringLiteral("--type")))
-        choices.type = line.option(QStringLiteral("--type")).left(20);
+    if (!type->isEmpty())
+        choices.type = *type;
     choices.date = QDate::currentDate();
     if (line.options.contains(QStringLiteral("--date"))) {
         choices.date = QDate::fromString(line.option(QStringLiteral("--date")), Qt::ISODate);
@@ -107,7 +114,8 @@ int addPayment(const CommandLine &line, QTextStream &out, QTextStream &err)
     const auto order = campaign ? wholeOption(line, QStringLiteral("--order"), 1, PaymentPosting::kExtraOrderOffset - 1, err)
                                 : std::nullopt;
     const auto amount = order ? amountOption(line, QStringLiteral("--amount"), err) : std::nullopt;
-    if (!amount)
+    const auto type = amount ? typeOption(line, err) : std::nullopt;
+    if (!type)
         return 2;
     CommandSession session(line, err);
     if (const int code = openChecked(session, line, {*campaign}, *customer))
@@ -127,8 +135,8 @@ int addPayment(const CommandLine &line, QTextStream &out, QTextStream &err)
         return 2;
     // A refund is the amount as typed; anything else is a payment, stored negative.
     payment->amount = PaymentPosting::enteredAmount(*amount, !line.flag(QStringLiteral("--refund")));
-    if (line.options.contains(QStringLiteral("--type")))
-        payment->type = line.option(QStringLiteral("--type")).left(20);
+    if (!type->isEmpty())
+        payment->type = *type;
     if (!posting.applyUpdates({}, {*payment}))
         return 1;
     const int sequence = PaymentSums(state.data).MaxPaymentSequence(*customer, campaign->year, campaign->number);

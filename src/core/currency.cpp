@@ -57,8 +57,12 @@ QString groupThousands(const QString &digits)
 
 Currency Currency::fromDouble(double value)
 {
+    // Beyond what 64 bits hold the conversion is undefined (1e308 came out hugely negative); such a
+    // value is held at the nearest end, and the doors refuse it before it gets here.
+    constexpr double kLimit = 9.2e18;
+    const double scaled = std::isnan(value) ? 0.0 : std::clamp(value * kScale, -kLimit, kLimit);
     // nearbyint follows the default rounding mode, which is to nearest, ties to even.
-    return Currency(qint64(std::nearbyint(value * kScale)));
+    return Currency(qint64(std::nearbyint(scaled)));
 }
 
 std::optional<Currency> Currency::fromString(QStringView text)

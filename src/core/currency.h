@@ -17,6 +17,9 @@ class Currency
 {
 public:
     static constexpr qint64 kScale = 10000;
+    // No price, payment or expense comes near a million: a larger amount is a slip of the keyboard
+    // or a damaged file, and is refused wherever it comes in.
+    static constexpr double kLargestPlausible = 1000000.0;
 
     constexpr Currency() = default;
 
@@ -38,6 +41,7 @@ public:
     constexpr bool isZero() const { return m_value == 0; }
     constexpr bool isNegative() const { return m_value < 0; }
     constexpr Currency abs() const { return Currency(m_value < 0 ? -m_value : m_value); }
+    constexpr bool isPlausible() const { return abs().m_value <= qint64(kLargestPlausible) * kScale; }
 
     constexpr Currency operator-() const { return Currency(-m_value); }
     constexpr Currency operator+(Currency o) const { return Currency(m_value + o.m_value); }

@@ -46,6 +46,20 @@ QTime MileageTrip::clockTime() const
 }
 
 // Readings are whole or tenths of miles; rounding to four places keeps 1000.1 - 1000 at 0.1.
+QString MileageTrip::readingRefusal(double reading)
+{
+    if (std::isfinite(reading) && reading >= 0 && reading <= 9999999.9)
+        return {};
+    return QStringLiteral("An odometer reading is a number from 0 to 9,999,999.9.");
+}
+
+QString MileageTrip::readingsRefusal() const
+{
+    if (endReading != 0 && endReading < startReading)
+        return QStringLiteral("The end reading cannot be below the start reading.");
+    return {};
+}
+
 void MileageTrip::updateTripTotal()
 {
     tripTotal = std::round((endReading - startReading) * 10000.0) / 10000.0;

@@ -37,6 +37,13 @@ struct MileageTrip
     // The readings changed: the trip total is the distance between them.
     void updateTripTotal();
 
+    // Why `reading` cannot be an odometer reading (not a number, below 0, beyond any odometer), or
+    // empty when it can.
+    static QString readingRefusal(double reading);
+    // Why the two readings do not go together (an end below the start), or empty. An end of 0 is
+    // one not typed yet.
+    QString readingsRefusal() const;
+
     static const RecordMap<MileageTrip> &map();
     static MileageTrip fromRecord(const RecordSet &record);
 

@@ -8,6 +8,7 @@
 #include "shell/record_set.h"
 #include "shell/transaction.h"
 
+#include <cmath>
 #include <utility>
 #include <vector>
 
@@ -36,6 +37,21 @@ int whole(const RecordSet &row, const char *column)
 Currency money(const RecordSet &row, const char *column)
 {
     return Currency::fromDouble(row.value(QString::fromLatin1(column)).toDouble());
+}
+
+// Why `column`'s value is not a number from `lowest` to `highest`; empty when it is (or is empty).
+QString outside(const RecordSet &row, const char *column, double lowest, double highest)
+{
+    const QVariant value = row.value(QString::fromLatin1(column));
+    if (value.isNull() || value.toString().trimmed().isEmpty())
+        return {};
+    bool ok = false;
+    const double number = value.toDouble(&ok);
+    if (ok && std::isfinite(number) && number >= lowest && number <= highest)
+        return {};
+    return QStringLiteral("%1 is %2, not a value from %3 to %4").arg(QString::fromLatin1(column), value.toString())
+        .arg(lowest, 0, 'f', 0)
+        .arg(highest, 0, 'f', 0);
 }
 
 QDateTime when(const RecordSet &row, const char *column)
@@ -96,6 +112,30 @@ HandheldValidation HandheldOrders::validate()
     else
         m_state.prompter.information(QStringLiteral("Validation Complete."));
     return result;
+}
+
+QString HandheldOrders::outOfRange(const RecordSet &row, int sequence)
+{
+    constexpr double kMoney = Currency::kLargestPlausible;
+    const QString problems[] = {
+        outside(row, "PDA Orders Campaign Year", 1980, 2200),
+        outside(row, "PDA Orders Campaign Number", 1, 99),
+        outside(row, "PDA Orders Discount Percent", -100, 100),
+        outside(row, "PDA Orders Special Charge Amount", -kMoney, kMoney),
+        outside(row, "PDA OrderPayments Amount", -kMoney, kMoney),
+        outside(row, "PDA OrderDetails Order Qty", -9999, 9999),
+        outside(row, "PDA OrderDetails Price Qty", -9999, 9999),
+        outside(row, "PDA OrderDetails Unit Price", -kMoney, kMoney),
+        outside(row, "PDA OrderDetails Line Discount Percent", -100, 100),
+    };
+    for (const QString &problem : problems)
+        if (!problem.isEmpty())
+            return QStringLiteral("Handheld order %1 of customer %2, line %3: %4. Nothing has been imported.")
+                .arg(whole(row, "PDA Orders Id"))
+                .arg(whole(row, "PDA Orders Customer ID"))
+                .arg(sequence)
+                .arg(problem);
+    return {};
 }
 
 OrderRow HandheldOrders::detailLine(const RecordSet &row, int sequence)
@@ -180,7 +220,10 @@ bool HandheldOrders::importOrder(int customer, int order, HandheldImportCounts &
     int sequence = 0;
     Currency dollars;
     do {
-        request.lines.push_back(detailLine(rows, ++sequence));
+        m_refusal = outOfRange(rows, ++sequence);
+        if (!m_refusal.isEmpty())
+            return false;
+        request.lines.push_back(detailLine(rows, sequence));
         dollars += request.lines.back().unitPrice;
     } while (rows.next());
     if (!request.orderDate.isValid())
@@ -228,6 +271,8 @@ std::optional<HandheldImportCounts> HandheldOrders::import()
     done = done && data.exec(kProcedure, QStringLiteral("Update PDAOrders Set [PDA Orders Processed Flag] = -1 "))
         && transaction.commit();
     prompter.hourglass(false);
+    if (!done && !m_refusal.isEmpty())
+        prompter.information(m_refusal, QStringLiteral("PDA Import Failure"), Icon::Critical);
     if (!done)
         return std::nullopt;
     prompter.information(lines({QStringLiteral("Details: ") + QString::number(counts.lines),

@@ -51,11 +51,15 @@ public:
 private:
     QString validationLine(int customer, int year, int number, int order, bool &failed);
     bool importOrder(int customer, int order, HandheldImportCounts &counts);
+    // Why a value of the row cannot be taken (a quantity of 2^31, a price 'NaN'), naming the order
+    // and its line; empty when every value is in its range.
+    static QString outOfRange(const RecordSet &row, int sequence);
     static OrderRow detailLine(const RecordSet &row, int sequence);
     static OrderRequest requestOf(const RecordSet &row);
     WorkPayment paymentOf(const RecordSet &row) const;
 
     AppState &m_state;
+    QString m_refusal;
 };
 
 } // namespace exchange

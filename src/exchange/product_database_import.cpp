@@ -104,7 +104,7 @@ std::optional<int> ProductDatabaseImport::askWhole(const QString &what, int lowe
 
 std::optional<Campaign> ProductDatabaseImport::askCampaign()
 {
-    const std::optional<int> year = askWhole(QStringLiteral("Year"), 1900, 2099);
+    const std::optional<int> year = askWhole(QStringLiteral("Year"), ProductMerge::kFirstYear, ProductMerge::kLastYear);
     const std::optional<int> number = year ? askWhole(QStringLiteral("Number"), 1, 30) : std::nullopt;
     if (!number)
         return std::nullopt;
@@ -133,6 +133,8 @@ std::optional<ProductImportCounts> ProductDatabaseImport::merge(ProductSource &s
     data.setSqlLogging(logging);
     if (!read)
         prompter.information(source.errorString(), kMessageTitle, Icon::Exclamation);
+    else if (!merge.refusal().isEmpty())
+        prompter.information(merge.refusal(), kMessageTitle, Icon::Exclamation);
     if (!read || !written)
         return std::nullopt;
 

@@ -9,6 +9,8 @@
 #include "shell/database_connection.h"
 #include "shell/record_set.h"
 
+#include <cmath>
+
 namespace zel::exchange {
 
 namespace {
@@ -76,6 +78,36 @@ QVariant ProductMerge::fitted(int target, const QVariant &value) const
     return value;
 }
 
+QString ProductMerge::outOfRange(int target, const QVariant &value) const
+{
+    const db::FieldDef *field = record::schemaField(kTable, targetColumns().at(target));
+    if (value.isNull() || !field || value.toString().trimmed().isEmpty())
+        return {};
+    bool ok = false;
+    const double number = value.toDouble(&ok);
+    const auto outside = [&](double lowest, double highest) { return !ok || !std::isfinite(number) || number < lowest || number > highest; };
+    bool refused = false;
+    switch (field->type) {
+    case db::FieldType::Text:
+    case db::FieldType::Memo:
+    case db::FieldType::DateTime: return {};
+    case db::FieldType::Currency: refused = outside(-Currency::kLargestPlausible, Currency::kLargestPlausible); break;
+    case db::FieldType::Double: refused = outside(-1e15, 1e15); break;
+    case db::FieldType::Integer: refused = outside(-32768, 32767); break;
+    case db::FieldType::Long: refused = outside(-2147483648.0, 2147483647.0); break;
+    }
+    return refused ? field->fieldName() + QStringLiteral(" is ") + value.toString() + QStringLiteral(", which it cannot hold")
+                   : QString();
+}
+
+bool ProductMerge::refuse(const QString &catalog, const QString &why)
+{
+    m_refusal = QStringLiteral("Product row %1 (catalog number %2) cannot be imported: %3. Nothing has been imported.")
+                    .arg(m_counts.read)
+                    .arg(catalog, why);
+    return false;
+}
+
 std::optional<QVariantList> ProductMerge::onFile(const QVariantList &key)
 {
     m_data.setSQL(QStringLiteral("Select * From Products  Where [Products Campaign Year] = ? And [Products Campaign Number] = ? "
@@ -97,6 +129,14 @@ bool ProductMerge::add(const QVariantList &row)
     }
     const int year = m_assigned ? m_assigned->year : row.value(m_sourceYear).toInt();
     const int number = m_assigned ? m_assigned->number : row.value(m_sourceNumber).toInt();
+    // Year and campaign 0 are the baseline's; anything else is a campaign of a real year.
+    const bool baseline = year == 0 && number == 0;
+    if (!baseline && (year < kFirstYear || year > kLastYear || number < 1 || number > 99))
+        return refuse(catalog, QStringLiteral("its campaign is %1 of %2").arg(row.value(m_sourceNumber).toString(),
+                                                                             row.value(m_sourceYear).toString()));
+    for (const Shared &s : m_shared)
+        if (const QString why = outOfRange(s.target, row.value(s.source)); !why.isEmpty())
+            return refuse(catalog, why);
     const QVariantList key = {year, number, fitted(Catalog, catalog)};
 
     const std::optional<QVariantList> existing = onFile(key);

@@ -32,11 +32,17 @@ struct ProductImportCounts
 class ProductMerge
 {
 public:
+    // The years a product's campaign may be of (besides the baseline's 0).
+    static constexpr int kFirstYear = 1900;
+    static constexpr int kLastYear = 2099;
+
     ProductMerge(cDataAccess &data, const QStringList &sourceColumns, bool useDashes, std::optional<Campaign> assigned);
 
-    // False when a statement failed.
+    // False when a statement failed, or when the row holds a value its column cannot hold (a year
+    // 99999, a price 'NaN'): refusal() then names the row and the value.
     bool add(const QVariantList &row);
     const ProductImportCounts &counts() const { return m_counts; }
+    const QString &refusal() const { return m_refusal; }
 
 private:
     struct Shared
@@ -46,6 +52,9 @@ private:
     };
     std::optional<QVariantList> onFile(const QVariantList &key);
     QVariant fitted(int target, const QVariant &value) const;
+    // Why `value` cannot go into column `target`, or empty when it can.
+    QString outOfRange(int target, const QVariant &value) const;
+    bool refuse(const QString &catalog, const QString &why);
 
     cDataAccess &m_data;
     bool m_useDashes;
@@ -57,6 +66,7 @@ private:
     QVariantList m_defaults; // a new product's values, in table order
     QString m_updateSql;
     ProductImportCounts m_counts;
+    QString m_refusal;
 };
 
 } // namespace exchange

@@ -167,6 +167,11 @@ QString checkRow(cDataAccess &data, const Product &row)
 {
     if (row.catalogNumber.trimmed().isEmpty())
         return QStringLiteral("Product Number can not be blank.");
+    // Year and campaign 0 are the baseline's; any other product belongs to a campaign of a real year.
+    if (!row.isBaseline() && (row.campaignYear < 1900 || row.campaignYear > 2099))
+        return QStringLiteral("Campaign Year must be from 1900 to 2099 (0 for a baseline product).");
+    if (!row.isBaseline() && (row.campaignNumber < 1 || row.campaignNumber > 99))
+        return QStringLiteral("Campaign Number must be from 1 to 99 (0 for a baseline product).");
     if (data.number(kProcedure, QStringLiteral("Select Count(*) From Earnings Where [Earnings Type Code] = ?"), {row.earningsFlag}) == 0)
         return QStringLiteral("EL (Earnings Level) column must match an entry in Options (Earnings)");
     return {};

@@ -62,7 +62,7 @@ QStringList InventoryReport::layoutNames() const
 
 std::vector<ReportChoice> InventoryReport::choices() const
 {
-    return {{QStringLiteral("--sold"), kSold, {}, true, {}}};
+    return {ReportChoice::flagged(QStringLiteral("--sold"), kSold)};
 }
 
 std::optional<QString> InventoryReport::prepare(AppState &state, const ReportParameters &parameters) const

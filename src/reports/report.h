@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -34,12 +35,14 @@ struct ReportChoice
     QStringList values; // the accepted values, lower case; empty: any text
     bool flag = false;  // stands alone and sets the key to true
     QString usage;      // "regular|returns|backorders"; empty: the values joined with '|'
+    // Why a value is refused (one line), or empty when it is accepted; unset: any value of `values`.
+    std::function<QString(const QString &value)> refusal;
 
     static ReportChoice valued(const QString &option, const QString &key, const QStringList &values, const QString &usage = {})
     {
-        return {option, key, values, false, usage};
+        return {option, key, values, false, usage, {}};
     }
-    static ReportChoice flagged(const QString &option, const QString &key) { return {option, key, {}, true, {}}; }
+    static ReportChoice flagged(const QString &option, const QString &key) { return {option, key, {}, true, {}, {}}; }
 };
 
 // One report of the program: the rpt tables it prepares, the layouts it names, and how it lays

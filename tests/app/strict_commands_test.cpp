@@ -175,3 +175,36 @@ TEST_F(StrictCommands, WhatAUserPlainlyMeansIsDone)
     EXPECT_EQ(run({"payment", "clear", "--db", file, "--year", "2026", "--campaign", "5", "--customer", "9", "--yes"}).err,
               "Customer 9 does not exist.\n");
 }
+
+TEST_F(StrictCommands, NumbersOutOfTheirRangeAreRefusedBeforeAnythingIsWritten)
+{
+    const QByteArray before = fingerprint();
+    const QStringList update{"product", "update", "--db", file, "--year", "2026", "--campaign", "5", "--catalog", "123-456",
+                             "--all", "--yes", "--price"};
+    const QStringList trip{"mileage", "add", "--db", file, "--date", "2026-03-02"};
+    const struct
+    {
+        QStringList args;
+        const char *says;
+    } cases[] = {
+        {QStringList(update) << "1e308", "--price needs an amount of money up to 1,000,000.00"},
+        {QStringList(update) << "NaN", "--price needs an amount of money up to 1,000,000.00"},
+        {QStringList(update) << "200000000", "--price needs an amount of money up to 1,000,000.00"},
+        {QStringList(trip) << "--start" << "99999999999999999999" << "--end" << "5", "--start needs an odometer reading"},
+        {QStringList(trip) << "--start" << "nan" << "--end" << "5", "--start needs an odometer reading"},
+        {QStringList(trip) << "--start" << "100" << "--end" << "5", "--end cannot be below --start"},
+        {{"payment", "add", "--db", file, "--customer", "1", "--year", "2026", "--campaign", "5", "--order", "1", "--amount", "5",
+          "--type", "bogus"},
+         "--type must be one of: Paid In Full, Cash,"},
+        {{"report", "annual-summary", "--db", file, "--from", "abc", "--pdf", app.path("a.pdf")},
+         "--from needs a campaign as YYYYCC, for example 202605, not 'abc'."},
+        {{"report", "call-back", "--db", file, "--past", "abc", "--pdf", app.path("c.pdf")},
+         "--past needs a whole number from 1 to 99, not 'abc'."},
+    };
+    for (const auto &c : cases) {
+        const CommandRun result = run(c.args);
+        EXPECT_EQ(result.code, 2) << qPrintable(c.args.join(' '));
+        EXPECT_TRUE(result.err.startsWith(QString::fromUtf8(c.says))) << qPrintable(result.err);
+    }
+    EXPECT_EQ(fingerprint(), before);
+}

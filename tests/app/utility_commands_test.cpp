@@ -95,7 +95,7 @@ TEST_F(UtilityCommandsTest, ProductUpdateAndShortKeepBalancesRight)
     EXPECT_EQ(run.code, 2);
     run = cli({"product", "update", "--year", "2008", "--campaign", "5", "--catalog", "2001", "--all", "--price", "abc"});
     EXPECT_EQ(run.code, 2);
-    EXPECT_EQ(run.err, "--price needs an amount of money, such as 25.00.\n");
+    EXPECT_EQ(run.err, "--price needs an amount of money up to 1,000,000.00, such as 25.00.\n");
 }
 
 TEST_F(UtilityCommandsTest, CleanupAndFlags)

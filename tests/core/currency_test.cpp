@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include <QLocale>
 
 using zel::Currency;
@@ -34,6 +36,18 @@ TEST(Currency, FromDoubleKeepsFourDecimalsHalfToEven)
     EXPECT_EQ(Currency::fromDouble(-7.5).raw(), -75000);
     // 0.1 + 0.2 is not 0.3 in binary; stored money must be.
     EXPECT_EQ(Currency::fromDouble(0.1 + 0.2), money("0.30"));
+}
+
+TEST(Currency, AHugeOrMeaninglessDoubleNeverWrapsAroundAndIsNotPlausible)
+{
+    // 1e308 once came out as -922,337,203,685,478: the sign must at least survive.
+    EXPECT_GT(Currency::fromDouble(1e308).raw(), 0);
+    EXPECT_LT(Currency::fromDouble(-1e308).raw(), 0);
+    EXPECT_TRUE(Currency::fromDouble(std::nan("")).isZero());
+    EXPECT_FALSE(Currency::fromDouble(1e308).isPlausible());
+    EXPECT_TRUE(money("1000000.00").isPlausible());
+    EXPECT_FALSE(money("1000000.01").isPlausible());
+    EXPECT_FALSE(money("-1000000.01").isPlausible());
 }
 
 TEST(Currency, ParsesTheFormsPeopleType)

@@ -182,4 +182,37 @@ TEST_F(HandheldOrdersTest, AFailedImportLeavesTheDatabaseAsItWas)
     EXPECT_EQ(waitingFlags(), QStringList({"0", "0"}));
 }
 
+TEST_F(HandheldOrdersTest, AValueOutOfItsRangeRefusesTheWholeImportNamingTheOrder)
+{
+    const struct
+    {
+        const char *column;
+        const char *value;
+    } wrong[] = {{"[PDA OrderDetails Order Qty]", "2147483648"},
+                 {"[PDA OrderDetails Unit Price]", "'NaN'"},
+                 {"[PDA OrderDetails Unit Price]", "1e308"},
+                 {"[PDA OrderDetails Line Discount Percent]", "250"}};
+    handheldOrder(10, 1);
+    handheldLine(10, 1, "1", 1, "10.00");
+    handheldPayment(10, 1, "0");
+    handheldOrder(11, 2);
+    handheldLine(11, 1, "2", 1, "10.00");
+    handheldLine(11, 2, "3", 1, "10.00");
+    handheldPayment(11, 2, "10.00");
+    for (const auto &w : wrong) {
+        exec(QStringLiteral("Update PDAOrderDetails Set %1 = %2 Where [PDA OrderDetails Order Id] = 11 And [PDA OrderDetails "
+                            "ID] = 2")
+                 .arg(QLatin1String(w.column), QLatin1String(w.value)));
+        app.prompter.clear();
+        app.prompter.queueAnswer(Answer::Yes);
+        EXPECT_FALSE(handheld.import()) << w.column;
+        EXPECT_TRUE(app.prompter.messageTexts().last().startsWith("Handheld order 11 of customer 2, line 2: "))
+            << qPrintable(app.prompter.messageTexts().last());
+        EXPECT_EQ(count("Select Count(*) From Orders"), 0) << "the first order is not kept either";
+        EXPECT_EQ(waitingFlags(), QStringList({"0", "0"}));
+        exec("Update PDAOrderDetails Set [PDA OrderDetails Order Qty] = 1, [PDA OrderDetails Unit Price] = 10, [PDA "
+             "OrderDetails Line Discount Percent] = 0");
+    }
+}
+
 } // namespace

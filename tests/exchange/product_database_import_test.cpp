@@ -11,6 +11,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 using namespace zel;
@@ -236,6 +238,35 @@ TEST_F(ProductImportTest, WhatCannotBeImportedIsSaidAndNothingIsWritten)
     app.prompter.queueAnswer(Answer::No);
     EXPECT_FALSE(import(file));
     EXPECT_TRUE(catalogue().isEmpty());
+}
+
+TEST_F(ProductImportTest, ARowWithAValueItsColumnCannotHoldRefusesTheWholeFile)
+{
+    product(2008, 5, "123-456", "Old text", 7);
+    const QStringList before = products();
+    const struct
+    {
+        const char *row;
+        const char *says;
+    } wrong[] = {
+        {"99999, 5, '777888', 'Cream', 4.5, 12, ''", "Product row 2 (catalog number 777-888) cannot be imported: its campaign is 5 of 99999."},
+        {"2008, -5, '777888', 'Cream', 4.5, 12, ''", "Product row 2 (catalog number 777-888) cannot be imported: its campaign is -5 of 2008."},
+        {"2008, 5, '777888', 'Cream', 1e308, 12, ''", "Product row 2 (catalog number 777-888) cannot be imported: Products Last Price is"},
+        {"2008, 5, '777888', 'Cream', 'NaN', 12, ''", "Product row 2 (catalog number 777-888) cannot be imported: Products Last Price is"},
+        {"2008, 5, '777888', 'Cream', 4.5, 99999999999, ''", "Product row 2 (catalog number 777-888) cannot be imported: Products Quanity On Hand is"},
+    };
+    int file = 0;
+    for (const auto &w : wrong) {
+        const QString name = QStringLiteral("Bad%1.ZELPD").arg(++file);
+        const QString source = supplierFile({"2008, 5, '123456', 'New text', 9.95, 99, ''", QString::fromLatin1(w.row)}, true,
+                                            name.toLatin1().constData());
+        app.prompter.clear();
+        EXPECT_FALSE(import(source)) << w.row;
+        const QStringList told = app.prompter.messageTexts();
+        EXPECT_TRUE(std::any_of(told.begin(), told.end(), [&](const QString &t) { return t.startsWith(QString::fromLatin1(w.says)); }))
+            << qPrintable(told.join('\n'));
+        EXPECT_EQ(products(), before) << "not even the good first row";
+    }
 }
 
 TEST_F(ProductImportTest, AFailedImportLeavesTheCatalogueAsItWas)

@@ -282,7 +282,17 @@ TEST_F(ProductsTest, GridRulesAndTheNullRepair)
     EXPECT_EQ(catalogue::checkRow(app.state->data, row),
               QStringLiteral("EL (Earnings Level) column must match an entry in Options (Earnings)"));
     row.earningsFlag = "F";
-    EXPECT_TRUE(catalogue::checkRow(app.state->data, row).isEmpty());
+    EXPECT_TRUE(catalogue::checkRow(app.state->data, row).isEmpty()) << "year and campaign 0: the baseline";
+    row.campaignYear = 99999;
+    row.campaignNumber = 5;
+    EXPECT_EQ(catalogue::checkRow(app.state->data, row),
+              QStringLiteral("Campaign Year must be from 1900 to 2099 (0 for a baseline product)."));
+    row.campaignYear = 2008;
+    row.campaignNumber = -5;
+    EXPECT_EQ(catalogue::checkRow(app.state->data, row),
+              QStringLiteral("Campaign Number must be from 1 to 99 (0 for a baseline product)."));
+    row.campaignYear = 0;
+    row.campaignNumber = 0;
     row.lastPrice = Currency::fromCents(100);
     EXPECT_FALSE(catalogue::alignBaselinePrice(row).isEmpty());
     EXPECT_EQ(row.lastPrice, row.regPrice);

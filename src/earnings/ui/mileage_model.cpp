@@ -17,6 +17,12 @@ GridColumn<MileageTrip> reading(const QString &header, double MileageTrip::*memb
                 const double number = typed.isEmpty() ? 0 : typed.toDouble(&ok);
                 if (!ok && !typed.isEmpty())
                     return kNotANumber;
+                if (const QString refusal = MileageTrip::readingRefusal(number); !refusal.isEmpty())
+                    return refusal;
+                MileageTrip changed = t;
+                changed.*member = number;
+                if (const QString refusal = changed.readingsRefusal(); !refusal.isEmpty())
+                    return refusal;
                 t.*member = number;
                 return QString();
             }};

@@ -82,7 +82,35 @@ ReportChoice CatalogueReport::valueChoice(const QString &option, const QString &
 {
     ReportChoice choice = wordChoice(option, key, {});
     choice.usage = usage;
+    choice.refusal = formatCheck(option, usage);
     return choice;
+}
+
+std::function<QString(const QString &)> CatalogueReport::formatCheck(const QString &option, const QString &usage)
+{
+    const auto refused = [option](const QString &needs, const QString &value) {
+        return option + QStringLiteral(" needs ") + needs + QStringLiteral(", not '") + value + QStringLiteral("'.");
+    };
+    if (usage == QLatin1String("YYYYCC"))
+        return [refused](const QString &value) {
+            bool ok = false;
+            const int key = value.toInt(&ok);
+            const bool valid = ok && value.size() == 6 && key / 100 >= 1980 && key / 100 <= 2200 && key % 100 >= 1;
+            return valid ? QString() : refused(QStringLiteral("a campaign as YYYYCC, for example 202605"), value);
+        };
+    if (usage == QLatin1String("N"))
+        return [refused](const QString &value) {
+            bool ok = false;
+            const int count = value.toInt(&ok);
+            return ok && count >= 1 && count <= 99 ? QString() : refused(QStringLiteral("a whole number from 1 to 99"), value);
+        };
+    if (usage == QLatin1String("YYYY-MM-DD"))
+        return [refused](const QString &value) {
+            return QDate::fromString(value, Qt::ISODate).isValid()
+                       ? QString()
+                       : refused(QStringLiteral("a date as YYYY-MM-DD, for example 2026-03-20"), value);
+        };
+    return {};
 }
 
 int CatalogueReport::whole(const ReportParameters &parameters, const QString &key, int fallback)

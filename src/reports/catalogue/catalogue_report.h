@@ -28,6 +28,7 @@ protected:
     // Command-line choices: one of some words, yes or no, or a free value described by `usage`.
     static ReportChoice wordChoice(const QString &option, const QString &key, const QStringList &values);
     static ReportChoice yesNoChoice(const QString &option, const QString &key);
+    // A value written as `usage` says ("YYYYCC", "N", "YYYY-MM-DD"); anything else is refused.
     static ReportChoice valueChoice(const QString &option, const QString &key, const QString &usage);
     // "--helper all|with|without|N", the business-helper filter of the screen.
     static ReportChoice helperChoice();
@@ -42,6 +43,8 @@ protected:
     static QString text(const ReportParameters &parameters, const QString &key, const QString &fallback = {});
     // A yes/no choice; "yes", "y", "true", "1" (as text or as a bool) read as yes.
     static bool flag(const ReportParameters &parameters, const QString &key, bool fallback = false);
+    // Why a value is not written as `usage` says; unset for a usage that takes any text.
+    static std::function<QString(const QString &)> formatCheck(const QString &option, const QString &usage);
     static int whole(const ReportParameters &parameters, const QString &key, int fallback = 0);
     static QDate date(const ReportParameters &parameters, const QString &key, const QDate &fallback = {});
     static QStringList list(const ReportParameters &parameters, const QString &key);

@@ -81,6 +81,10 @@ GridColumn<Record> upperText(const QString &header, QString Record::*member)
             }};
 }
 
+// The whole numbers a grid cell takes: what the database's Integer columns hold.
+constexpr int kLowestWhole = -32768;
+constexpr int kHighestWhole = 32767;
+
 template <class Record>
 GridColumn<Record> whole(const QString &header, int Record::*member, const QString &refusal)
 {
@@ -88,7 +92,7 @@ GridColumn<Record> whole(const QString &header, int Record::*member, const QStri
             [member, refusal](Record &r, const QVariant &value) {
                 bool ok = false;
                 const int number = value.toString().toInt(&ok);
-                if (!ok)
+                if (!ok || number < kLowestWhole || number > kHighestWhole)
                     return refusal;
                 r.*member = number;
                 return QString();
@@ -101,7 +105,7 @@ GridColumn<Record> money(const QString &header, Currency Record::*member, const 
     return {header, GridKind::Money, [member](const Record &r) { return QVariant::fromValue(r.*member); },
             [member, refusal](Record &r, const QVariant &value) {
                 const std::optional<Currency> amount = parseMoney(value.toString());
-                if (!amount)
+                if (!amount || !amount->isPlausible())
                     return refusal;
                 r.*member = *amount;
                 return QString();

@@ -11,7 +11,7 @@ GridColumn<WorkPayment> amountColumn(const bool &autoNegative)
     return {QStringLiteral("Amount"), GridKind::Money, [](const WorkPayment &p) { return QVariant::fromValue(p.amount); },
             [&autoNegative](WorkPayment &p, const QVariant &value) {
                 const std::optional<Currency> typed = grid::parseMoney(value.toString());
-                if (!typed)
+                if (!typed || !typed->isPlausible())
                     return kNotAmount;
                 p.amount = PaymentPosting::enteredAmount(*typed, autoNegative);
                 return QString();

@@ -117,6 +117,16 @@ TEST_F(ExpensesScreenTest, MileageShowsAllYearsOnDemandAndTotalsTheTrip)
     setCell(screen->mileage(), row, MileageModel::End, "1042.5");
     EXPECT_DOUBLE_EQ(screen->mileage()->record(row).tripTotal, 42.5);
     EXPECT_EQ(column("Select Max([Mileage Trip Total]) From Mileage"), QStringList{"42.5"});
+
+    // An end below the start, or a reading no odometer shows, is refused and the trip stays as it was.
+    for (const char *typed : {"900", "99999999999999999999", "nan"}) {
+        auto *model = screen->mileage();
+        EXPECT_FALSE(model->setData(model->index(row, MileageModel::End), QString::fromLatin1(typed), Qt::EditRole)) << typed;
+        EXPECT_DOUBLE_EQ(screen->mileage()->record(row).endReading, 1042.5) << typed;
+    }
+    EXPECT_EQ(app.prompter.messageTexts().last(), "An odometer reading is a number from 0 to 9,999,999.9.");
+    EXPECT_TRUE(app.prompter.messageTexts().contains("The end reading cannot be below the start reading."));
+    EXPECT_EQ(column("Select Max([Mileage Trip Total]) From Mileage"), QStringList{"42.5"});
 }
 
 TEST_F(ExpensesScreenTest, AmountsDueAreStoredAsTyped)
