@@ -74,7 +74,13 @@ QString CustomerExport::sqlOf(const ExportChoices &choices)
 QString CustomerExport::blanked(const QString &value)
 {
     QString text = value;
-    return text.replace(QLatin1Char('"'), QLatin1Char(' ')).replace(QLatin1Char(','), QLatin1Char(' '));
+    text.replace(QLatin1Char('"'), QLatin1Char(' ')).replace(QLatin1Char(','), QLatin1Char(' ')).remove(QChar(u'\0'));
+    static const QString formulaStarts = QStringLiteral("=+-@");
+    bool number = false;
+    text.toDouble(&number);
+    if (!text.isEmpty() && formulaStarts.contains(text.front()) && !number)
+        text.prepend(QLatin1Char('\''));
+    return text;
 }
 
 QString CustomerExport::quoted(const QString &value)
@@ -84,8 +90,12 @@ QString CustomerExport::quoted(const QString &value)
 
 QString CustomerExport::lineOf(const QStringList &values, bool emails)
 {
-    if (emails)
-        return blanked(values.value(0)) + QLatin1Char(';');
+    // An address with a line break in it would split its record: it goes inside quotes.
+    if (emails) {
+        const QString address = values.value(0);
+        const bool breaks = address.contains(QLatin1Char('\n')) || address.contains(QLatin1Char('\r'));
+        return (breaks ? quoted(address) : blanked(address)) + QLatin1Char(';');
+    }
     QStringList written;
     written.reserve(values.size());
     for (const QString &value : values)

@@ -39,7 +39,9 @@ public:
 
     // The query of a complete set of choices.
     static QString sqlOf(const ExportChoices &choices);
-    // Each double quote and comma replaced by a blank.
+    // Each double quote and comma replaced by a blank, NUL bytes dropped, and a leading =, +, - or @
+    // of anything but a number escaped with an apostrophe, so a spreadsheet shows it as text instead
+    // of running it as a formula.
     static QString blanked(const QString &value);
     // A value as written: blanked, inside double quotes.
     static QString quoted(const QString &value);

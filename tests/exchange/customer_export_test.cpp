@@ -45,6 +45,19 @@ TEST_F(ExportTest, CommasAndQuotesBecomeBlanksInsideQuotedValues)
     EXPECT_EQ(CustomerExport::quoted(R"(a,"b")"), R"("a  b ")");
 }
 
+TEST(CustomerExportValues, ASpreadsheetShowsEveryValueAsTextAndEveryRecordOnOneLine)
+{
+    // A formula stays text; a number, negative ones too, stays a number.
+    EXPECT_EQ(CustomerExport::quoted("=HYPERLINK(\"x\")"), R"x("'=HYPERLINK( x )")x");
+    EXPECT_EQ(CustomerExport::quoted("+1 555"), R"x("'+1 555")x");
+    EXPECT_EQ(CustomerExport::quoted("@SUM(A1)"), R"x("'@SUM(A1)")x");
+    EXPECT_EQ(CustomerExport::quoted("-12.50"), R"x("-12.50")x");
+    EXPECT_EQ(CustomerExport::quoted("Mary-Ann"), R"x("Mary-Ann")x");
+    EXPECT_EQ(CustomerExport::quoted(QString::fromUtf16(u"Ann\u0000Lee", 7)), R"x("AnnLee")x");
+    EXPECT_EQ(CustomerExport::lineOf({"ann@example.org\nbea@example.org"}, true), "\"ann@example.org\nbea@example.org\";");
+    EXPECT_EQ(CustomerExport::lineOf({"ann@example.org"}, true), "ann@example.org;");
+}
+
 TEST_F(ExportTest, SelectionAndSortChooseAndOrderTheCustomers)
 {
     const QStringList all = exported(ExportSelection::All, ExportSort::ZipCode, ExportContent::NamesAddresses);
