@@ -48,10 +48,9 @@ CommandSession::~CommandSession()
 
 bool CommandSession::openDatabase(const QString &path, Access access)
 {
-    if (path.isEmpty()) {
-        m_err << "Give the database with --db FILE.\n";
-        return false;
-    }
+    // A usage mistake like any other: exit 2.
+    if (path.isEmpty())
+        throw CommandStopped{QStringLiteral("Give the database with --db FILE."), 2};
     const QString absolute = QFileInfo(path).absoluteFilePath();
     if (QFileInfo(absolute).isDir()) {
         m_err << absolute << " is a folder, not a database.\n";

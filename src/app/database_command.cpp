@@ -21,11 +21,12 @@ int usage(QTextStream &err)
     return 2;
 }
 
-int checkCommand(const QString &file, QTextStream &out)
+// The report goes to the output; what is wrong goes to the error stream as well, for scripts.
+int checkCommand(const QString &file, QTextStream &out, QTextStream &err)
 {
     const db::DatabaseHealth health = db::checkDatabase(file);
     if (!health.opened) {
-        out << file << ": not a database that can be opened (" << health.openError << ")\n";
+        err << file << ": not a database that can be opened (" << health.openError << ")\n";
         return 1;
     }
     out << "Database: " << file << '\n'
@@ -35,7 +36,16 @@ int checkCommand(const QString &file, QTextStream &out)
         << "Integrity: " << (health.integrityProblems.isEmpty() ? QStringLiteral("ok") : health.integrityProblems.join(QStringLiteral("; ")))
         << '\n'
         << (health.healthy() ? "Healthy.\n" : "Not healthy.\n");
-    return health.healthy() ? 0 : 1;
+    if (health.healthy())
+        return 0;
+    QStringList problems;
+    if (health.version != 17)
+        problems << QStringLiteral("version %1, not 17").arg(health.version);
+    if (!health.missingTables.isEmpty())
+        problems << QStringLiteral("missing tables ") + health.missingTables.join(QStringLiteral(", "));
+    problems += health.integrityProblems;
+    err << file << " is not healthy: " << problems.join(QStringLiteral("; ")) << '\n';
+    return 1;
 }
 
 } // namespace
@@ -48,7 +58,7 @@ int runDatabaseCommand(const CommandLine &line, QTextStream &out, QTextStream &e
     const QString verb = args.at(0);
     const QString file = QFileInfo(args.at(1)).absoluteFilePath();
     if (verb == QLatin1String("check") && args.size() == 2)
-        return checkCommand(file, out);
+        return checkCommand(file, out, err);
     QStringList files;
     for (qsizetype i = 1; i < args.size(); ++i)
         files << QFileInfo(args.at(i)).absoluteFilePath();

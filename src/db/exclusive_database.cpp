@@ -65,7 +65,9 @@ ExclusiveDatabase::Outcome ExclusiveDatabase::hold(const QString &path)
     if (openElsewhere(path))
         return Outcome::InUse;
     if (!m_connection.open(path)) {
-        m_error = m_connection.errorString();
+        // Named, as "Permission denied" alone does not say of which file.
+        const QString error = m_connection.errorString();
+        m_error = error.contains(path) ? error : path + QStringLiteral(": ") + error;
         return Outcome::Failed;
     }
     QSqlQuery query(m_connection.handle());

@@ -59,6 +59,8 @@ std::optional<int> CustomerCopyImport::import(const SourceCustomers &customers)
 {
     Transaction transaction(m_state.database.handle());
     CustomerInserter inserter(m_state);
+    if (!inserter.hasRoomFor(qsizetype(customers.size())))
+        return std::nullopt;
     int imported = 0;
     for (std::size_t i = 0; i < customers.size(); ++i) {
         if (i < kAskedCustomers) {

@@ -87,6 +87,19 @@ std::optional<int> CustomerInserter::nextNumber()
     return m_lowestFree;
 }
 
+bool CustomerInserter::hasRoomFor(qsizetype count)
+{
+    if (m_used.size() + count <= customers::kHighestCustomerNumber)
+        return true;
+    m_state.prompter.information(QStringLiteral("The file holds %L1 customers and this database %L2: together more than the "
+                                                "%L3 customers a database can hold.  Nothing has been imported.")
+                                     .arg(count)
+                                     .arg(m_used.size())
+                                     .arg(customers::kHighestCustomerNumber),
+                                 kMessageTitle, Icon::Exclamation);
+    return false;
+}
+
 std::optional<int> CustomerInserter::insert(const QVariantMap &fields)
 {
     const std::optional<int> number = nextNumber();

@@ -22,6 +22,8 @@ public:
     // Adds one customer: `fields` maps Customers column names to values; texts are trimmed and cut
     // to the column's size. Returns its number, or nothing (after the user was told why).
     std::optional<int> insert(const QVariantMap &fields);
+    // False, after saying so, when `count` more customers would not fit beside those on file.
+    bool hasRoomFor(qsizetype count);
 
     // The values every customer of a text or Timesaver import starts with before its own fields.
     static QVariantMap importDefaults();

@@ -150,6 +150,8 @@ std::optional<int> TextCustomerImport::import(const TextImportRequest &request, 
 {
     Transaction transaction(m_state.database.handle());
     CustomerInserter inserter(m_state);
+    if (!inserter.hasRoomFor(lines.size()))
+        return std::nullopt;
     const bool logging = m_state.data.sqlLogging();
     // Thousands of identical inserts would bury the SQL log.
     m_state.data.setSqlLogging(false);

@@ -41,9 +41,13 @@ TEST(DatabaseCommand, CheckNamesWhatIsMissingOrBroken)
     const CommandRun check = run(app, {"db", "check", partial});
     EXPECT_EQ(check.code, 1);
     EXPECT_TRUE(check.out.contains("Version: unknown\nMissing tables: Mileage\n")) << qPrintable(check.out);
+    EXPECT_EQ(check.err, partial + " is not healthy: version 0, not 17; missing tables Mileage\n") << "what is wrong goes to stderr";
 
     app.writeFile("Text.ZELDB", "just some text, not a database at all, long enough to look like a header.....");
-    EXPECT_EQ(run(app, {"db", "check", app.path("Text.ZELDB")}).code, 1);
+    const CommandRun text = run(app, {"db", "check", app.path("Text.ZELDB")});
+    EXPECT_EQ(text.code, 1);
+    EXPECT_TRUE(text.err.startsWith(app.path("Text.ZELDB") + ": not a database that can be opened")) << qPrintable(text.err);
+    EXPECT_TRUE(text.out.isEmpty());
     EXPECT_EQ(run(app, {"db", "check", app.path("Absent.ZELDB")}).code, 1);
 }
 
@@ -71,7 +75,7 @@ TEST(RecordCommands, CustomersAreAddedAndDeletedFromTheCommandLine)
     EXPECT_TRUE(deleted.out.startsWith("Customer Deleted.\nOrder Details: 0\n"));
     EXPECT_EQ(run(app, {"customer", "delete", "--db", file, "3"}).code, 2) << "already gone";
     EXPECT_EQ(run(app, {"customer", "delete", "--db", file, "x"}).code, 2);
-    EXPECT_EQ(run(app, {"customer", "new"}).code, 1) << "no database given";
+    EXPECT_EQ(run(app, {"customer", "new"}).code, 2) << "no database given: a usage mistake";
 }
 
 TEST(RecordCommands, ProductLookupSaysWhereTheProductCameFrom)

@@ -61,6 +61,7 @@ TEST_F(StrictCommands, MistakesStopWithOneLineAndExitTwoBeforeAnythingIsWritten)
         {balanceOf("1", "2026", "0"), "--campaign must be from 1 to 99, not 0."},
         {balanceOf("1", "2026", "99"), "Campaign 99 of 2026 does not exist: campaigns are numbered 1 to 30."},
         {{"customer", "delete", "--db", file, "2"}, "Customer 2 does not exist."},
+        {{"balance", "--customer", "1", "--year", "2026", "--campaign", "5"}, "Give the database with --db FILE."},
         {{"product", "lookup", "--db", file, "--campaign", "31", "12345"}, "Campaign 31 of"},
     };
     for (const auto &c : cases) {

@@ -98,6 +98,19 @@ TEST_F(TextImportTest, NumbersFillTheGapsAndTextsAreCutToTheirColumns)
               QStringList({"1One", "2" + longName.left(30), "3Three", "4C"}));
 }
 
+TEST_F(TextImportTest, AFileWithMoreCustomersThanTheDatabaseHasRoomForIsRefusedSayingSo)
+{
+    app.state->data.exec("t", "With Recursive c(n) As (Select 1 Union All Select n + 1 From c Where n < 32760) Insert Into "
+                              "Customers ([Customers Number]) Select n From c");
+    QByteArray file;
+    for (int i = 0; i < 10; ++i)
+        file += kTenFields;
+    EXPECT_FALSE(importFile(file));
+    EXPECT_EQ(app.prompter.messageTexts().last(), "The file holds 10 customers and this database 32,760: together more than "
+                                                  "the 32,767 customers a database can hold.  Nothing has been imported.");
+    EXPECT_EQ(app.column("Select Count(*) From Customers"), QStringList{"32760"});
+}
+
 TEST_F(TextImportTest, AFailedImportLeavesTheDatabaseAsItWas)
 {
     app.state->data.exec("t", "Create Trigger refuse Before Insert On Customers When New.[Customers First Name] = 'Bad' "
