@@ -143,7 +143,7 @@ int runSampleCommand(const CommandLine &line, QTextStream &out, QTextStream &err
     }
     // Built under its unfinished name, so an interrupted run never leaves a partial database at the path.
     const QString building = db::unfinishedName(path);
-    QFile::remove(building);
+    db::removeDatabaseFile(building);
     const bool done = generateSample(session.state(), building, size, [&](const QString &step) {
         err << step << '\n';
         err.flush();

@@ -9,6 +9,7 @@
 #include "migration/upgrade_check.h"
 #include "migration/upgrade_repair.h"
 #include "session/database_files.h"
+#include "shell/database_connection.h"
 
 #include <QFileInfo>
 #include <QTextStream>
@@ -93,6 +94,11 @@ int repairCommand(const CommandLine &line, const QString &file, QTextStream &out
 {
     if (!isFile(file, err))
         return 1;
+    // A repair writes the file anew; one the user may not write is left exactly as it is.
+    if (!DatabaseConnection::isWritable(file)) {
+        err << file << ": this database can only be read (the file or its folder is read-only); it has not been repaired.\n";
+        return 1;
+    }
     CommandSession session(line, err);
     AppState &state = session.state();
     state.seams.upgradeDb = nullptr; // a repair mends the file as it is

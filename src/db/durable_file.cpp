@@ -42,6 +42,12 @@ bool isUnfinishedName(const QString &path)
     return path.endsWith(kUnfinished, Qt::CaseInsensitive);
 }
 
+bool removeDatabaseFile(const QString &path)
+{
+    QFile::remove(path + QStringLiteral("-journal"));
+    return QFile::remove(path) || !QFileInfo::exists(path);
+}
+
 bool syncFile(const QString &path)
 {
     return syncPath(path, O_RDONLY);

@@ -13,6 +13,10 @@ namespace zel::db {
 QString unfinishedName(const QString &target);
 bool isUnfinishedName(const QString &path);
 
+// Removes a database file and its journal. A journal left by an interrupted write must never
+// meet a new file of the same name: SQLite would roll it into that file and damage it.
+bool removeDatabaseFile(const QString &path);
+
 // Flushes a file's contents and the folder entry that names it to the disk. False on failure.
 bool syncFile(const QString &path);
 bool syncFolderOf(const QString &path);

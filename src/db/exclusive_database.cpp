@@ -91,16 +91,16 @@ ExclusiveDatabase::Outcome ExclusiveDatabase::hold(const QString &path)
 QString ExclusiveDatabase::copyTo(const QString &target, PutMode mode)
 {
     const QString partial = unfinishedName(target);
-    QFile::remove(partial);
+    removeDatabaseFile(partial);
     QSqlQuery vacuum(m_connection.handle());
     if (!vacuum.exec(QStringLiteral("VACUUM INTO ") + sqlQuote(partial))) {
         const QString error = vacuum.lastError().text();
-        QFile::remove(partial);
+        removeDatabaseFile(partial);
         return error;
     }
     const QString error = putInPlace(partial, target, mode);
     if (!error.isEmpty())
-        QFile::remove(partial);
+        removeDatabaseFile(partial);
     return error;
 }
 

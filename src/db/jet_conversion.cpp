@@ -168,12 +168,12 @@ JetConversion::Result JetConversion::convert(const QString &source, const QStrin
 {
     Result result;
     const QString written = unfinishedName(target);
-    QFile::remove(written);
+    removeDatabaseFile(written);
     result = isolation == Isolation::ChildProcess ? copyIsolated(source, written, progress) : copyHere(source, written, progress);
     if (result.ok())
         result.error = putInPlace(written, target, replace ? PutMode::Replace : PutMode::NeverReplace);
     if (!result.ok()) {
-        QFile::remove(written);
+        removeDatabaseFile(written);
         result.tables = 0;
         result.rows = 0;
     }

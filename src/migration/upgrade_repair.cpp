@@ -100,14 +100,24 @@ QString repairStatement(cDataAccess &data, const QString &table)
 
 bool Gs_Repair_Nulls(AppState &state, bool fromRepair)
 {
-    Q_UNUSED(fromRepair) // File/Repair and the upgrade repair alike
     state.prompter.hourglass(true);
     state.LogWrite(QStringLiteral("MSG"), QStringLiteral("Open DB - Gs_Repair_Nulls"));
     createWorkTables(state);
     bool done = true;
     {
         Transaction transaction(state.database.handle());
+        // File/Repair also makes again what is missing, so that a repaired database is a whole one.
+        const QStringList unmended = fromRepair ? restoreMissingTables(state) : QStringList();
+        if (!unmended.isEmpty()) {
+            state.prompter.information(lines({QStringLiteral("The repair could not make these again:"),
+                                              unmended.join(QStringLiteral(", ")), QString(),
+                                              QStringLiteral("Nothing has been changed by the repair.")}),
+                                       kMessageTitle, Icon::Exclamation);
+            done = false;
+        }
         for (const QString &table : state.database.tableNames()) {
+            if (!done)
+                break;
             if (!isRepaired(table))
                 continue;
             const QString sql = repairStatement(state.data, table);

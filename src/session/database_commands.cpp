@@ -219,6 +219,15 @@ bool DatabaseCommands::compactOrRepair(bool repair)
         }
         m_state.prompter.status(repair ? QStringLiteral("Repairing / Compacting...") : QStringLiteral("Compacting..."));
     }
+    // Compacting writes the file anew: one the user may not write is left exactly as it is.
+    if (!DatabaseConnection::isWritable(path)) {
+        m_state.prompter.information(lines({path, QString(),
+                                            QStringLiteral("This database can only be read: the file or its folder is read-only. "
+                                                           "Nothing has been changed.")}));
+        if (wasOpen)
+            m_session.reopenDatabase(QStringLiteral("Ms_Compact_Database"));
+        return false;
+    }
     m_state.prompter.hourglass(true);
     const bool done = Gfi_Compact_File(m_state, path);
     m_state.prompter.hourglass(false);

@@ -108,7 +108,7 @@ bool Gfi_Create_Db(AppState &state, const QString &path)
         return false;
     }
     const QString building = unfinishedName(path);
-    QFile::remove(building);
+    removeDatabaseFile(building);
 
     checkPoint(state, QStringLiteral("610A"));
     DatabaseConnection connection;
@@ -134,7 +134,7 @@ bool Gfi_Create_Db(AppState &state, const QString &path)
     state.LogWrite(QStringLiteral("MSG"), QStringLiteral("Close DB - Gfi_Create_Db "));
     const QString placed = done ? putInPlace(building, path, PutMode::NeverReplace) : QString();
     if (!done || !placed.isEmpty()) {
-        QFile::remove(building);
+        removeDatabaseFile(building);
         if (done)
             state.prompter.information(QStringLiteral("Unable to create the database ") + path + QStringLiteral(".\n\n") + placed);
         return false;
@@ -160,6 +160,40 @@ void createWorkTables(AppState &state)
         query.exec(createSpeedIndexSql(index));
     }
     transaction.commit();
+}
+
+QStringList restoreMissingTables(AppState &state)
+{
+    cDataAccess &data = state.data;
+    const auto indexExists = [&data](const QString &name) {
+        return data.number(kProcedure, QStringLiteral("Select Count(*) From sqlite_master Where type = 'index' And name = ?"),
+                           {name})
+             > 0;
+    };
+    QStringList unmended;
+    for (const TableDef &table : schemaTables()) {
+        const QString name = table.tableName();
+        if (state.database.hasTable(name)) {
+            const QString index = QString::fromUtf8(table.indexName);
+            if (table.hasIndex() && !indexExists(index) && !data.exec(kProcedure, createIndexSql(table, name)))
+                unmended << index;
+            continue;
+        }
+        // A table made again starts with the rows a new database has.
+        bool made = createTable(data, table, name, true);
+        if (made && name == QLatin1String("Translations") && state.seams.writeDefaultTranslations)
+            made = state.seams.writeDefaultTranslations(data);
+        if (made && name == QLatin1String("Database_Version"))
+            made = data.exec(kProcedure, QStringLiteral("Insert Into Database_Version ([DBVersion Number]) Values (?)"),
+                             {kDatabaseVersion});
+        if (made && name == QLatin1String("Earnings"))
+            made = insertDefaultEarnings(data, kProcedure);
+        if (made)
+            state.LogWrite(QStringLiteral("MSG"), QStringLiteral("Repair: the missing table ") + name + QStringLiteral(" was made again"));
+        else
+            unmended << name;
+    }
+    return unmended;
 }
 
 } // namespace zel::db

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace zel {
 
@@ -21,6 +22,11 @@ void createWorkTables(AppState &state);
 // Creates the tables of a new database through `data`, recording check points on the way.
 // Returns false at the first table that cannot be made.
 bool createTables(AppState &state, cDataAccess &data);
+
+// The schema's tables and indexes the open database lacks, made again (a table empty but for the
+// rows a new database starts with). Returns the names of those that could not be made; empty when
+// nothing is missing any more. Runs inside the caller's transaction.
+QStringList restoreMissingTables(AppState &state);
 
 // The two starting earnings schedules ("F" Fixed and "R" Regular Items); a type that exists is kept.
 bool insertDefaultEarnings(cDataAccess &data, const QString &procedure);

@@ -3,6 +3,7 @@
 #include "core/prompter.h"
 #include "db/durable_file.h"
 #include "db/exclusive_database.h"
+#include "db/schema.h"
 #include "session/app_state.h"
 #include "session/database_files.h"
 
@@ -11,6 +12,8 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QSqlQuery>
+
+#include <algorithm>
 
 namespace zel::db {
 
@@ -41,7 +44,7 @@ void noticeOne(AppState &state, const QFileInfo &file)
         message << QStringLiteral("It is a whole database and has been kept as:") << kept;
         state.LogWrite(kMsg, QStringLiteral("Unfinished copy ") + path + QStringLiteral(" kept as ") + kept);
     } else {
-        if (!QFile::remove(path))
+        if (!removeDatabaseFile(path))
             return;
         message << QStringLiteral("It was incomplete and has been removed.");
         state.LogWrite(kMsg, QStringLiteral("Unfinished copy removed: ") + path);
@@ -57,6 +60,10 @@ bool isWholeDatabase(const QString &path)
     DatabaseConnection connection;
     if (!connection.open(path))
         return false;
+    // A copy whose journal rolled it back to nothing is sound but empty: whole means every table too.
+    const std::vector<TableDef> &tables = schemaTables();
+    if (!std::all_of(tables.begin(), tables.end(), [&](const TableDef &t) { return connection.hasTable(t.tableName()); }))
+        return false;
     QSqlQuery check(connection.handle());
     return check.exec(QStringLiteral("PRAGMA quick_check")) && check.next()
         && check.value(0).toString() == QLatin1String("ok");
@@ -70,6 +77,13 @@ void noticeUnfinishedCopies(AppState &state, const QString &databasePath)
         // A copy another program is writing right now is not a leftover, nor is one being built here.
         if (file.absoluteFilePath() != opening && !ExclusiveDatabase::openElsewhere(file.absoluteFilePath()))
             noticeOne(state, file);
+    }
+    // The journal of a copy that is gone belongs to nothing any more.
+    const QString journal = unfinishedName(QString()) + QStringLiteral("-journal");
+    for (const QFileInfo &file : filesIn(folder, {QStringLiteral("*") + journal})) {
+        const QString copy = file.absoluteFilePath().chopped(int(QStringLiteral("-journal").size()));
+        if (!QFileInfo::exists(copy) && QFile::remove(file.absoluteFilePath()))
+            state.LogWrite(kMsg, QStringLiteral("Journal of a finished copy removed: ") + file.absoluteFilePath());
     }
 }
 

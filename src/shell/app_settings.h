@@ -24,6 +24,8 @@ public:
     bool resetAllGrids() const;
 
 private:
+    void removeStaleTemporaries() const;
+
     QString m_folder;
 };
 

@@ -87,3 +87,44 @@ TEST(RepairCommand, FillsNullsRoundsMoneyHalfToEvenAndDropsProductsWithoutNumber
 
 } // namespace
 } // namespace zel::test
+
+using zel::test::CommandRun;
+using zel::test::TempApp;
+
+TEST(RepairCommand, ARepairedDatabaseIsAWholeOneOrTheRepairSaysWhatItCouldNotMend)
+{
+    TempApp app;
+    const QString file = app.makeZelDatabase("Shop.ZELDB", {"Drop Table Payments", "Drop Index [Customers Number Index]"});
+    app.state->database.close();
+    const CommandRun repaired = zel::test::runCli(app, {"db", "repair", file});
+    EXPECT_EQ(repaired.code, 0) << qPrintable(repaired.err);
+    const CommandRun check = zel::test::runCli(app, {"db", "check", file});
+    EXPECT_EQ(check.code, 0) << qPrintable(check.out + check.err);
+    EXPECT_EQ(TempApp::queryColumn(file, "Select count(*) From sqlite_master Where name = 'Customers Number Index'"),
+              QStringList{"1"});
+
+    // A view in the way of the missing table: the repair cannot make it, says so, and is no success.
+    TempApp::queryColumn(file, "Drop Table Payments");
+    TempApp::queryColumn(file, "Create View Payments As Select 1 As x");
+    const CommandRun blocked = zel::test::runCli(app, {"db", "repair", file});
+    EXPECT_EQ(blocked.code, 1);
+    EXPECT_TRUE(blocked.err.contains("Payments")) << qPrintable(blocked.err);
+    EXPECT_FALSE(blocked.out.contains("Repaired"));
+}
+
+TEST(RepairCommand, AFileTheUserMayNotWriteIsLeftExactlyAsItIs)
+{
+    TempApp app;
+    const QString file = app.makeZelDatabase("Shop.ZELDB", {});
+    app.state->database.close();
+    const QFileDevice::Permissions readOnly = QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
+    ASSERT_TRUE(QFile::setPermissions(file, readOnly));
+    const QByteArray before = app.readFile("Shop.ZELDB").toUtf8();
+    const CommandRun repaired = zel::test::runCli(app, {"db", "repair", file});
+    EXPECT_EQ(repaired.code, 1);
+    EXPECT_EQ(repaired.err, file + ": this database can only be read (the file or its folder is read-only); it has not been "
+                                   "repaired.\n");
+    EXPECT_FALSE(QFile::permissions(file) & (QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther));
+    EXPECT_EQ(app.readFile("Shop.ZELDB").toUtf8(), before);
+    QFile::setPermissions(file, readOnly | QFileDevice::WriteOwner);
+}

@@ -142,6 +142,12 @@ TEST_F(CrashSafety, AKilledSampleNeverLeavesAPartialDatabase)
                 << "a sample at the path is a finished one";
             QFile::remove(sample);
         }
+        // The next run starts clean, whatever the killed one left.
+        std::unique_ptr<QProcess> again(start(args));
+        ASSERT_TRUE(again->waitForFinished(60000));
+        EXPECT_EQ(again->exitCode(), 0) << "sample again: " << again->readAll().toStdString();
+        EXPECT_TRUE(db::isWholeDatabase(sample));
+        QFile::remove(sample);
         expectLeftoversExplained(shop);
     }
 }

@@ -2,12 +2,16 @@
 #include "db/exclusive_database.h"
 #include "migration/database_seams_install.h"
 #include "session/database_commands.h"
+#include "session/database_creation.h"
 #include "session/database_files.h"
+#include "session/leftover_copies.h"
+#include "shell/app_settings.h"
 
 #include "test_support.h"
 
 #include <gtest/gtest.h>
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -191,4 +195,51 @@ TEST_F(SafeFileOperations, AFolderIsNotMistakenForAMissingFile)
     EXPECT_FALSE(db::DatabaseCommands(*app.state).Ms_Open_Database(app.path("Shop.ZELDB")));
     EXPECT_EQ(app.prompter.messageTexts(),
               QStringList{app.path("Shop.ZELDB") + " is a folder, not a database.\nPlease choose the database file inside it."});
+}
+
+TEST_F(SafeFileOperations, AnEmptyOrOrphanedLeftoverIsNoWholeCopyAndIsTidiedAway)
+{
+    const QString path = shop();
+    // A copy whose journal rolled it back to nothing: a sound SQLite file without a single table.
+    const QString empty = app.path("Empty.ZELDB") + db::unfinishedName("");
+    TempApp::queryColumn(empty, "PRAGMA user_version = 1");
+    ASSERT_TRUE(QFile::exists(empty));
+    EXPECT_FALSE(db::isWholeDatabase(empty));
+    // The journal of a copy that is gone.
+    app.writeFile("Gone.ZELDB" + db::unfinishedName("") + "-journal", "left over");
+    app.prompter.clear();
+
+    ASSERT_TRUE(db::DatabaseCommands(*app.state).Ms_Open_Database(path));
+    EXPECT_TRUE(app.prompter.messageTexts().join('\n').contains("It was incomplete and has been removed."));
+    EXPECT_TRUE(files("*" + db::unfinishedName("") + "*").isEmpty()) << qPrintable(files("*").join(' '));
+    EXPECT_TRUE(files("Empty_ZELDB_*").isEmpty()) << "an empty file is not kept as a copy";
+}
+
+TEST_F(SafeFileOperations, ANewFileNeverInheritsTheJournalOfAnInterruptedOne)
+{
+    const QString path = app.path("New.ZELDB");
+    // An interrupted creation left its unfinished file and its journal.
+    app.writeFile("New.ZELDB" + db::unfinishedName(""), "half");
+    app.writeFile("New.ZELDB" + db::unfinishedName("") + "-journal", QByteArray(4096, '\x7f'));
+    ASSERT_TRUE(db::Gfi_Create_Db(*app.state, path));
+    EXPECT_TRUE(db::isWholeDatabase(path));
+    EXPECT_TRUE(files("*-journal").isEmpty());
+}
+
+TEST_F(SafeFileOperations, StaleTemporariesOfTheSettingsFilesGoAndNothingElse)
+{
+    app.writeFile("ZEL.INI", "[Main]\n");
+    app.writeFile("ZEL.INI.aB3xYz", "half written");
+    app.writeFile("ZELFONTSINI.600.Q1w2E3", "half written");
+    app.writeFile("Shop.ZELDB.backup", "the user's own");
+    app.writeFile("ZELFONTSINI.600", "");
+    const QDateTime old = QDateTime::currentDateTime().addSecs(-3600);
+    for (const char *name : {"ZEL.INI.aB3xYz", "ZELFONTSINI.600.Q1w2E3", "Shop.ZELDB.backup"}) {
+        QFile file(app.path(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(file.setFileTime(old, QFileDevice::FileModificationTime));
+    }
+    app.writeFile("ZEL.INI.fresh1", "being written right now");
+    AppSettings settings(app.path(""));
+    EXPECT_EQ(files("*.??????"), (QStringList{"Shop.ZELDB.backup", "ZEL.INI.fresh1"}));
 }
