@@ -44,6 +44,8 @@ int convertCommand(const QString &source, const QString &target, QTextStream &ou
         return 1;
     }
     out << "Converted " << source << " to " << target << ": " << result.tables << " tables, " << result.rows << " rows\n";
+    if (!result.incomplete.isEmpty())
+        err << source << ": " << result.incompleteWarning() << '\n';
     return 0;
 }
 

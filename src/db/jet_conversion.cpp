@@ -69,6 +69,7 @@ public:
                            + QLatin1Char(')')))
             return query.lastError().text();
         QString failure;
+        qint64 copied = 0;
         const bool read = m_reader.readRows(table, [&](const QVariantList &values) {
             for (qsizetype i = 0; i < values.size(); ++i)
                 query.bindValue(int(i), values.at(i));
@@ -76,12 +77,15 @@ public:
                 failure = QStringLiteral("A row of ") + table + QStringLiteral(" could not be written: ") + query.lastError().text();
                 return false;
             }
+            ++copied;
             if (++m_result.rows % 5000 == 0)
                 m_beat(QString()); // still reading: a long table is no stalled reader
             return true;
         });
         if (!read)
             return m_reader.errorString();
+        if (failure.isEmpty() && copied < m_reader.declaredRows())
+            m_result.incomplete << QStringLiteral("%1: %L2 of %L3 rows").arg(table).arg(copied).arg(m_reader.declaredRows());
         if (failure.isEmpty())
             ++m_result.tables;
         return failure;
@@ -120,14 +124,19 @@ QString copyAll(const QString &source, const QString &written, const IsolatedRun
 }
 
 // The copy runs in a child process: mdbtools loops for ever on some damaged files, and the
-// program must then say so rather than hang. The child answers "tables<TAB>rows<TAB>error".
+// program must then say so rather than hang. The child answers "tables<TAB>rows<TAB>error<TAB>
+// incomplete tables, separated by a newline".
 JetConversion::Result copyIsolated(const QString &source, const QString &written, const JetConversion::Progress &progress)
 {
     const IsolatedRun::Outcome outcome = IsolatedRun::run(
         [&](const IsolatedRun::Send &send) {
             JetConversion::Result result;
             result.error = copyAll(source, written, send, result);
-            return QStringLiteral("%1\t%2\t%3").arg(result.tables).arg(result.rows).arg(result.error);
+            return QStringLiteral("%1\t%2\t%3\t%4")
+                .arg(result.tables)
+                .arg(result.rows)
+                .arg(QString(result.error).replace(QLatin1Char('\t'), QLatin1Char(' ')),
+                     result.incomplete.join(QLatin1Char('\n')).replace(QLatin1Char('\t'), QLatin1Char(' ')));
         },
         JetConversion::kStallMilliseconds,
         [&](const QString &message) {
@@ -136,7 +145,7 @@ JetConversion::Result copyIsolated(const QString &source, const QString &written
         });
     JetConversion::Result result;
     const QStringList parts = outcome.result.split(QLatin1Char('\t'));
-    if (!outcome.finished || parts.size() != 3) {
+    if (!outcome.finished || parts.size() != 4) {
         result.error = QStringLiteral("The Access file ") + source
                      + QStringLiteral(" could not be read: it seems to be damaged. Try a repair of it in Access, or an "
                                       "older backup of it.");
@@ -145,6 +154,8 @@ JetConversion::Result copyIsolated(const QString &source, const QString &written
     result.tables = parts.at(0).toInt();
     result.rows = parts.at(1).toLongLong();
     result.error = parts.at(2);
+    if (!parts.at(3).isEmpty())
+        result.incomplete = parts.at(3).split(QLatin1Char('\n'));
     return result;
 }
 
@@ -163,6 +174,14 @@ JetConversion::Result copyHere(const QString &source, const QString &written, co
 
 } // namespace
 
+QString JetConversion::Result::incompleteWarning() const
+{
+    if (incomplete.isEmpty())
+        return {};
+    return QStringLiteral("Some rows of the Access file could not be read, as pages of it are damaged:\n") + incomplete.join(QLatin1Char('\n'))
+         + QStringLiteral("\nThe converted database holds every row that could be read; check these tables against your records.");
+}
+
 JetConversion::Result JetConversion::convert(const QString &source, const QString &target, bool replace,
                                              const Progress &progress, Isolation isolation)
 {
@@ -176,6 +195,7 @@ JetConversion::Result JetConversion::convert(const QString &source, const QStrin
         removeDatabaseFile(written);
         result.tables = 0;
         result.rows = 0;
+        result.incomplete.clear();
     }
     return result;
 }

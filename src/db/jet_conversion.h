@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -23,7 +24,12 @@ public:
         QString error; // empty on success
         int tables = 0;
         qint64 rows = 0;
+        // The tables that gave fewer rows than their definition declares, each as "NAME: 4,029 of
+        // 4,032 rows": the file is damaged there, and the converted database lacks those rows.
+        QStringList incomplete;
         bool ok() const { return error.isEmpty(); }
+        // The warning that names the incomplete tables; empty when every table is whole.
+        QString incompleteWarning() const;
     };
 
     // Where the reading runs. The program always reads in a child process, which it can stop when

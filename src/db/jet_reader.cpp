@@ -249,6 +249,7 @@ bool JetReader::readRows(const QString &table, const std::function<bool(const QV
         return false;
     }
     mdb_rewind_table(guard.table);
+    m_declaredRows = guard.table->num_rows;
     const unsigned count = guard.table->num_cols;
     std::vector<int> lengths(count, 0);
     for (unsigned i = 0; i < count; ++i) {

@@ -48,11 +48,15 @@ public:
     // Calls `row` with each row's values in column order; `row` returns false to stop early.
     // Returns false when the table is missing or cannot be read.
     bool readRows(const QString &table, const std::function<bool(const QVariantList &)> &row);
+    // The number of rows the definition of the table readRows last read declares: more than it
+    // gave when pages of the file are damaged.
+    qint64 declaredRows() const { return m_declaredRows; }
 
 private:
     struct Handle;
     std::unique_ptr<Handle> m_handle;
     QString m_error;
+    qint64 m_declaredRows = 0;
 };
 
 } // namespace zel::db

@@ -46,11 +46,14 @@ bool convertAccessFile(AppState &state, const QString &path, int jetVersion)
                              .arg(result.tables)
                              .arg(result.rows)
                              .arg(backup));
-    state.prompter.information(lines({path + QStringLiteral(" was an Access database of an earlier version of ZEL."),
-                                      QStringLiteral("It has been converted to the current format (%1 tables, %2 rows).")
-                                          .arg(result.tables)
-                                          .arg(result.rows),
-                                      QString(), QStringLiteral("The original Access file is kept unchanged as ") + backup + QLatin1Char('.')}));
+    QStringList told{path + QStringLiteral(" was an Access database of an earlier version of ZEL."),
+                     QStringLiteral("It has been converted to the current format (%1 tables, %2 rows).").arg(result.tables).arg(result.rows),
+                     QString(), QStringLiteral("The original Access file is kept unchanged as ") + backup + QLatin1Char('.')};
+    if (!result.incomplete.isEmpty()) {
+        state.LogWrite(kMsg, QStringLiteral("Converted with rows missing: ") + result.incomplete.join(QStringLiteral("; ")));
+        told << QString() << result.incompleteWarning();
+    }
+    state.prompter.information(lines(told), kMessageTitle, result.incomplete.isEmpty() ? Icon::Information : Icon::Exclamation);
     return true;
 }
 

@@ -1,3 +1,4 @@
+#include "app/cli_runner.h"
 #include "db/jet_conversion.h"
 #include "db/jet_reader.h"
 #include "migration/upgrade_check.h"
@@ -129,6 +130,56 @@ TEST(JetReader, ATableWithoutItsPageMapIsReportedInsteadOfRead)
     EXPECT_FALSE(result.ok());
     EXPECT_TRUE(result.error.contains(damaged)) << qPrintable(result.error);
     EXPECT_FALSE(QFile::exists(app.path("Converted.ZELDB")));
+}
+
+// Writes a copy of the Jet 3 sample to `path` whose `table` declares `more` rows than its pages
+// hold, as a file with damaged data pages does.
+void declareMoreRows(const QString &path, const char *table, quint32 more)
+{
+    ASSERT_TRUE(QFile::copy(fixture("nwind-jet3.mdb"), path));
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    MdbHandle *mdb = mdb_open(QFile::encodeName(path).constData(), MDB_NOFLAGS);
+    ASSERT_TRUE(mdb && mdb_read_catalog(mdb, MDB_TABLE));
+    qint64 definition = -1;
+    for (unsigned i = 0; i < mdb->num_catalog; ++i) {
+        auto *entry = static_cast<MdbCatalogEntry *>(g_ptr_array_index(mdb->catalog, i));
+        if (qstrcmp(entry->object_name, table) == 0)
+            definition = qint64(entry->table_pg);
+    }
+    const qint64 offset = definition * mdb->fmt->pg_size + mdb->fmt->tab_num_rows_offset;
+    mdb_close(mdb);
+    ASSERT_GE(definition, 0) << table;
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite) && file.seek(offset));
+    QByteArray count = file.read(4);
+    ASSERT_EQ(count.size(), 4);
+    qToLittleEndian<quint32>(qFromLittleEndian<quint32>(count.constData()) + more, count.data());
+    ASSERT_TRUE(file.seek(offset));
+    ASSERT_EQ(file.write(count), 4);
+}
+
+TEST(JetReader, ATableWithFewerRowsThanItDeclaresIsNamedAfterTheConversion)
+{
+    REQUIRE_FIXTURE("nwind-jet3.mdb");
+    TempApp app;
+    const QString path = app.path("Short.mdb");
+    ASSERT_NO_FATAL_FAILURE(declareMoreRows(path, "Products", 3));
+
+    const auto whole = db::JetConversion::convert(fixture("nwind-jet3.mdb"), app.path("Whole.ZELDB"), false);
+    ASSERT_TRUE(whole.ok()) << qPrintable(whole.error);
+    EXPECT_TRUE(whole.incomplete.isEmpty()) << qPrintable(whole.incomplete.join('\n'));
+    EXPECT_TRUE(whole.incompleteWarning().isEmpty());
+
+    const auto result = db::JetConversion::convert(path, app.path("Converted.ZELDB"), false);
+    ASSERT_TRUE(result.ok()) << qPrintable(result.error);
+    EXPECT_EQ(result.incomplete, QStringList{"Products: 77 of 80 rows"});
+    EXPECT_TRUE(result.incompleteWarning().contains("Products: 77 of 80 rows"));
+    EXPECT_EQ(result.rows, whole.rows) << "every row that could be read is there";
+
+    // The command says so on its error stream, and still gives the converted file.
+    const CommandRun run = runCli(app, {"db", "convert", path, app.path("Again.ZELDB")});
+    EXPECT_EQ(run.code, 0);
+    EXPECT_TRUE(run.err.contains("Products: 77 of 80 rows")) << qPrintable(run.err);
 }
 
 TEST(JetReader, AListOfTablesWithoutItsPageMapIsNotOpened)
