@@ -135,7 +135,7 @@ FtpTransfer::Result FtpTransfer::run(void *handle, const QString &remoteName, bo
     m_cancelled = false;
     m_sawLogin = false;
     char detail[CURL_ERROR_SIZE] = {};
-    CurlCall call{this, curl, uploading};
+    CurlCall call{this, curl, uploading, {}};
     const QByteArray url = fileUrl(remoteName).toUtf8();
     const QByteArray user = m_server.user.toUtf8();
     const QByteArray password = m_server.password.toUtf8();
