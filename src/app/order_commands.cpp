@@ -100,8 +100,8 @@ std::optional<OrderRequest> requestFor(const CommandLine &line, const std::vecto
     if (const QString charge = line.option(QStringLiteral("--special-charge")); !charge.isEmpty()) {
         const qsizetype eq = charge.lastIndexOf(QLatin1Char('='));
         const auto amount = eq < 0 ? std::nullopt : Currency::fromString(charge.mid(eq + 1));
-        if (!amount) {
-            err << "--special-charge is DESCRIPTION=AMOUNT.\n";
+        if (!amount || !amount->isPlausible()) {
+            err << "--special-charge is DESCRIPTION=AMOUNT, the amount up to 1,000,000.00.\n";
             return std::nullopt;
         }
         request.specialChargeDescription = charge.left(eq);

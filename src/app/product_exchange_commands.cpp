@@ -92,6 +92,8 @@ int runProductImportCommand(const CommandLine &line, QTextStream &out, QTextStre
     CommandSession session(line, err);
     if (!session.openDatabase(line.database))
         return 1;
+    // Its questions: whether to import (yes or no), and the campaign of a file without one.
+    session.setAnsweringOptions(QStringLiteral("--yes or --no, and --year Y --campaign C for a file without campaigns"));
     const std::optional<exchange::ProductImportCounts> counts = exchange::ProductDatabaseImport(session.state()).run(choices);
     if (!counts)
         return 1;

@@ -257,12 +257,13 @@ int runReportCommand(const CommandLine &line, QTextStream &out, QTextStream &err
         return 2;
     }
     CommandSession session(line, err);
+    if (!session.openDatabase(line.database))
+        return 1;
     // The order summary asks whether to mark its orders summarized; its own choice answers that.
+    // Set after the open, whose questions (an upgrade) are answered by --yes or --no.
     for (const reports::ReportChoice &choice : report->choices())
         if (choice.option == QLatin1String("--mark-summarized"))
             session.setAnsweringOptions(QStringLiteral("--mark-summarized yes or --mark-summarized no"));
-    if (!session.openDatabase(line.database))
-        return 1;
     if (!checkAgainstDatabase(session, *report, *parameters))
         return 2;
     return produce(session.state(), *report, *parameters, pages ? (preview ? QStringLiteral("-") : pdf) : QString(), out, err);

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <cmath>
 
 namespace zel::exchange {
@@ -75,10 +76,11 @@ QString CustomerExport::blanked(const QString &value)
 {
     QString text = value;
     text.replace(QLatin1Char('"'), QLatin1Char(' ')).replace(QLatin1Char(','), QLatin1Char(' ')).remove(QChar(u'\0'));
-    static const QString formulaStarts = QStringLiteral("=+-@");
+    static const QString formulaStarts = QStringLiteral("=+-@\t\r");
     bool number = false;
     text.toDouble(&number);
-    if (!text.isEmpty() && formulaStarts.contains(text.front()) && !number)
+    const QString start = text.trimmed().isEmpty() ? text : text.left(text.size() - text.trimmed().size() + 1);
+    if (!text.isEmpty() && !number && std::any_of(start.begin(), start.end(), [](QChar c) { return formulaStarts.contains(c); }))
         text.prepend(QLatin1Char('\''));
     return text;
 }
@@ -90,11 +92,11 @@ QString CustomerExport::quoted(const QString &value)
 
 QString CustomerExport::lineOf(const QStringList &values, bool emails)
 {
-    // An address with a line break in it would split its record: it goes inside quotes.
+    // A line break in an address would split the list: an address never has one, so it goes.
     if (emails) {
-        const QString address = values.value(0);
-        const bool breaks = address.contains(QLatin1Char('\n')) || address.contains(QLatin1Char('\r'));
-        return (breaks ? quoted(address) : blanked(address)) + QLatin1Char(';');
+        QString address = values.value(0);
+        address.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+        return blanked(address.trimmed()) + QLatin1Char(';');
     }
     QStringList written;
     written.reserve(values.size());

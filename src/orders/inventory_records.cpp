@@ -118,7 +118,7 @@ std::optional<InventoryItem> InventoryRecords::itemOf(const InventoryEntry &entr
         return std::nullopt;
     }
     const std::optional<Currency> price = Currency::fromString(entry.price.trimmed());
-    if (!price) {
+    if (!price || !price->isPlausible()) {
         *message = QStringLiteral("Please enter a valid price.");
         return std::nullopt;
     }

@@ -224,7 +224,7 @@ std::optional<Product> addProduct(cDataAccess &data, Prompter &prompter, const Q
         answers << answer->trimmed();
     }
     const std::optional<Currency> price = Currency::fromString(answers[4].isEmpty() ? QStringLiteral("0") : answers[4]);
-    if (!price) {
+    if (!price || !price->isPlausible()) {
         prompter.information(QStringLiteral("The regular price must be a number."));
         return std::nullopt;
     }

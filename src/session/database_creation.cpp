@@ -162,6 +162,19 @@ void createWorkTables(AppState &state)
     transaction.commit();
 }
 
+// True when rows of the table share the key its unique index needs: the index cannot be made then,
+// and trying would only stop the repair.
+static bool hasDuplicateKeys(cDataAccess &data, const TableDef &table)
+{
+    QStringList keys;
+    for (const char *field : table.indexFields)
+        keys << bracket(QString::fromUtf8(field));
+    return data.number(kProcedure, QStringLiteral("Select Count(*) From (Select 1 From ") + bracket(table.tableName())
+                                       + QStringLiteral(" Group By ") + keys.join(QStringLiteral(", "))
+                                       + QStringLiteral(" Having Count(*) > 1 Limit 1)"))
+         > 0;
+}
+
 QStringList restoreMissingTables(AppState &state)
 {
     cDataAccess &data = state.data;
@@ -170,12 +183,23 @@ QStringList restoreMissingTables(AppState &state)
                            {name})
              > 0;
     };
+    // Only a database of this version is mended from this version's layout: an older one would be
+    // stamped current without its upgrade, and its tables would no longer match each other.
+    const bool current = state.database.hasTable(QStringLiteral("Database_Version"))
+                      && data.number(kProcedure, QStringLiteral("Select Max([DBVersion Number]) From Database_Version"))
+                             == kDatabaseVersion;
     QStringList unmended;
     for (const TableDef &table : schemaTables()) {
         const QString name = table.tableName();
+        if (!current) {
+            if (!state.database.hasTable(name))
+                unmended << name;
+            continue;
+        }
         if (state.database.hasTable(name)) {
             const QString index = QString::fromUtf8(table.indexName);
-            if (table.hasIndex() && !indexExists(index) && !data.exec(kProcedure, createIndexSql(table, name)))
+            if (table.hasIndex() && !indexExists(index)
+                && (hasDuplicateKeys(data, table) || !data.exec(kProcedure, createIndexSql(table, name))))
                 unmended << index;
             continue;
         }

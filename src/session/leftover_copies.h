@@ -20,7 +20,7 @@ void noticeUnfinishedCopies(AppState &state, const QString &databasePath);
 // A damaged file is kept under a working-copy name. Returns true when a copy was put in its place.
 bool offerWholeCopy(AppState &state, const QString &databasePath, const QString &problem);
 
-// True when the file has every table of the schema and SQLite's quick check passes on it.
+// True when the file has its Customers and Orders tables and SQLite's quick check passes on it.
 bool isWholeDatabase(const QString &path);
 
 } // namespace db

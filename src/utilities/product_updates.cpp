@@ -275,9 +275,10 @@ ProductUpdates::Outcome ProductUpdates::applyToOrder(bool shorts, const ProductL
                 readHeader(row, request);
                 continue;
             }
-            // A line shorted before ('B', or 'P' once its back order was made) has its back order
-            // already: shorting it again would carry it into the arrival campaign twice.
-            const bool alreadyShort = shorts && (row.backOrderFlag == QLatin1String("B") || row.backOrderFlag == QLatin1String("P"));
+            // A line shorted before is 'P' with nothing left on it: its back order exists already, and
+            // shorting it again would carry it into the arrival campaign twice. A back order that
+            // arrived ('P' with its quantity) may be shorted on, and a 'B' not yet carried is carried.
+            const bool alreadyShort = shorts && row.backOrderFlag == QLatin1String("P") && row.quantity == 0;
             if (row.catalogNumber.trimmed() == product.trimmed() && !alreadyShort) {
                 changeLine(shorts, row, change);
                 changed = true;

@@ -128,3 +128,15 @@ TEST(RepairCommand, AFileTheUserMayNotWriteIsLeftExactlyAsItIs)
     EXPECT_EQ(app.readFile("Shop.ZELDB").toUtf8(), before);
     QFile::setPermissions(file, readOnly | QFileDevice::WriteOwner);
 }
+
+TEST(RepairCommand, ADatabaseOfAnEarlierVersionIsNotMadeCurrentByTheRepair)
+{
+    TempApp app;
+    const QString file = app.makeZelDatabase("Old.ZELDB", {"Drop Table Payments", "Update Database_Version Set [DBVersion Number] = 12"});
+    app.state->database.close();
+    const CommandRun repaired = zel::test::runCli(app, {"db", "repair", file});
+    EXPECT_EQ(repaired.code, 1);
+    EXPECT_TRUE(repaired.err.contains("The repair could not make these again:\nPayments")) << qPrintable(repaired.err);
+    EXPECT_EQ(TempApp::queryColumn(file, "Select [DBVersion Number] From Database_Version"), QStringList{"12"});
+    EXPECT_EQ(TempApp::queryColumn(file, "Select count(*) From sqlite_master Where name = 'Payments'"), QStringList{"0"});
+}

@@ -54,7 +54,9 @@ TEST(CustomerExportValues, ASpreadsheetShowsEveryValueAsTextAndEveryRecordOnOneL
     EXPECT_EQ(CustomerExport::quoted("-12.50"), R"x("-12.50")x");
     EXPECT_EQ(CustomerExport::quoted("Mary-Ann"), R"x("Mary-Ann")x");
     EXPECT_EQ(CustomerExport::quoted(QString::fromUtf16(u"Ann\u0000Lee", 7)), R"x("AnnLee")x");
-    EXPECT_EQ(CustomerExport::lineOf({"ann@example.org\nbea@example.org"}, true), "\"ann@example.org\nbea@example.org\";");
+    EXPECT_EQ(CustomerExport::quoted(" =1+1"), R"x("' =1+1")x");
+    EXPECT_EQ(CustomerExport::quoted("\t=1+1"), "\"'\t=1+1\"");
+    EXPECT_EQ(CustomerExport::lineOf({"ann@example.org\r\nbea"}, true), "ann@example.org  bea;");
     EXPECT_EQ(CustomerExport::lineOf({"ann@example.org"}, true), "ann@example.org;");
 }
 

@@ -129,6 +129,20 @@ TEST_F(ProductUpdatesTest, ASecondShortOfTheSameProductFindsNothingLeftToShort)
     EXPECT_EQ(detailOf(1, arrival, "2001"), (QStringList{"P:1:10.0", "P:3:30.0"}));
 }
 
+TEST_F(ProductUpdatesTest, ABackOrderThatArrivedCanBeShortedOnAgain)
+{
+    const Campaign arrival{2008, 7};
+    const Campaign later{2008, 9};
+    ASSERT_EQ(updates.shortProduct(kCampaign, QStringLiteral("2001"), arrival, {}, tickedLinesOf(1)), 1);
+    std::vector<ProductLine> arrived = updates.linesOf(arrival, QStringLiteral("2001"));
+    ASSERT_FALSE(arrived.empty());
+    for (ProductLine &line : arrived)
+        line.update = true;
+    EXPECT_EQ(updates.shortProduct(arrival, QStringLiteral("2001"), later, {}, arrived), 1);
+    EXPECT_EQ(detailOf(1, later, "2001"), (QStringList{"P:1:10.0", "P:3:30.0"}));
+    EXPECT_EQ(detailOf(1, arrival, "2001"), (QStringList{"P:0:0.0", "P:0:0.0"}));
+}
+
 TEST_F(ProductUpdatesTest, AFailureOnOneOrderLeavesEveryOrderAsItWas)
 {
     std::vector<ProductLine> both = updates.linesOf(kCampaign, QStringLiteral("2001"));

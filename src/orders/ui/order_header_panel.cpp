@@ -131,7 +131,7 @@ QString OrderHeaderPanel::read(OrderHeader &header) const
     }
     const std::optional<Currency> charge =
         m_chargeAmount->text().trimmed().isEmpty() ? Currency() : Currency::fromString(m_chargeAmount->text().trimmed());
-    if (!charge) {
+    if (!charge || !charge->isPlausible()) {
         m_chargeAmount->setFocus();
         return QStringLiteral("Please enter a valid special charge amount.");
     }

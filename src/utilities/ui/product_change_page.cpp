@@ -230,7 +230,7 @@ std::optional<utilities::ProductChange> ProductChangePage::change()
         const QString value = f.edit->text().trimmed();
         if (name == QLatin1String("Price")) {
             change.price = Currency::fromString(value);
-            if (!change.price) {
+            if (!change.price || !change.price->isPlausible()) {
                 state().prompter.information(QStringLiteral("Price must be numeric."));
                 f.edit->setFocus();
                 return std::nullopt;
