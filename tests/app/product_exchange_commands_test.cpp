@@ -62,7 +62,9 @@ TEST_F(ProductExchangeCommands, ProductsComeInFromAProductDatabase)
     // Asked whether to import, with nobody to answer: nothing is imported.
     const CommandRun unanswered = run({"import", "products", "--db", file, "--dashes", "use", source});
     EXPECT_EQ(unanswered.code, 2);
-    EXPECT_TRUE(unanswered.err.endsWith("This question has no answer here: give --yes or --no.\n")) << qPrintable(unanswered.err);
+    EXPECT_TRUE(unanswered.err.endsWith("This question has no answer here: give --yes or --no, and --year Y --campaign C for a "
+                                        "file without campaigns.\n"))
+        << qPrintable(unanswered.err);
     EXPECT_TRUE(TempApp::queryColumn(file, "Select count(*) From Products") == QStringList{"0"});
 
     const CommandRun imported = run({"import", "products", "--db", file, "--dashes", "use", source, "--yes"});
