@@ -18,6 +18,13 @@ bool JetSnapshot::open(const QString &path)
         m_error = result.error;
         return false;
     }
+    // What comes from an outside file comes whole or not at all: a table missing rows is refused.
+    if (!result.incomplete.isEmpty()) {
+        m_error = QStringLiteral("Some rows of the file could not be read, as pages of it are damaged (")
+                + result.incomplete.join(QStringLiteral("; "))
+                + QStringLiteral("). Nothing is taken from it: repair it in Access, or use an older copy of it.");
+        return false;
+    }
     m_copy = copy;
     return true;
 }

@@ -15,7 +15,8 @@ namespace zel::db {
 class JetSnapshot
 {
 public:
-    // False, with errorString() set, when the file cannot be read.
+    // False, with errorString() set, when the file cannot be read, or not all of it (a table gives
+    // fewer rows than it declares).
     bool open(const QString &path);
     const QString &errorString() const { return m_error; }
     // The SQLite copy, once open() succeeded.

@@ -1,6 +1,7 @@
 #include "app/cli_runner.h"
 #include "db/jet_conversion.h"
 #include "db/jet_reader.h"
+#include "db/jet_snapshot.h"
 #include "migration/upgrade_check.h"
 #include "test_support.h"
 
@@ -175,6 +176,11 @@ TEST(JetReader, ATableWithFewerRowsThanItDeclaresIsNamedAfterTheConversion)
     EXPECT_EQ(result.incomplete, QStringList{"Products: 77 of 80 rows"});
     EXPECT_TRUE(result.incompleteWarning().contains("Products: 77 of 80 rows"));
     EXPECT_EQ(result.rows, whole.rows) << "every row that could be read is there";
+
+    // An import takes nothing from such a file.
+    db::JetSnapshot snapshot;
+    EXPECT_FALSE(snapshot.open(path));
+    EXPECT_TRUE(snapshot.errorString().contains("Products: 77 of 80 rows")) << qPrintable(snapshot.errorString());
 
     // The command says so on its error stream, and still gives the converted file.
     const CommandRun run = runCli(app, {"db", "convert", path, app.path("Again.ZELDB")});
