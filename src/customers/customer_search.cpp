@@ -127,13 +127,21 @@ void addCampaignConditions(Where &where, const SearchCriteria &c, const QDate &t
         where.add(before + QLatin1String(test), {b.year, b.year, b.number, b.year, b.year, b.number});
     }
     if (c.productIn) {
-        QStringList products = c.products.mid(0, 3);
-        while (products.size() < 3)
-            products << QString();
-        where.add(QStringLiteral("Exists (") + inCampaign
-                      + QStringLiteral(" And ([Orders Catalog Number] = ? OR [Orders Catalog Number] = ? OR [Orders Catalog "
-                                       "Number] = ?))"),
-                  {c.productIn->number, c.productIn->year, products[0], products[1], products[2]});
+        // Only the entries filled in count, and only order lines: an empty entry matched every
+        // computed row, and turned "ordered this product" into "ordered anything".
+        QStringList tests;
+        QVariantList values{c.productIn->number, c.productIn->year};
+        for (const QString &product : c.products.mid(0, 3)) {
+            if (product.trimmed().isEmpty())
+                continue;
+            tests << QStringLiteral("[Orders Catalog Number] = ?");
+            values << product.trimmed();
+        }
+        if (tests.isEmpty())
+            tests << QStringLiteral("0 = 1"); // no product given: no customer has ordered it
+        where.add(QStringLiteral("Exists (") + inCampaign + QStringLiteral(" And [Orders Internal Flag] = 'DETAIL' And (")
+                      + tests.join(QStringLiteral(" OR ")) + QStringLiteral("))"),
+                  values);
     }
     if (c.noOrdersInPast && c.pastCampaigns > 0) {
         const Campaign &now = *c.noOrdersInPast;

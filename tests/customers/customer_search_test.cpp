@@ -95,6 +95,20 @@ TEST_F(CustomerSearchTest, OrdersBalancesAndProducts)
     EXPECT_EQ(find(c), std::vector<int>({2}));
 }
 
+TEST_F(CustomerSearchTest, HasOrderedProductComparesOnlyTheEntriesFilledInAndOnlyOrderLines)
+{
+    // Customer 1's order of 2008/5 has only its computed TOTAL row, whose catalog number is empty.
+    ASSERT_TRUE(app.state->data.exec("t", orderRow(1, 2008, 5, 1, "3.00")));
+    SearchCriteria c;
+    c.productIn = Campaign{2008, 5};
+    c.products = {"000-000", "", ""};
+    EXPECT_TRUE(find(c).empty()) << "nobody ordered 000-000; the empty boxes match nothing";
+    c.products = {"", "12-345"};
+    EXPECT_EQ(find(c), std::vector<int>({2}));
+    c.products = {"", "", ""};
+    EXPECT_TRUE(find(c).empty());
+}
+
 TEST_F(CustomerSearchTest, NoOrdersInPastCampaignsLooksOnlyAtThisYear)
 {
     SearchCriteria c;
