@@ -3,6 +3,8 @@
 #include "app/commands.h"
 #include "app/report_command.h"
 
+#include <algorithm>
+
 namespace zel {
 
 namespace {
@@ -21,6 +23,13 @@ bool isFlag(const QString &name)
 }
 
 } // namespace
+
+QStringList CommandLine::values(const QString &name) const
+{
+    QStringList all = repeated.values(name); // newest first
+    std::reverse(all.begin(), all.end());
+    return all;
+}
 
 CommandLine CommandLine::parse(const QStringList &args)
 {
@@ -52,12 +61,16 @@ CommandLine CommandLine::parse(const QStringList &args)
             line.verbose = true;
         else if (arg.startsWith(QLatin1String("--")) && !known.contains(arg.section(QLatin1Char('='), 0, 0)))
             unknown = unknown.isEmpty() ? arg.section(QLatin1Char('='), 0, 0) : unknown;
-        else if (arg.startsWith(QLatin1String("--")) && arg.contains(QLatin1Char('=')))
+        else if (arg.startsWith(QLatin1String("--")) && arg.contains(QLatin1Char('='))) {
             line.options.insert(arg.section(QLatin1Char('='), 0, 0), arg.section(QLatin1Char('='), 1));
+            line.repeated.insert(arg.section(QLatin1Char('='), 0, 0), arg.section(QLatin1Char('='), 1));
+        }
         else if (arg.startsWith(QLatin1String("--")) && isFlag(arg))
             line.options.insert(arg, QString());
-        else if (arg.startsWith(QLatin1String("--")))
+        else if (arg.startsWith(QLatin1String("--"))) {
             value(line.options[arg]);
+            line.repeated.insert(arg, line.options[arg]);
+        }
         else
             rest << arg;
     }

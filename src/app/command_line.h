@@ -19,9 +19,12 @@ struct CommandLine
     QStringList arguments; // after the command word
     QString startText;     // the windowed program's command line
     QString error;         // set when the arguments cannot be understood
-    QMap<QString, QString> options; // every other "--name value", and flags as "--name" -> ""
+    QMap<QString, QString> options; // every other "--name value", and flags as "--name" -> ""; the last one given
+    QMultiMap<QString, QString> repeated; // every "--name value" given, for options that may come more than once
 
     QString option(const QString &name) const { return options.value(name); }
+    // Every value given for option `name`, in the order given.
+    QStringList values(const QString &name) const;
     bool flag(const QString &name) const { return options.contains(name); }
 
     static CommandLine parse(const QStringList &args);

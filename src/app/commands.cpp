@@ -167,7 +167,7 @@ const std::vector<CommandWord> &commandWords()
         {"customer", "zel customer delete --db FILE NUMBER", "Delete a customer and everything that belongs to it.", nullptr},
         {"customer",
          "zel customer find --db FILE [--last NAME] [--first NAME] [--status S] [--ordered-in YYYY/CC] [--not-ordered-in "
-         "YYYY/CC] [--balance nonzero|debit|credit] [--product CAT] [--order name|number]",
+         "YYYY/CC] [--balance nonzero|debit|credit] [--product CAT (up to 3 times)] [--order name|number]",
          "Search customers as the search screen does (marks them for the search labels); prints one number a line. "
          "--balance and --product look at the --ordered-in (else --not-ordered-in, else the current) campaign.",
          nullptr},

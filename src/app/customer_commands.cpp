@@ -121,8 +121,14 @@ bool readCriteria(const CommandLine &line, CommandSession &session, customers::S
                                                         : BalanceKind::NonZero;
     }
     if (line.flag(QStringLiteral("--product"))) {
+        // Up to three, as the screen has three boxes.
+        const QStringList products = line.values(QStringLiteral("--product"));
+        if (products.size() > 3) {
+            err << "--product may be given up to three times.\n";
+            return false;
+        }
         c.productIn = selected;
-        c.products = {line.option(QStringLiteral("--product"))};
+        c.products = products;
     }
     const QString order = line.option(QStringLiteral("--order"));
     if (!order.isEmpty() && order != QLatin1String("name") && order != QLatin1String("number")) {

@@ -41,6 +41,14 @@ TEST_F(CustomerCommandsTest, FindPrintsNumbersAndMarksTheLabels)
     EXPECT_EQ(run.out, "");
     run = runCli(app, {"customer", "find", "--db", db, "--product", "1234", "--ordered-in", "2008/4"});
     EXPECT_EQ(run.out, "2\n");
+    // A product nobody ordered finds nobody, though customer 2's order has its computed rows.
+    run = runCli(app, {"customer", "find", "--db", db, "--product", "000-000", "--ordered-in", "2008/4"});
+    EXPECT_EQ(run.out, "");
+    run = runCli(app, {"customer", "find", "--db", db, "--product", "000-000", "--product", "1234", "--ordered-in", "2008/4"});
+    EXPECT_EQ(run.out, "2\n") << "up to three products, as the screen's three boxes";
+    run = runCli(app, {"customer", "find", "--db", db, "--product", "a", "--product", "b", "--product", "c", "--product", "d",
+                       "--ordered-in", "2008/4"});
+    EXPECT_EQ(run.code, 2);
 }
 
 TEST_F(CustomerCommandsTest, FindRefusesBadValuesBeforeWriting)
