@@ -200,6 +200,11 @@ OrderEntry::SaveResult OrderEntry::save(const OrderHeader &header, const std::ve
         return done(SaveResult::Refused);
     }
 
+    // Saving with every line gone deletes the order: refused as Delete Order is while payments are on
+    // it, which would otherwise be left as a credit against nothing.
+    if (lines.empty() && refusedForPayments())
+        return done(SaveResult::Refused);
+
     Transaction transaction(m_state.data.database().handle());
     log(QStringLiteral("Ms_Update_Points"));
     if (!updatePoints(header.points))
@@ -234,14 +239,20 @@ OrderEntry::SaveResult OrderEntry::save(const OrderHeader &header, const std::ve
     return done(SaveResult::Saved);
 }
 
+bool OrderEntry::refusedForPayments()
+{
+    if (m_orderNumber <= 0
+        || PaymentSums(m_state.data).OrderPaymentCount(m_customer, m_campaign.year, m_campaign.number, m_orderNumber) == 0)
+        return false;
+    m_state.prompter.information(QStringLiteral("This order has existing payment(s).\nPlease delete any payment(s) applied "
+                                                "to this order using the Customer/Payment Tab."));
+    return true;
+}
+
 bool OrderEntry::deleteOrder()
 {
-    if (m_orderNumber > 0
-        && PaymentSums(m_state.data).OrderPaymentCount(m_customer, m_campaign.year, m_campaign.number, m_orderNumber) > 0) {
-        m_state.prompter.information(QStringLiteral("This order has existing payment(s).\nPlease delete any payment(s) applied "
-                                                    "to this order using the Customer/Payment Tab."));
+    if (refusedForPayments())
         return false;
-    }
     if (!m_state.prompter.askYesNo(QStringLiteral("Do you wish to DELETE this Order?\nThis Order will be completely "
                                                   "removed.\nContinue?"),
                                    kMessageTitle, Answer::No))

@@ -75,6 +75,8 @@ public:
 
 private:
     void log(const QString &step) const;
+    // True, after telling the user, when the stored order has payments and so may not be removed.
+    bool refusedForPayments();
     bool updatePoints(const std::array<int, 9> &points);
     bool fillWorkLines(const std::vector<OrderRow> &lines);
     OrderRequest requestFor(const OrderHeader &header, const std::vector<OrderRow> &lines) const;

@@ -173,6 +173,14 @@ TEST_F(OrderEntryTest, DeletingAnOrderWithPaymentsIsRefused)
                                                                  "payment(s) applied to this order using the Customer/Payment Tab."));
     EXPECT_FALSE(orderRows().isEmpty());
 
+    // Removing every line and saving is deleting too: refused the same way, the order kept.
+    paid.open();
+    app.prompter.clear();
+    EXPECT_EQ(paid.save(header(paid), {OrderRow{}}), OrderEntry::SaveResult::Refused);
+    EXPECT_EQ(app.prompter.messageTexts().last(), QStringLiteral("This order has existing payment(s).\nPlease delete any "
+                                                                 "payment(s) applied to this order using the Customer/Payment Tab."));
+    EXPECT_FALSE(orderRows().isEmpty());
+
     exec("Delete From Payments");
     app.prompter.queueAnswer(Answer::No);
     EXPECT_FALSE(paid.deleteOrder());
