@@ -15,19 +15,28 @@ std::vector<ReportChoice> DatesReport::choices() const
 
 std::optional<QString> DatesReport::prepare(AppState &state, const ReportParameters &parameters) const
 {
-    const QString today = state.now().date().toString(Qt::ISODate);
-    // The day the event falls on: this year's anniversary when the date comes back every year.
-    QVariantList values{today.left(4)};
+    const QDate now = state.now().date();
+    const QString today = now.toString(Qt::ISODate);
+    const QString events = word(parameters, kEvents, QStringLiteral("all"));
+    // The day the event falls on: this year's anniversary when the date comes back every year. Among
+    // the coming dates, an anniversary already past this year comes next year (in December, January's).
+    const QString thisYear = QString::number(now.year());
+    const QString monthDay = QStringLiteral("Substr(Dates.[Dates Date], 5, 6)");
+    QString anniversary = QStringLiteral("? || ") + monthDay;
+    QVariantList values{thisYear};
+    if (events == QLatin1String("future")) {
+        anniversary = QStringLiteral("Case When ? || %1 >= ? Then ? || %1 Else ? || %1 End").arg(monthDay);
+        values = {thisYear, today, thisYear, QString::number(now.year() + 1)};
+    }
     QString select = QStringLiteral(
         "Select * From (Select Dates.*, Customers.[Customers Last Name], Customers.[Customers First Name], "
-        "Customers.[Customers Phone 1], %1 As [CustomerName], Case When Dates.[Dates Auto Update Year] = 'Y' Then ? || "
-        "Substr(Dates.[Dates Date], 5, 6) Else Substr(Dates.[Dates Date], 1, 10) End As [EventDay] From Dates "
+        "Customers.[Customers Phone 1], %1 As [CustomerName], Case When Dates.[Dates Auto Update Year] = 'Y' Then %2 "
+        "Else Substr(Dates.[Dates Date], 1, 10) End As [EventDay] From Dates "
         "Inner Join Customers On Customers.[Customers Number] = Dates.[Dates Customer Number] Where Dates.[Dates Date] Is Not Null ")
-                         .arg(lastFirstSql(QStringLiteral("Customers")));
+                         .arg(lastFirstSql(QStringLiteral("Customers")), anniversary);
     select += statusClause(QStringLiteral("Customers.[Customers Status]"), text(parameters, kStatus, QStringLiteral("all")), values);
     select += helper(parameters).clause(QStringLiteral("Customers Business Helper Number"), values);
     select += QStringLiteral(") Where 1 = 1 ");
-    const QString events = word(parameters, kEvents, QStringLiteral("all"));
     if (events == QLatin1String("past")) {
         select += QStringLiteral(" And [EventDay] < ? ");
         values << today;

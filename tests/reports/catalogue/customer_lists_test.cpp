@@ -7,6 +7,7 @@
 #include "reports/catalogue/notes_report.h"
 #include "reports/catalogue/points_report.h"
 #include "reports/helper_filter.h"
+#include "shell/clock.h"
 
 using namespace zel;
 using namespace zel::reports::catalogue;
@@ -81,6 +82,22 @@ TEST_F(Lists, DatesPastAndFutureAreCountedFromToday)
     EXPECT_TRUE(column("Select [Dates ID] From rptDates").contains("1"));
     EXPECT_FALSE(column("Select [Dates ID] From rptDates").contains("2")) << "customer 2 is closed, and the date is ahead";
     EXPECT_EQ(prepare(report, {{DatesReport::kStatus, "deleted"}}), "No customers found for current criteria.");
+}
+
+TEST_F(Lists, InDecemberTheComingYearlyDatesIncludeNextJanuarys)
+{
+    Clock::run().set(QDateTime(QDate(2026, 12, 6), QTime(10, 0)));
+    ASSERT_TRUE(app.state->data.exec("test", "Insert Into Dates ([Dates ID], [Dates Customer Number], [Dates Date], [Dates Description], "
+                                             "[Dates Auto Update Year]) Values (1, 1, '1970-01-15 00:00:00', 'Birthday', 'Y'), "
+                                             "(2, 3, '1980-12-20 00:00:00', 'Birthday', 'Y'), (3, 1, '2026-01-20 00:00:00', 'Once', 'N')"));
+    const DatesReport report;
+    EXPECT_EQ(prepare(report, {{DatesReport::kEvents, "future"}}), "");
+    // 15 January has passed this year: the next one is 2027's. 20 December is still ahead this year.
+    EXPECT_EQ(column("Select [Dates ID] || ' ' || [EventDay] From rptDates Order By [Dates ID]"),
+              QStringList({"1 2027-01-15", "2 2026-12-20"}));
+    EXPECT_EQ(prepare(report, {{DatesReport::kEvents, "past"}}), "");
+    EXPECT_EQ(column("Select [Dates ID] || ' ' || [EventDay] From rptDates Order By [Dates ID]"),
+              QStringList({"1 2026-01-15", "3 2026-01-20"}));
 }
 
 TEST_F(Lists, PointsLeaveOutCustomersWithoutPointsUnlessAsked)
