@@ -23,7 +23,7 @@ LAYERS = [
     ("transmission", ["transmit"]),
     ("screens", ["shell/ui", "reports/ui", "customers/ui", "earnings/ui", "options/ui", "orders/ui",
                  "transfer/ui", "transmit/ui", "utilities/ui"]),
-    ("app", ["desktop", "app"]),
+    ("app", ["desktop", "desktop/ui", "app"]),
 ]
 
 TOP_FOLDERS = {folder.split("/")[0] for _, folders in LAYERS for folder in folders}

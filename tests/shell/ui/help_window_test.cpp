@@ -1,6 +1,6 @@
 #include "shell/ui/help_window.h"
 
-#include "desktop/main_menu.h"
+#include "desktop/ui/main_menu.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>

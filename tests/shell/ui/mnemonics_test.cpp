@@ -1,7 +1,7 @@
 #include "mnemonic_check.h"
 
-#include "desktop/main_menu.h"
 #include "desktop/main_menu_operations.h"
+#include "desktop/ui/main_menu.h"
 #include "options/ui/options_screen.h"
 #include "orders/ui/products_screen.h"
 #include "reports/ui/report_preview.h"

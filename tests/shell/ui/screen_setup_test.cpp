@@ -1,6 +1,6 @@
 #include "shell/ui/screen_setup.h"
 
-#include "desktop/main_menu.h"
+#include "desktop/ui/main_menu.h"
 #include "shell/screen_positions.h"
 #include "test_support.h"
 

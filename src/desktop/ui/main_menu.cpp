@@ -1,4 +1,4 @@
-#include "desktop/main_menu.h"
+#include "desktop/ui/main_menu.h"
 
 #include "core/prompter.h"
 #include "customers/ui/customer_search_screen.h"

@@ -1,4 +1,4 @@
-#include "desktop/main_menu.h"
+#include "desktop/ui/main_menu.h"
 
 #include "shell/ui/screen_setup.h"
 #include "shell/ui/working_window.h"
