@@ -73,23 +73,44 @@ TEST(JetReader, ListsTablesColumnsAndRowsOfAJet3File)
 // Writes a copy of the Jet 3 sample to `path` with `table` damaged the way a broken file can be: its
 // definition is pointed at an empty row for the map of its pages. The row is a new one after the
 // last row of the page that holds the map, so nothing else in the file changes.
-void emptyPageMapOf(const QString &path, const char *table)
+// Where the definition of `table` lies in the file, and the offsets of the file's format.
+struct TableDefinition
+{
+    qint64 page = -1;
+    qint64 pageSize = 0;
+    int usageMapOffset = 0;
+    int rowCountOffset = 0;
+    int numRowsOffset = 0;
+};
+
+// Writes a writable copy of the Jet 3 sample to `path` and finds where `table` is defined in it.
+void copySample(const QString &path, const char *table, TableDefinition &found)
 {
     ASSERT_TRUE(QFile::copy(fixture("nwind-jet3.mdb"), path));
     QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
     MdbHandle *mdb = mdb_open(QFile::encodeName(path).constData(), MDB_NOFLAGS);
     ASSERT_TRUE(mdb && mdb_read_catalog(mdb, MDB_TABLE));
-    qint64 definition = -1;
     for (unsigned i = 0; i < mdb->num_catalog; ++i) {
         auto *entry = static_cast<MdbCatalogEntry *>(g_ptr_array_index(mdb->catalog, i));
         if (qstrcmp(entry->object_name, table) == 0)
-            definition = qint64(entry->table_pg);
+            found.page = qint64(entry->table_pg);
     }
-    const qint64 pageSize = mdb->fmt->pg_size;
-    const int mapPointer = mdb->fmt->tab_usage_map_offset;
-    const int rowCount = mdb->fmt->row_count_offset;
+    found.pageSize = mdb->fmt->pg_size;
+    found.usageMapOffset = mdb->fmt->tab_usage_map_offset;
+    found.rowCountOffset = mdb->fmt->row_count_offset;
+    found.numRowsOffset = mdb->fmt->tab_num_rows_offset;
     mdb_close(mdb);
-    ASSERT_GE(definition, 0) << table;
+    ASSERT_GE(found.page, 0) << table;
+}
+
+void emptyPageMapOf(const QString &path, const char *table)
+{
+    TableDefinition found;
+    ASSERT_NO_FATAL_FAILURE(copySample(path, table, found));
+    const qint64 definition = found.page;
+    const qint64 pageSize = found.pageSize;
+    const int mapPointer = found.usageMapOffset;
+    const int rowCount = found.rowCountOffset;
 
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadWrite));
@@ -137,19 +158,9 @@ TEST(JetReader, ATableWithoutItsPageMapIsReportedInsteadOfRead)
 // hold, as a file with damaged data pages does.
 void declareMoreRows(const QString &path, const char *table, quint32 more)
 {
-    ASSERT_TRUE(QFile::copy(fixture("nwind-jet3.mdb"), path));
-    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
-    MdbHandle *mdb = mdb_open(QFile::encodeName(path).constData(), MDB_NOFLAGS);
-    ASSERT_TRUE(mdb && mdb_read_catalog(mdb, MDB_TABLE));
-    qint64 definition = -1;
-    for (unsigned i = 0; i < mdb->num_catalog; ++i) {
-        auto *entry = static_cast<MdbCatalogEntry *>(g_ptr_array_index(mdb->catalog, i));
-        if (qstrcmp(entry->object_name, table) == 0)
-            definition = qint64(entry->table_pg);
-    }
-    const qint64 offset = definition * mdb->fmt->pg_size + mdb->fmt->tab_num_rows_offset;
-    mdb_close(mdb);
-    ASSERT_GE(definition, 0) << table;
+    TableDefinition found;
+    ASSERT_NO_FATAL_FAILURE(copySample(path, table, found));
+    const qint64 offset = found.page * found.pageSize + found.numRowsOffset;
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadWrite) && file.seek(offset));
     QByteArray count = file.read(4);
