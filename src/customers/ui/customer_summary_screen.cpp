@@ -125,8 +125,17 @@ void CustomerSummaryScreen::load()
         m_model->appendRow(items);
     }
     m_model->setSortRole(Qt::UserRole);
+    QHeaderView *header = m_grid->horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::Interactive);
     m_grid->resizeColumnsToContents();
-    m_grid->horizontalHeader()->setStretchLastSection(false);
+    header->setStretchLastSection(false);
+    // The widest text column gives way, so that the figures at the right are always in view.
+    int widest = -1;
+    for (int i = 0; i < int(columns.size()); ++i)
+        if (!columns[i].money && !columns[i].number && (widest < 0 || m_grid->columnWidth(i) > m_grid->columnWidth(widest)))
+            widest = i;
+    if (widest >= 0)
+        header->setSectionResizeMode(widest, QHeaderView::Stretch);
     if (m_campaignLabel)
         m_campaignLabel->setText(Gs_Caption_Replace(QStringLiteral("#### %1 of %2")).arg(m_campaign.number).arg(m_campaign.year));
     if (m_yearToDate)
