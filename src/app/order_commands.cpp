@@ -6,6 +6,7 @@
 #include "app/sample_data.h"
 #include "db/durable_file.h"
 #include "orders/order_computation.h"
+#include "orders/stored_order_header.h"
 #include "payments/payment_sums.h"
 
 #include <QFile>
@@ -57,21 +58,12 @@ std::vector<OrderRow> storedRows(cDataAccess &data, int customer, const Campaign
 std::optional<OrderRequest> requestFor(const CommandLine &line, const std::vector<OrderRow> &rows, QTextStream &err)
 {
     OrderRequest request;
-    bool hasOptionsRow = false;
-    for (const OrderRow &row : rows) {
-        if (row.internalFlag == QLatin1String("DETAIL")) {
+    for (const OrderRow &row : rows)
+        if (row.internalFlag == QLatin1String("DETAIL"))
             request.lines.push_back(row);
-            request.orderDate = row.enteredDate;
-            request.summarized = row.summaryPrinted;
-            request.delivered = row.delivered.isEmpty() ? QStringLiteral("N") : row.delivered;
-        } else if (row.internalFlag == QLatin1String("OPTIONS")) {
-            request.switches = OrderSwitches::fromText(row.catalogNumber);
-            hasOptionsRow = true;
-        } else if (row.internalFlag == QLatin1String("SPECIALCHG")) {
-            request.specialChargeDescription = row.product.mid(4);
-            request.specialChargeAmount = row.unitTotal;
-        }
-    }
+    const StoredOrderHeader stored = StoredOrderHeader::fromRows(rows);
+    stored.applyTo(request);
+    const bool hasOptionsRow = stored.hasSwitches;
     const QString switches = line.option(QStringLiteral("--switches"));
     if (!switches.isEmpty()) {
         if (switches.size() != 5 || switches.contains(QRegularExpression(QStringLiteral("[^YN]")))) {
@@ -110,14 +102,6 @@ std::optional<OrderRequest> requestFor(const CommandLine &line, const std::vecto
     request.processBackOrders = line.flag(QStringLiteral("--process-backorders"));
     request.keepCharge = line.flag(QStringLiteral("--keep-charge"));
     return request;
-}
-
-Currency customerDiscountPercent(cDataAccess &data, int customer)
-{
-    return Currency::fromDouble(
-        data.scalar(QStringLiteral("zel order recompute"),
-                    QStringLiteral("Select [Customers Discount Percent] From Customers Where [Customers Number] = ?"), {customer})
-            .toDouble());
 }
 
 } // namespace
@@ -240,9 +224,6 @@ int runOrderCommand(const CommandLine &line, QTextStream &out, QTextStream &err)
         return 2;
     request->customer = *customer;
     request->campaign = which;
-    // As order entry does, the order discount starts at the customer's discount percent.
-    if (line.option(QStringLiteral("--discount")).isEmpty())
-        request->discountPercent = customerDiscountPercent(state.data, *customer);
     request->backOrderCampaign = backOrderCampaign.value_or(which.next(state.options.LastCampaignNumberOfYear));
     // Checked and read; now the database is opened for the one write.
     if (!session.reopenForWriting())

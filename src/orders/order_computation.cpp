@@ -3,12 +3,12 @@
 #include "core/prompter.h"
 #include "options/c_option.h"
 #include "options/translations.h"
+#include "orders/stored_order_header.h"
 #include "shell/data_access.h"
 #include "shell/database_connection.h"
 #include "shell/transaction.h"
 
 #include <QLocale>
-#include <QRegularExpression>
 
 namespace zel {
 
@@ -115,6 +115,8 @@ private:
     bool writeLine(const OrderRow &input, int sequence);
     void backOrder(OrderRow &row);
     void lineDiscount(OrderRow &row);
+    // The order's own percent when above 0, else the customer's.
+    Currency discountPercent() const;
     QString taxMessage(const OrderRow &row) const;
     void savings(OrderRow &row);
     bool writeReservedRows();
@@ -207,11 +209,8 @@ void OrderComputation::lineDiscount(OrderRow &row)
                             + own.format(u"###,###,##0.00").trimmed() + QLatin1Char(')');
         return;
     }
-    const Currency order = m_request.discountPercent;
-    if (m_request.switches.discount && (order > Currency() || m_customer.discountPercent > Currency()))
-        row.discountApplied = -row.unitTotal.percentRound2(order > Currency() ? order : m_customer.discountPercent);
-    else
-        row.discountApplied = Currency();
+    const Currency percent = discountPercent();
+    row.discountApplied = m_request.switches.discount && percent > Currency() ? -row.unitTotal.percentRound2(percent) : Currency();
 }
 
 QString OrderComputation::taxMessage(const OrderRow &row) const
@@ -338,9 +337,14 @@ bool OrderComputation::writeReservedRows()
     return true;
 }
 
+Currency OrderComputation::discountPercent() const
+{
+    return m_request.discountPercent > Currency() ? m_request.discountPercent : m_customer.discountPercent;
+}
+
 Currency OrderComputation::specialDiscount()
 {
-    const Currency percent = m_request.discountPercent > Currency() ? m_request.discountPercent : m_customer.discountPercent;
+    const Currency percent = discountPercent();
     if (!m_request.switches.discount || percent <= Currency())
         return {};
     return -(m_subTotal - m_alreadyDiscounted).percentRound2(percent);
@@ -482,8 +486,7 @@ std::optional<ComputedOrder> OrderComputation::run()
 
     const Currency special = specialDiscount();
     if (!special.isZero()) {
-        const Currency percent = m_request.discountPercent > Currency() ? m_request.discountPercent : m_customer.discountPercent;
-        const QString text = (kMark + tr(41, QStringLiteral("Special Discount")) + QLatin1Char(' ') + percentText(percent)
+        const QString text = (kMark + tr(41, QStringLiteral("Special Discount")) + QLatin1Char(' ') + percentText(discountPercent())
                               + QLatin1Char('%'))
                                  .left(30);
         if (!writeComputed(QStringLiteral("DISCOUNT"), text, special))
@@ -503,6 +506,9 @@ std::optional<ComputedOrder> OrderComputation::run()
     options.sequenceNumber = ++m_sequence;
     options.internalFlag = QStringLiteral("OPTIONS");
     options.catalogNumber = m_request.switches.text();
+    // The percent the order was computed with stays with it, so a later recomputation (by whatever
+    // path) does not fall back to the customer's percent of that day.
+    options.discountPercent = discountPercent();
     if (!insert(options))
         return std::nullopt;
 
@@ -530,48 +536,14 @@ std::optional<ComputedOrder> OrderComputation::run()
     return m_result;
 }
 
-// The percent a stored order's special discount row was written with ("**  Special Discount 12.50%").
-std::optional<Currency> storedDiscountPercent(const QString &product)
-{
-    static const QRegularExpression percent(QStringLiteral("(\\d+(?:\\.\\d+)?)%\\s*$"));
-    const QRegularExpressionMatch match = percent.match(product);
-    if (!match.hasMatch())
-        return std::nullopt;
-    return Currency::fromString(match.captured(1));
-}
-
-Currency customerDiscountPercent(cDataAccess &data, int customer)
-{
-    return Currency::fromDouble(data.scalar(kBackOrders, QStringLiteral("Select [Customers Discount Percent] From Customers Where "
-                                                                        "[Customers Number] = ?"),
-                                            {customer})
-                                    .toDouble());
-}
-
 // A later order that receives back orders keeps its own header: switches, special charge, discount
 // percent, summarized and delivered marks and order date; only its lines grow.
 void keepReceivingOrder(OrderRequest &request, const std::vector<OrderRow> &rows, std::vector<OrderRow> &lines)
 {
-    bool dated = false;
-    for (const OrderRow &row : rows) {
-        if (row.internalFlag == QLatin1String("DETAIL")) {
+    for (const OrderRow &row : rows)
+        if (row.internalFlag == QLatin1String("DETAIL"))
             lines.push_back(row);
-            if (!dated) {
-                dated = true;
-                request.summarized = row.summaryPrinted;
-                request.delivered = row.delivered.isEmpty() ? QStringLiteral("N") : row.delivered;
-                if (row.enteredDate.isValid())
-                    request.orderDate = row.enteredDate;
-            }
-        } else if (row.internalFlag == QLatin1String("OPTIONS")) {
-            request.switches = OrderSwitches::fromText(row.catalogNumber);
-        } else if (row.internalFlag == QLatin1String("SPECIALCHG")) {
-            request.specialChargeDescription = row.product.mid(4);
-            request.specialChargeAmount = row.unitTotal;
-        } else if (row.internalFlag == QLatin1String("DISCOUNT")) {
-            request.discountPercent = storedDiscountPercent(row.product).value_or(Currency());
-        }
-    }
+    StoredOrderHeader::fromRows(rows).applyTo(request);
 }
 
 std::vector<OrderRow> readRows(cDataAccess &data, const QString &sql, const QVariantList &parameters = {})
@@ -628,8 +600,6 @@ bool gAddBackOrders(cDataAccess &data, const cOption &options, Prompter &prompte
             data, QStringLiteral("Select * From [Orders] ") + filter + QStringLiteral(" And [Orders Order Number] = ? Order By [Orders Sequence Number]"),
             {customer, campaign.year, campaign.number, latestNumber});
         keepReceivingOrder(request, receiving, lines);
-        if (request.discountPercent.isZero())
-            request.discountPercent = customerDiscountPercent(data, customer);
         if (!data.exec(kBackOrders, QStringLiteral("Delete From [Orders] ") + filter + QStringLiteral(" And [Orders Order Number] = ?"),
                  {customer, campaign.year, campaign.number, latestNumber}))
             return false;

@@ -5,6 +5,7 @@
 #include "orders/catalog_number.h"
 #include "orders/order_entry_rules.h"
 #include "orders/product_baseline.h"
+#include "orders/stored_order_header.h"
 #include "payments/payment_sums.h"
 #include "session/app_state.h"
 #include "shell/transaction.h"
@@ -26,6 +27,25 @@ const QString kOrderFilter = QStringLiteral(" Where [Orders Customer Number] = ?
 bool isSet(const QDateTime &when)
 {
     return when.isValid() && !(when.date().day() == 1 && when.date().month() == 1 && when.time() == QTime(0, 0));
+}
+
+// The header the order was saved with; what the rows do not say keeps the new-order default.
+void readStoredHeader(const StoredOrderHeader &stored, OpenedOrder &opened)
+{
+    OrderHeader &header = opened.header;
+    if (stored.hasSwitches)
+        header.switches = stored.switches;
+    if (!stored.specialChargeDescription.isEmpty() || !stored.specialChargeAmount.isZero()) {
+        header.specialChargeDescription = stored.specialChargeDescription;
+        header.specialChargeAmount = stored.specialChargeAmount;
+    }
+    if (stored.discountPercent > Currency())
+        header.discountPercent = stored.discountPercent;
+    header.summarized = stored.summarized;
+    header.delivered = stored.delivered;
+    if (stored.orderDate.isValid())
+        header.orderDate = stored.orderDate;
+    opened.orderTotal = stored.total;
 }
 
 // The reserved rows follow the line whose catalog number matches the "//" code in any form.
@@ -90,28 +110,19 @@ OpenedOrder OrderEntry::open()
     if (m_orderNumber > 0) {
         data.setSQL(QStringLiteral("Select * From [Orders]") + kOrderFilter + QStringLiteral(" Order By [Orders Sequence Number]"),
                     {m_customer, m_campaign.year, m_campaign.number, m_orderNumber});
-        RecordSet rows = data.GetSnapShot(kProcedure);
-        while (rows.next()) {
-            const OrderRow row = OrderRow::fromRecord(rows);
-            opened.exists = true;
-            if (row.internalFlag == QLatin1String("DETAIL")) {
-                if (opened.lines.empty()) {
-                    opened.header.summarized = row.summaryPrinted;
-                    opened.header.delivered = row.delivered == QLatin1String("Y") ? row.delivered : QStringLiteral("N");
-                    opened.header.orderDate = row.enteredDate.isValid() ? row.enteredDate : m_state.now();
-                    opened.enteredDate = isSet(row.enteredDate) ? row.enteredDate : QDateTime();
-                    opened.modifiedDate = isSet(row.modifiedDate) ? row.modifiedDate : QDateTime();
-                }
+        std::vector<OrderRow> stored;
+        for (RecordSet rows = data.GetSnapShot(kProcedure); rows.next();)
+            stored.push_back(OrderRow::fromRecord(rows));
+        opened.exists = !stored.empty();
+        for (const OrderRow &row : stored)
+            if (row.internalFlag == QLatin1String("DETAIL"))
                 opened.lines.push_back(row);
-            } else if (row.internalFlag == QLatin1String("TOTAL")) {
-                opened.orderTotal = row.unitTotal;
-            } else if (row.internalFlag == QLatin1String("SPECIALCHG")) {
-                opened.header.specialChargeDescription = row.product.mid(4);
-                opened.header.specialChargeAmount = row.unitTotal;
-            } else if (row.internalFlag == QLatin1String("OPTIONS")) {
-                opened.header.switches = OrderSwitches::fromText(row.catalogNumber);
-            }
+        if (!opened.lines.empty()) {
+            opened.enteredDate = isSet(opened.lines.front().enteredDate) ? opened.lines.front().enteredDate : QDateTime();
+            opened.modifiedDate = isSet(opened.lines.front().modifiedDate) ? opened.lines.front().modifiedDate : QDateTime();
         }
+        if (opened.exists)
+            readStoredHeader(StoredOrderHeader::fromRows(stored), opened);
         fillWorkLines(opened.lines);
     }
     workTables.commit();

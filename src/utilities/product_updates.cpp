@@ -3,6 +3,7 @@
 #include "core/prompter.h"
 #include "orders/order_computation.h"
 #include "orders/product.h"
+#include "orders/stored_order_header.h"
 #include "session/app_state.h"
 #include "shell/captions.h"
 #include "shell/transaction.h"
@@ -26,25 +27,6 @@ QString campaignWord()
 QString slash(const Campaign &campaign)
 {
     return QString::number(campaign.year) + QLatin1Char('/') + QString::number(campaign.number);
-}
-
-// What saving the order again needs from its computed rows: they are thrown away and recomputed.
-void readHeader(const OrderRow &row, OrderRequest &request)
-{
-    const QString &flag = row.internalFlag;
-    if (flag == QLatin1String("OPTIONS"))
-        request.switches = OrderSwitches::fromText(row.catalogNumber);
-    else if (flag == QLatin1String("SPECIALCHG")) {
-        request.specialChargeDescription = row.product.mid(4);
-        request.specialChargeAmount = row.unitTotal;
-    } else if (flag == QLatin1String("CHARGE"))
-        request.keepCharge = true;
-    else if (flag == QLatin1String("TOTAL")) {
-        request.delivered = row.delivered.isEmpty() ? QStringLiteral("N") : row.delivered;
-        request.summarized = row.summaryPrinted;
-        if (row.enteredDate.isValid())
-            request.orderDate = row.enteredDate;
-    }
 }
 
 } // namespace
@@ -266,25 +248,23 @@ ProductUpdates::Outcome ProductUpdates::applyToOrder(bool shorts, const ProductL
     data.setSQL(QStringLiteral("Select * From [Orders] Where [Orders Customer Number] = ? And [Orders Campaign Year] = ? And "
                                "[Orders Campaign Number] = ? And [Orders Order Number] = ? Order By [Orders Sequence Number]"),
                 {order.customer, order.year, order.number, order.order});
+    std::vector<OrderRow> stored;
+    for (RecordSet rows = data.GetSnapShot(kProcedure); rows.next();)
+        stored.push_back(OrderRow::fromRecord(rows));
+    StoredOrderHeader::fromRows(stored).applyTo(request);
     bool changed = false;
-    {
-        RecordSet rows = data.GetSnapShot(kProcedure);
-        while (rows.next()) {
-            OrderRow row = OrderRow::fromRecord(rows);
-            if (row.internalFlag != QLatin1String("DETAIL")) {
-                readHeader(row, request);
-                continue;
-            }
-            // A line shorted before is 'P' with nothing left on it: its back order exists already, and
-            // shorting it again would carry it into the arrival campaign twice. A back order that
-            // arrived ('P' with its quantity) may be shorted on, and a 'B' not yet carried is carried.
-            const bool alreadyShort = shorts && row.backOrderFlag == QLatin1String("P") && row.quantity == 0;
-            if (row.catalogNumber.trimmed() == product.trimmed() && !alreadyShort) {
-                changeLine(shorts, row, change);
-                changed = true;
-            }
-            request.lines.push_back(row);
+    for (OrderRow &row : stored) {
+        if (row.internalFlag != QLatin1String("DETAIL"))
+            continue;
+        // A line shorted before is 'P' with nothing left on it: its back order exists already, and
+        // shorting it again would carry it into the arrival campaign twice. A back order that
+        // arrived ('P' with its quantity) may be shorted on, and a 'B' not yet carried is carried.
+        const bool alreadyShort = shorts && row.backOrderFlag == QLatin1String("P") && row.quantity == 0;
+        if (row.catalogNumber.trimmed() == product.trimmed() && !alreadyShort) {
+            changeLine(shorts, row, change);
+            changed = true;
         }
+        request.lines.push_back(row);
     }
     if (request.lines.empty())
         return Outcome::Failed;

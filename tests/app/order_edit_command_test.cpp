@@ -72,3 +72,17 @@ TEST_F(OrderEditCommandTest, RecomputeStartsFromTheCustomersDiscount)
     ASSERT_EQ(given.code, 0) << given.err.toStdString();
     EXPECT_TRUE(given.out.contains("grand total 19.00")) << given.out.toStdString();
 }
+
+// 2 × 10.00 = 20.00; the customer's 10 % gives -2.00 (18.00), the order's own 5 % gives -1.00 (19.00).
+TEST_F(OrderEditCommandTest, RecomputeKeepsThePercentTheOrderWasSavedWith)
+{
+    ASSERT_EQ(runCli(app, {"order", "recompute", "--db", path, "--customer", "1", "--year", "2008", "--campaign", "5",
+                           "--order", "1", "--discount", "5"})
+                  .code,
+              0);
+    const auto again = runCli(app, {"order", "recompute", "--db", path, "--customer", "1", "--year", "2008", "--campaign",
+                                    "5", "--order", "1"});
+    ASSERT_EQ(again.code, 0) << again.err.toStdString();
+    EXPECT_TRUE(again.out.contains("Special Discount 5%")) << again.out.toStdString();
+    EXPECT_TRUE(again.out.contains("grand total 19.00")) << again.out.toStdString();
+}

@@ -141,11 +141,16 @@ TEST_F(HandheldOrdersTest, ImportSavesEveryPaidOrderAndMarksEveryOneProcessed)
 TEST_F(HandheldOrdersTest, TheOrdersSwitchesReachTheOrder)
 {
     handheldOrder(10, 1, "10101");
+    exec("Update PDAOrders Set [PDA Orders Discount Percent] = 12");
     handheldLine(10, 1, "1", 1, "10.00");
     handheldPayment(10, 1, "0");
     ASSERT_TRUE(handheld.import());
-    // Stored as processing charge, discount, tax, flat amount, flat percent.
-    EXPECT_EQ(rows("Select [Orders Catalog Number] From Orders Where [Orders Internal Flag] = 'OPTIONS'"), QStringList{"NYYYN"});
+    // Stored as processing charge, discount, tax, flat amount, flat percent, with the order's own
+    // percent beside them: 12 % of 10.00.
+    EXPECT_EQ(rows("Select [Orders Catalog Number] || ' ' || [Orders Discount Percent] From Orders Where [Orders Internal "
+                   "Flag] = 'OPTIONS'"),
+              QStringList{"NYYYN 12.0"});
+    EXPECT_EQ(rows("Select [Orders Unit Total] From Orders Where [Orders Internal Flag] = 'DISCOUNT'"), QStringList{"-1.2"});
 }
 
 TEST_F(HandheldOrdersTest, NoOrNothingWaitingWritesNothing)
