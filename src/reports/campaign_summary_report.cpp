@@ -56,7 +56,7 @@ using Columns = std::vector<TabularLayout::Column>;
 
 TabularLayout::Column column(const QString &field, const QString &heading, double width, Format format = Format::Text)
 {
-    return {field, heading, width, format, format == Format::Money, 0, {}};
+    return {field, heading, width, format, format == Format::Money, 0, {}, {}, {}};
 }
 
 // The columns the switches ask for, narrowed all alike when they are wider than the page.
@@ -79,8 +79,14 @@ Columns columnsOf(const ReportRequest &request, bool isLong, double pageWidth)
         columns.push_back(column(QStringLiteral("CurrentPaymentTotal"), QStringLiteral("Payments"), 60, Format::Money));
         columns.push_back(column(QStringLiteral("HelperName"), QStringLiteral("Helper"), 80));
     }
+    // Each row's balances are its customer's, so every order of hers repeats them: the totals add
+    // each customer's balances as of the selected campaign once.
     columns.push_back(column(QStringLiteral("PreviousBalance"), QStringLiteral("Previous"), 60, Format::Money));
+    columns.back().totalField = QStringLiteral("SelectedPreviousBalance");
+    columns.back().totalOncePer = QStringLiteral("Customers Number");
     columns.push_back(column(QStringLiteral("RunningBalance"), QStringLiteral("Balance"), 62, Format::Money));
+    columns.back().totalField = QStringLiteral("SelectedRunningBalance");
+    columns.back().totalOncePer = QStringLiteral("Customers Number");
     double total = 0;
     for (const auto &c : columns)
         total += c.width;

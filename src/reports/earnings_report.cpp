@@ -65,7 +65,7 @@ Document EarningsReport::layOut(AppState &state, const ReportRequest &request) c
     const cOption &o = state.options;
     TabularLayout table(PageSetup::fromOptions(o.PaperType, QString(), QString()));
     const Currency volume = Currency::fromDouble(request.value(QStringLiteral("RawUnitTotal")).toDouble());
-    TabularLayout::Column percent{QStringLiteral("TypePercent"), QStringLiteral("Percent"), 70, Format::Money, false, 0, {}};
+    TabularLayout::Column percent{QStringLiteral("TypePercent"), QStringLiteral("Percent"), 70, Format::Money, false, 0, {}, {}, {}};
     percent.pattern = QStringLiteral("##0.00");
     table.font(reportFont(state.settings, kLayout, table.definition().font))
         .source(QStringLiteral("Select * From [rptEarnings] ") + request.text(QStringLiteral("OrderBy")))

@@ -22,7 +22,7 @@ const QString kFax = QStringLiteral("rptOrderSummaryFax");
 TabularLayout::Column column(const char *field, const char *heading, double width, Format format = Format::Text,
                              bool totalled = false)
 {
-    return {QLatin1String(field), QLatin1String(heading), width, format, totalled, 0, {}};
+    return {QLatin1String(field), QLatin1String(heading), width, format, totalled, 0, {}, {}, {}};
 }
 
 // The columns of each layout: the standard list, the verify list with a box to tick per line, and

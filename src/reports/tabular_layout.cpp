@@ -88,8 +88,9 @@ QString TabularLayout::listedColumnsOf(const Definition &definition)
     if (!definition.groupField.isEmpty())
         fields << definition.groupField;
     for (const Column &c : definition.columns)
-        if (!fields.contains(c.field))
-            fields << c.field;
+        for (const QString &field : {c.field, c.totalField, c.totalOncePer})
+            if (!field.isEmpty() && !fields.contains(field))
+                fields << field;
     if (fields.isEmpty())
         return definition.sql;
     for (QString &field : fields)
@@ -125,8 +126,11 @@ Document TabularLayout::layOut(cDataAccess &data, const QString &documentTitle) 
         TabularWriter::Row row;
         if (!m_definition.groupField.isEmpty())
             row.group = records.value(m_definition.groupField).toString().trimmed();
-        for (const Column &c : m_definition.columns)
+        for (const Column &c : m_definition.columns) {
             row.values.push_back(records.value(c.field));
+            row.totalled.push_back(c.totalField.isEmpty() ? row.values.back() : records.value(c.totalField));
+            row.totalKeys.push_back(c.totalOncePer.isEmpty() ? QString() : records.value(c.totalOncePer).toString());
+        }
         rows.push_back(std::move(row));
     }
     return TabularWriter(m_definition).write(rows, documentTitle);

@@ -32,6 +32,10 @@ public:
         bool totalled = false; // summed per group and in the grand total (numbers and money only)
         int alignment = 0;     // Qt::Alignment; 0 puts numbers and money right, everything else left
         QString pattern;       // "###,###,##0.00" for money and "MM/dd/yyyy" for dates unless given
+        // A running balance repeats on every row of its customer: its total adds `totalField`
+        // (the column's own field when empty) once for each value of `totalOncePer`.
+        QString totalField;
+        QString totalOncePer;
     };
 
     // What the builder has been told; the writer lays it out.

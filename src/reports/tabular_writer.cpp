@@ -63,12 +63,15 @@ void TabularWriter::add(Sums &sums, const Row &row) const
 {
     for (size_t i = 0; i < m_definition.columns.size(); ++i) {
         const TabularLayout::Column &c = m_definition.columns[i];
-        if (!c.totalled || row.values[i].isNull())
+        const QVariant &value = row.totalled[i];
+        if (!c.totalled || value.isNull())
+            continue;
+        if (!c.totalOncePer.isEmpty() && !sums[i].counted.insert(row.totalKeys[i]).second)
             continue;
         if (c.format == TabularLayout::Format::Money)
-            sums[i].money += Currency::fromDouble(row.values[i].toDouble());
+            sums[i].money += Currency::fromDouble(value.toDouble());
         else if (c.format == TabularLayout::Format::Number)
-            sums[i].whole += row.values[i].toLongLong();
+            sums[i].whole += value.toLongLong();
     }
 }
 

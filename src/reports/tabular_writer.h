@@ -7,6 +7,7 @@
 #include <QVariant>
 
 #include <optional>
+#include <set>
 #include <vector>
 
 namespace zel::reports {
@@ -18,7 +19,9 @@ public:
     struct Row
     {
         QString group;
-        std::vector<QVariant> values; // one per column
+        std::vector<QVariant> values;   // one per column
+        std::vector<QVariant> totalled; // what each column adds to its totals
+        std::vector<QString> totalKeys; // counted once per key, where the column says so
     };
 
     explicit TabularWriter(const TabularLayout::Definition &definition);
@@ -31,6 +34,7 @@ private:
     {
         qint64 whole = 0;
         Currency money;
+        std::set<QString> counted; // the keys already added
     };
     using Sums = std::vector<Sum>;
 

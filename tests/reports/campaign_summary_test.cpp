@@ -92,6 +92,51 @@ TEST_F(CampaignSummaryTest, LayoutsFollowTheSwitches)
     EXPECT_EQ(CampaignSummaryReport::orderBy("zip").left(31), "Order by [Customers Zip Code], ");
 }
 
+// The texts on the same line as the one reading `label`, left to right.
+QStringList lineOf(const Document &document, const QString &label)
+{
+    for (const Page &page : document.pages)
+        for (const TextItem *item : page.texts())
+            if (item->text == label) {
+                QStringList line;
+                for (const TextItem *other : page.texts())
+                    if (qAbs(other->rect.center().y() - item->rect.center().y()) < 2 && other != item)
+                        line << other->text;
+                return line;
+            }
+    return {};
+}
+
+// Ann's second order of campaign 5 (5.00) repeats her balances. Rows: Ann 30 + 15 = 45 and
+// 5 + 15 = 20, Bea 40. She owes 30 + 5 + 15 = 50, Bea 40: the totals are Previous 15 (Ann once)
+// and Balance 90, not 30 and 105. Order Total adds every order: 30 + 5 + 50 = 85 (with the
+// older unpaid order of campaign 3 in the complete summary, 100).
+TEST_F(CampaignSummaryTest, BalanceTotalsAddEachCustomerOnce)
+{
+    for (const QString &row : order(1, 2008, 5, 5, 2))
+        ASSERT_TRUE(app.state->data.exec("t", row));
+    CampaignSummaryReport report;
+    ReportParameters p;
+    p.campaign = {2008, 5};
+    p.shortLayout = true;
+    ASSERT_EQ(report.prepare(*app.state, p), std::nullopt);
+    EXPECT_EQ(lineOf(report.layOut(*app.state, report.request(*app.state, p)), "Campaign Total"),
+              (QStringList{"85.00", "15.00", "90.00"}));
+
+    p.choices.insert(CampaignSummarySelection::kComplete, true);
+    ASSERT_EQ(report.prepare(*app.state, p), std::nullopt);
+    EXPECT_EQ(lineOf(report.layOut(*app.state, report.request(*app.state, p)), "Campaign Total"),
+              (QStringList{"100.00", "15.00", "90.00"}));
+
+    // Grouped by customer, each group's balance is hers: Ann's three orders (15 + 30 + 5) = 50.
+    p.shortLayout = false;
+    p.choices.insert("AllCampaigns", true);
+    ASSERT_EQ(report.prepare(*app.state, p), std::nullopt);
+    const Document grouped = report.layOut(*app.state, report.request(*app.state, p));
+    EXPECT_EQ(lineOf(grouped, "Total Adams, Ann"), (QStringList{"50.00", "0.00", "15.00", "50.00"}));
+    EXPECT_EQ(lineOf(grouped, "Total Brown, Bea"), (QStringList{"50.00", "-10.00", "0.00", "40.00"}));
+}
+
 TEST_F(CampaignSummaryTest, CampaignTotalsJoinOntoTheAmountsDue)
 {
     app.state->data.exec("t", "Insert Into Totals ([Totals Campaign Year], [Totals Campaign Number], [Totals Due]) Values "
