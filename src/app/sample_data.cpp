@@ -224,7 +224,12 @@ bool SampleBuilder::addCustomers()
     for (int i = 0; i < m_size.customers; ++i)
         if (!addCustomer(query, i))
             return false;
-    return true;
+    // A customer assigned to a helper keeps the helper's name beside her number, as the customer
+    // screen writes it when she is assigned.
+    return exec(query, QStringLiteral("Update Customers Set [Customers Business Helper] = (Select Trim(H.[Customers First "
+                                      "Name]) || ' ' || Trim(H.[Customers Last Name]) From Customers H Where H.[Customers "
+                                      "Number] = Customers.[Customers Business Helper Number]) Where [Customers Business Helper "
+                                      "Number] <> 0"));
 }
 
 bool SampleBuilder::addCatalogue(const Campaign &campaign)

@@ -15,8 +15,18 @@ QString groupSql(const QString &group)
     if (group == QLatin1String("customer"))
         return QStringLiteral("[CustomerName] || ' (' || [Payments Customer Number] || ')'");
     if (group == QLatin1String("helper"))
-        return QStringLiteral("Case When Trim([HelperName]) = '' Then 'No helper' Else [HelperName] End");
+        return QStringLiteral("Case When [HelperNumber] = 0 Then 'No helper' Else [HelperName] || ' (' || [HelperNumber] || ')' End");
     return QStringLiteral("Coalesce(Nullif(Trim([Payments Type]), ''), '(no type)')");
+}
+
+// The helper is found by her number, as the other summaries find her; the name kept on the
+// customer's row is only a copy (and may be empty), used when the helper is no longer on file.
+QString helperNameSql()
+{
+    return QStringLiteral("Coalesce(Nullif(Trim(Trim(Coalesce(H.HFirst, '')) || ' ' || Trim(Coalesce(H.HLast, ''))), ''), "
+                          "Nullif(Trim(Customers.[Customers Business Helper]), ''), Case When Coalesce(Customers.[Customers "
+                          "Business Helper Number], 0) = 0 Then '' Else 'Helper ' || Customers.[Customers Business Helper "
+                          "Number] End)");
 }
 
 // The balance choice as a condition on `balance`, an SQL expression.
@@ -70,11 +80,14 @@ bool PaymentSummaryReport::fillBalances(AppState &state, const ReportParameters 
         return false;
     QVariantList values;
     QString select = QStringLiteral("Select Customers.*, %1 As [CustomerName], %2 As [CustomerAddress], "
-                                    "Coalesce(Trim(Customers.[Customers Business Helper]), '') As [HelperName], "
-                                    "Coalesce(b.[Balance], 0) As [Balance] From Customers Left Join [rptPaymentSummary2Temp] b "
-                                    "On b.[Customer] = Customers.[Customers Number] Where %3 ")
+                                    "Coalesce(Customers.[Customers Business Helper Number], 0) As [HelperNumber], %4 As "
+                                    "[HelperName], Coalesce(b.[Balance], 0) As [Balance] From Customers Left Join "
+                                    "[rptPaymentSummary2Temp] b On b.[Customer] = Customers.[Customers Number] Left Join "
+                                    "(Select [Customers Number] As HNumber, [Customers First Name] As HFirst, [Customers Last Name] As HLast "
+                                    "From Customers) H On H.HNumber = Customers.[Customers Business Helper Number] Where %3 ")
                          .arg(lastFirstSql(QStringLiteral("Customers")), addressSql(QStringLiteral("Customers")),
-                              balanceCondition(word(parameters, kBalance, QStringLiteral("all")), QStringLiteral("Coalesce(b.[Balance], 0)")));
+                              balanceCondition(word(parameters, kBalance, QStringLiteral("all")), QStringLiteral("Coalesce(b.[Balance], 0)")),
+                              helperNameSql());
     select += helper(parameters).clause(QStringLiteral("Customers Business Helper Number"), values);
     return rebuild(data, QStringLiteral("rptPaymentSummary2"), select, values);
 }
@@ -84,9 +97,14 @@ std::optional<QString> PaymentSummaryReport::prepare(AppState &state, const Repo
     for (const QString &key : {kFrom, kTo})
         if (!text(parameters, key).isEmpty() && !date(parameters, key).isValid())
             return QStringLiteral("'%1' is not a date like 2024-03-31.").arg(text(parameters, key));
+    if (date(parameters, kFrom).isValid() && date(parameters, kTo).isValid() && date(parameters, kFrom) > date(parameters, kTo))
+        return QStringLiteral("The payment dates run from %1 to %2: the first date must not be after the last.")
+            .arg(date(parameters, kFrom).toString(QStringLiteral("MM/dd/yyyy")),
+                 date(parameters, kTo).toString(QStringLiteral("MM/dd/yyyy")));
     cDataAccess &data = state.data;
-    QVariantList values;
-    QString dates = QStringLiteral("Select * From Payments Where 1 = 1 ");
+    // The balances are as of the campaign, so the payments beside them are those up to it too.
+    QVariantList values{parameters.campaign.year, parameters.campaign.number};
+    QString dates = QStringLiteral("Select * From Payments Where ([Payments Campaign Year], [Payments Campaign Number]) <= (?, ?) ");
     if (const QDate from = date(parameters, kFrom); from.isValid()) {
         dates += QStringLiteral(" And Date([Payments Date]) >= ? ");
         values << from.toString(Qt::ISODate);
@@ -103,7 +121,7 @@ std::optional<QString> PaymentSummaryReport::prepare(AppState &state, const Repo
     if (!rebuild(data, QStringLiteral("rptPaymentDates"), dates, values) || !fillBalances(state, parameters))
         return failedMessage();
     const QString joined = QStringLiteral(
-        "Select p.*, s.[CustomerName], s.[CustomerAddress], s.[HelperName], s.[Balance], s.[Customers Last Name], "
+        "Select p.*, s.[CustomerName], s.[CustomerAddress], s.[HelperNumber], s.[HelperName], s.[Balance], s.[Customers Last Name], "
         "s.[Customers First Name], Trim(Coalesce(s.[Customers Phone 1], '') || ' ' || Coalesce(s.[Customers Phone 2], '')) "
         "As [Phones] From [rptPaymentDates] p Inner Join [rptPaymentSummary2] s On s.[Customers Number] = p.[Payments Customer Number]");
     const QString grouped = QStringLiteral("Select *, %1 As [GroupName], 'C' || [Payments Campaign Number] || '/' || "

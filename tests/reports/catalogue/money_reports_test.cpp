@@ -100,3 +100,31 @@ TEST_F(Money, MileageOfTheYearReadsItsTextDates)
     EXPECT_TRUE(document->pages[0].hasText("22.5"));
     EXPECT_EQ(prepare(report, {}, {2009, 1}), "No mileage data found.");
 }
+
+// Ann (1) and Dot (4) have Cid (3) as their helper by number; the name copy on their rows is empty.
+TEST_F(Money, PaymentSummaryByHelperFindsTheHelperByHerNumber)
+{
+    const PaymentSummaryReport report;
+    EXPECT_EQ(prepare(report, {{PaymentSummaryReport::kGroup, "helper"}, {PaymentSummaryReport::kHelper, "yes"}}), "");
+    EXPECT_EQ(column("Select [GroupName] || ': ' || [HelperName] || ' ' || [Payments Amount] From rptPaymentSummary Order By 1"),
+              QStringList({"Cid Cole (3): Cid Cole -10.0", "Cid Cole (3): Cid Cole -11.0", "No helper:  -4.0"}));
+}
+
+TEST_F(Money, PaymentSummaryListsThePaymentsUpToItsCampaignAndAnOrderlyDateRange)
+{
+    // A payment taken ahead for campaign 2008/7 is not part of the balances as of 2008/5.
+    app.state->data.exec("t", "Insert Into Payments ([Payments Customer Number], [Payments Campaign Year], [Payments Campaign "
+                              "Number], [Payments Order Number], [Payments Sequence], [Payments Amount], [Payments Date], "
+                              "[Payments Deposited], [Payments Type]) Values (1, 2008, 7, 1, 1, -6, '2008-03-12 00:00:00', "
+                              "'Y', 'Cash')");
+    const PaymentSummaryReport report;
+    EXPECT_EQ(prepare(report), "");
+    EXPECT_EQ(column("Select printf('%.2f', [Payments Amount]) From rptPaymentSummary Where [Payments Customer Number] = 1"),
+              QStringList{"-10.00"});
+    EXPECT_EQ(prepare(report, {}, {2008, 7}), "");
+    EXPECT_EQ(column("Select printf('%.2f', [Payments Amount]) From rptPaymentSummary Where [Payments Customer Number] = 1 "
+                     "Order By [Payments Amount]"),
+              QStringList({"-10.00", "-6.00"}));
+    EXPECT_EQ(prepare(report, {{PaymentSummaryReport::kFrom, "2008-03-31"}, {PaymentSummaryReport::kTo, "2008-03-01"}}),
+              "The payment dates run from 03/31/2008 to 03/01/2008: the first date must not be after the last.");
+}
