@@ -55,6 +55,11 @@ QString OrderLineRules::reserveMessage(const CatalogCell &cell)
 void OrderLineRules::fillFromProduct(OrderRow &line, const ProductFound &found, int currentCampaignNumber)
 {
     const Product &p = found.product;
+    // The look-up finds a number typed with or without its dash: the line takes the catalogue's
+    // form, so one product is one line of the order summary and one baseline row. A check-digit
+    // mark stays.
+    const bool marked = line.catalogNumber.endsWith(QLatin1Char('^'));
+    line.catalogNumber = p.catalogNumber.trimmed() + (marked ? QStringLiteral("^") : QString());
     line.page = p.page;
     line.product = p.description;
     line.shade = p.shade;

@@ -134,6 +134,24 @@ TEST_F(OrderScreenTest, TheTypistsPathThroughAFoundAndANewProduct)
     EXPECT_EQ(screen->model()->lines().size(), 1u);
 }
 
+// Without the dash option the typed 123456 stays as typed on screen, but the look-up finds 123-456,
+// and the line and the stored row take that form: one product, one line of the order summary.
+TEST_F(OrderScreenTest, ANumberTypedWithoutItsDashTakesTheCataloguesForm)
+{
+    app.state->options.OrderEntryDash = "N";
+    openScreen();
+    type("123456");
+    EXPECT_EQ(screen->model()->record(0).catalogNumber, QStringLiteral("123-456"));
+    type("1");
+    type("222-222");
+    type("1");
+    screen->save();
+    EXPECT_EQ(app.column("Select Distinct [Orders Catalog Number] From Orders Where [Orders Internal Flag] = 'DETAIL' Order By 1"),
+              (QStringList{"123-456", "222-222"}));
+    EXPECT_EQ(app.column("Select Count(*) From Products Where [Products Catalog Number] = '123456'"), QStringList{"0"})
+        << "no second baseline product under the typed form";
+}
+
 TEST_F(OrderScreenTest, ALowerPriceIsOfferedAndTaken)
 {
     app.state->options.PromptForLowerPrice = "Y";
