@@ -160,9 +160,10 @@ QString Currency::format(QStringView pattern) const
     return text;
 }
 
-QString Currency::toCurrencyText(const QLocale &locale) const
+QString Currency::toCurrencyText() const
 {
-    return locale.toCurrencyString(round2().toDouble(), locale.currencySymbol(), 2);
+    static const QLocale dollars(QLocale::English, QLocale::UnitedStates);
+    return dollars.toCurrencyString(round2().toDouble(), dollars.currencySymbol(), 2);
 }
 
 QString Currency::toPlainText() const

@@ -7,7 +7,6 @@
 #include <compare>
 #include <optional>
 
-class QLocale;
 
 namespace zel {
 
@@ -54,8 +53,9 @@ public:
     // Formats with a number pattern made of '#', '0', ',' and '.', such as "###,###,##0.00".
     // Display rounding is half away from zero, as the classic Format function does.
     QString format(QStringView pattern) const;
-    // The locale's currency text with two decimals, e.g. "$1,234.50".
-    QString toCurrencyText(const QLocale &locale) const;
+    // Her money as currency text with two decimals, e.g. "$1,234.50" and "($1.00)": always in
+    // dollars, whatever locale the desktop runs the program in (under "C" there is no symbol).
+    QString toCurrencyText() const;
     // Plain text for SQL and files: "-1234.5", "0", "12.0125".
     QString toPlainText() const;
 

@@ -4,7 +4,6 @@
 #include "payments/payment_sums.h"
 #include "shell/data_access.h"
 
-#include <QLocale>
 
 namespace zel::customers {
 
@@ -17,7 +16,7 @@ constexpr int kCampaignsPerYear = 30;
 
 QString currencyText(const Currency &amount)
 {
-    return amount.toCurrencyText(QLocale());
+    return amount.toCurrencyText();
 }
 
 QString BalancePanel::totalCaption() const

@@ -8,7 +8,6 @@
 #include "shell/database_connection.h"
 #include "shell/transaction.h"
 
-#include <QLocale>
 
 namespace zel {
 
@@ -31,7 +30,7 @@ QString percentText(const Currency &percent)
 
 QString money(const Currency &amount)
 {
-    return amount.toCurrencyText(QLocale());
+    return amount.toCurrencyText();
 }
 
 // What the computation needs to know of the customer.

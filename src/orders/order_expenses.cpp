@@ -3,7 +3,6 @@
 #include "core/text.h"
 #include "shell/data_access.h"
 
-#include <QLocale>
 
 namespace zel {
 
@@ -25,7 +24,7 @@ QStringList OrderExpenses::categories()
 QString OrderExpenses::question(const QString &product, const QString &category, const Currency &amount)
 {
     return QStringLiteral("Add '") + product + QStringLiteral("' to INTERNAL EXPENSES in Category '") + category
-         + QStringLiteral("' with an amount of ") + amount.toCurrencyText(QLocale());
+         + QStringLiteral("' with an amount of ") + amount.toCurrencyText();
 }
 
 bool OrderExpenses::add(const Campaign &campaign, const QString &product, const QString &category, const Currency &amount,

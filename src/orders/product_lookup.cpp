@@ -5,7 +5,6 @@
 #include "orders/catalog_number.h"
 #include "shell/data_access.h"
 
-#include <QLocale>
 
 namespace zel {
 
@@ -34,7 +33,7 @@ int stockOnHand(cDataAccess &data, const QStringList &forms)
 
 QStringList describe(const QString &campaign, const Currency &price, const Product &p)
 {
-    return {QStringLiteral("Campaign: ") + campaign, QStringLiteral("Price: ") + price.toCurrencyText(QLocale()),
+    return {QStringLiteral("Campaign: ") + campaign, QStringLiteral("Price: ") + price.toCurrencyText(),
             QStringLiteral("Product: ") + p.catalogNumber, QStringLiteral("Page: ") + p.page,
             QStringLiteral("Desc: ") + p.description, QStringLiteral("Shade: ") + p.shade, QStringLiteral("Size: ") + p.size};
 }

@@ -8,7 +8,6 @@
 #include "shell/captions.h"
 #include "shell/transaction.h"
 
-#include <QLocale>
 
 #include <set>
 #include <tuple>
@@ -52,7 +51,7 @@ QStringList ProductChange::describe() const
     if (priceQuantity)
         out << QStringLiteral("New Price Qty: ") + QString::number(*priceQuantity);
     if (price)
-        out << QStringLiteral("New Price: ") + price->toCurrencyText(QLocale());
+        out << QStringLiteral("New Price: ") + price->toCurrencyText();
     if (unavailable)
         out << QStringLiteral("Mark Unavailable");
     return out;

@@ -90,7 +90,14 @@ TEST(Currency, FormatsNumberPatterns)
 
 TEST(Currency, CurrencyAndPlainText)
 {
-    EXPECT_EQ(money("1234.5").toCurrencyText(QLocale(QLocale::English, QLocale::UnitedStates)), QStringLiteral("$1,234.50"));
+    // Her money reads the same whatever locale the desktop starts the program in.
+    const QLocale before;
+    for (const QLocale &locale : {QLocale::c(), QLocale(QLocale::German, QLocale::Germany), QLocale(QLocale::English, QLocale::UnitedStates)}) {
+        QLocale::setDefault(locale);
+        EXPECT_EQ(money("1234.5").toCurrencyText(), QStringLiteral("$1,234.50")) << locale.name().toStdString();
+        EXPECT_EQ(money("-1").toCurrencyText(), QStringLiteral("($1.00)")) << locale.name().toStdString();
+    }
+    QLocale::setDefault(before);
     EXPECT_EQ(money("-1234.5").toPlainText(), QStringLiteral("-1234.5"));
     EXPECT_EQ(money("12.0125").toPlainText(), QStringLiteral("12.0125"));
     EXPECT_EQ(money("0").toPlainText(), QStringLiteral("0"));

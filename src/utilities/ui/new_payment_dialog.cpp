@@ -3,7 +3,6 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
-#include <QLocale>
 
 namespace zel {
 
@@ -42,7 +41,7 @@ void NewPaymentDialog::fillOrders()
     m_order->clear();
     m_choices = customer() > 0 ? m_posting.orderChoices(customer(), m_campaign) : std::vector<OrderChoice>{};
     for (const OrderChoice &c : m_choices)
-        m_order->addItem(QStringLiteral("%1   %2   %3").arg(c.order).arg(c.total.toCurrencyText(QLocale())).arg(c.type));
+        m_order->addItem(QStringLiteral("%1   %2   %3").arg(c.order).arg(c.total.toCurrencyText()).arg(c.type));
 }
 
 } // namespace zel
