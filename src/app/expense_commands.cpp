@@ -6,6 +6,8 @@
 #include "earnings/mileage_records.h"
 #include "orders/inventory_adjustment.h"
 #include "orders/inventory_records.h"
+#include "orders/order_entry_rules.h"
+#include "shell/transaction.h"
 
 #include <QTextStream>
 
@@ -117,7 +119,7 @@ int listInventory(const CommandLine &line, QTextStream &out, QTextStream &err)
 int addInventory(const CommandLine &line, QTextStream &out, QTextStream &err)
 {
     const QString catalog = line.option(QStringLiteral("--catalog")).trimmed();
-    const auto quantity = wholeOption(line, QStringLiteral("--qty"), 1, 99999, err);
+    const auto quantity = wholeOption(line, QStringLiteral("--qty"), 1, 32767, err);
     std::optional<Currency> price;
     if (line.options.contains(QStringLiteral("--price")) && !(price = amountOption(line, QStringLiteral("--price"), err)))
         return 2;
@@ -144,7 +146,7 @@ int addInventory(const CommandLine &line, QTextStream &out, QTextStream &err)
 int sellInventory(const CommandLine &line, QTextStream &out, QTextStream &err)
 {
     const QString catalog = line.option(QStringLiteral("--catalog")).trimmed();
-    const auto quantity = wholeOption(line, QStringLiteral("--qty"), 1, 99999, err);
+    const auto quantity = wholeOption(line, QStringLiteral("--qty"), 1, 32767, err);
     const auto customer = wholeOption(line, QStringLiteral("--customer"), 1, 32767, err);
     if (catalog.isEmpty()) {
         err << "--catalog needs a product number.\n";
@@ -171,9 +173,14 @@ int sellInventory(const CommandLine &line, QTextStream &out, QTextStream &err)
                                      {*customer})
                              .toString();
     const cOption &options = session.state().options;
-    if (!adjustment.Ms_Adjust_Inventory(catalog, *quantity, name, {options.CurrentCampaignYear, options.CurrentCampaignNumber}))
+    Transaction sale(data.database().handle());
+    const std::optional<int> taken =
+        adjustment.Ms_Adjust_Inventory(catalog, *quantity, name, {options.CurrentCampaignYear, options.CurrentCampaignNumber});
+    if (!taken || !sale.commit())
         throw CommandStopped{QStringLiteral("The stock of %1 could not be adjusted in %2.").arg(catalog, line.database)};
-    out << "Sold " << *quantity << " of " << catalog << " to " << name << "; " << adjustment.inStock(catalog) << " left in stock.\n";
+    if (*taken < *quantity)
+        out << OrderLineRules::partlyFromStock(catalog, *taken, *quantity) << '\n';
+    out << "Sold " << *taken << " of " << catalog << " to " << name << "; " << adjustment.inStock(catalog) << " left in stock.\n";
     return 0;
 }
 

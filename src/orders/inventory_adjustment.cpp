@@ -28,8 +28,8 @@ int InventoryAdjustment::inStock(const QString &catalogNumber)
                          formsOf(catalogNumber));
 }
 
-bool InventoryAdjustment::Ms_Adjust_Inventory(const QString &catalogNumber, int quantity, const QString &customerName,
-                                              const Campaign &campaign)
+std::optional<int> InventoryAdjustment::Ms_Adjust_Inventory(const QString &catalogNumber, int quantity,
+                                                            const QString &customerName, const Campaign &campaign)
 {
     // The first stock row decides, and only that row is used.
     m_data.setSQL(QStringLiteral("Select rowid, [Inventory Qty] From Inventory Where ") + kFormsCondition
@@ -37,21 +37,25 @@ bool InventoryAdjustment::Ms_Adjust_Inventory(const QString &catalogNumber, int 
                   formsOf(catalogNumber));
     RecordSet stock = m_data.GetSnapShot(kProcedure);
     if (!stock.next())
-        return false;
+        return std::nullopt;
     const int row = stock.value(0).toInt();
     const int held = stock.value(1).toInt();
     if (held == quantity) {
-        return m_data.exec(kProcedure,
-                           QStringLiteral("Update Inventory Set [Inventory Qty] = 0, [Inventory Sold To Name] = ?, [Inventory "
-                                          "Sold To Qty] = ?, [Inventory Sold To Campaign Year] = ?, [Inventory Sold to "
-                                          "Campaign Number] = ? Where rowid = ?"),
-                           {customerName, quantity, campaign.year, campaign.number, row});
+        if (!m_data.exec(kProcedure,
+                         QStringLiteral("Update Inventory Set [Inventory Qty] = 0, [Inventory Sold To Name] = ?, [Inventory "
+                                        "Sold To Qty] = ?, [Inventory Sold To Campaign Year] = ?, [Inventory Sold to "
+                                        "Campaign Number] = ? Where rowid = ?"),
+                         {customerName, quantity, campaign.year, campaign.number, row}))
+            return std::nullopt;
+        return quantity;
     }
     // Above the quantity the row keeps the rest; below it the whole stock of the row is taken.
     const int left = held > quantity ? held - quantity : 0;
     const int sold = held > quantity ? quantity : held;
-    return m_data.exec(kProcedure, QStringLiteral("Update Inventory Set [Inventory Qty] = ? Where rowid = ?"), {left, row})
-        && addSaleRow(row, sold, customerName, campaign);
+    if (!m_data.exec(kProcedure, QStringLiteral("Update Inventory Set [Inventory Qty] = ? Where rowid = ?"), {left, row})
+        || !addSaleRow(row, sold, customerName, campaign))
+        return std::nullopt;
+    return sold;
 }
 
 bool InventoryAdjustment::addSaleRow(int fromRow, int quantity, const QString &customerName, const Campaign &campaign)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include "core/campaign.h"
 #include "core/currency.h"
 
@@ -20,10 +22,10 @@ public:
     // The stock of a product in any of its three catalog-number forms.
     int inStock(const QString &catalogNumber);
     // Ms_Adjust_Inventory: takes `quantity` from the first stock row of the product for the customer
-    // (named first and last) in the campaign. Returns false when there is no stock row or a
-    // statement failed.
-    bool Ms_Adjust_Inventory(const QString &catalogNumber, int quantity, const QString &customerName,
-                             const Campaign &campaign);
+    // (named first and last) in the campaign; a row holding less gives all it has. Returns how many
+    // were taken, or nothing when there is no stock row or a statement failed.
+    std::optional<int> Ms_Adjust_Inventory(const QString &catalogNumber, int quantity, const QString &customerName,
+                                           const Campaign &campaign);
     // Ms_Update_Inventory: adds the line's quantity to its unsold stock row, or makes one.
     bool Ms_Update_Inventory(const OrderRow &line);
     // Moves the baseline product's count on hand by `difference`.

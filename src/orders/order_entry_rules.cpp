@@ -163,6 +163,15 @@ QString OrderLineRules::stockReport(int inStock)
                         : QStringLiteral("There are %1 products  in inventory.").arg(inStock);
 }
 
+QString OrderLineRules::partlyFromStock(const QString &catalogNumber, int taken, int asked)
+{
+    return QStringLiteral("Only %1 of the %2 asked were taken from stock: the first stock row of product %3 held %1. "
+                          "Take the rest from its next stock row in Inventory.")
+        .arg(taken)
+        .arg(asked)
+        .arg(catalogNumber);
+}
+
 QString OrderLineRules::stockAdjustPrompt(const QString &catalogNumber, int inStock)
 {
     const QString n = QString::number(inStock);

@@ -80,6 +80,8 @@ public:
     // The typed amount to take from stock: 0 to skip, nothing when it is not a whole number from 0
     // to `inStock`.
     static std::optional<int> stockAmount(const QString &typed, int inStock);
+    // Stock is taken from the product's first stock row only: said when that row held less than asked.
+    static QString partlyFromStock(const QString &catalogNumber, int taken, int asked);
     // Asked when a line sold from stock changes its quantity.
     static QString stockChangeQuestion(const QString &catalogNumber, int difference);
 };

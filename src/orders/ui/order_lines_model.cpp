@@ -4,6 +4,7 @@
 #include "orders/inventory_adjustment.h"
 #include "orders/product_lookup.h"
 #include "session/app_state.h"
+#include "shell/transaction.h"
 
 namespace zel {
 
@@ -255,11 +256,15 @@ void OrderLinesModel::offerStock(OrderRow &edited, int inStock)
         return;
     QString number = edited.catalogNumber;
     number.remove(QLatin1Char('^'));
-    if (!InventoryAdjustment(m_state.data).Ms_Adjust_Inventory(number, *amount, m_customerName, m_campaign))
+    Transaction adjustment(m_state.data.database().handle());
+    const std::optional<int> taken = InventoryAdjustment(m_state.data).Ms_Adjust_Inventory(number, *amount, m_customerName, m_campaign);
+    if (!taken || !adjustment.commit())
         return;
+    if (*taken < *amount)
+        tell(OrderLineRules::partlyFromStock(number, *taken, *amount));
     m_inventoryAdjusted = true;
     edited.fromCampaign = 99;
-    edited.usedFromInventory = *amount;
+    edited.usedFromInventory = *taken;
     edited.quantity = 0;
     edited.priceQuantity = 0;
     OrderLineRules::setQuantity(edited, *amount);
