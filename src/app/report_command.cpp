@@ -116,15 +116,27 @@ bool hasRequiredOptions(const CommandLine &line, const Report &report)
     return true;
 }
 
+// Year and campaign not given on the command line: the current campaign.
+constexpr int kNotGiven = -1;
+
 // The values of the command line, checked for range; nothing (after one line) when one is wrong.
-std::optional<reports::ReportParameters> readParameters(const CommandLine &line, QTextStream &err)
+std::optional<reports::ReportParameters> readParameters(const CommandLine &line, const Report &report, QTextStream &err)
 {
     const auto customer = wholeOption(line, QStringLiteral("--customer"), 1, 32767, err, 0);
-    const auto year = wholeOption(line, QStringLiteral("--year"), 1980, 2200, err, 0);
-    const auto campaign = wholeOption(line, QStringLiteral("--campaign"), 1, 99, err, 0);
+    const auto year = wholeOption(line, QStringLiteral("--year"), 0, 2200, err, kNotGiven);
+    const auto campaign = wholeOption(line, QStringLiteral("--campaign"), 0, 99, err, kNotGiven);
     const auto order = wholeOption(line, QStringLiteral("--order"), 1, 32767, err, 0);
     if (!customer || !year || !campaign || !order)
         return std::nullopt;
+    if (*year != kNotGiven && *year != 0 && *year < 1980) {
+        err << "--year must be from 1980 to 2200 (or 0 for every year), not " << *year << ".\n";
+        return std::nullopt;
+    }
+    if ((*year == 0 || *campaign == 0) && !report.takesAllCampaigns()) {
+        err << "--year 0 and --campaign 0 (every year, all campaigns) are for the earnings report; the " << report.name()
+            << " report needs a campaign from 1 up.\n";
+        return std::nullopt;
+    }
     reports::ReportParameters parameters;
     if (*customer != 0)
         parameters.customer = *customer;
@@ -139,13 +151,15 @@ std::optional<reports::ReportParameters> readParameters(const CommandLine &line,
 bool checkAgainstDatabase(CommandSession &session, const Report &report, reports::ReportParameters &parameters)
 {
     AppState &state = session.state();
-    if (parameters.campaign.year == 0)
+    if (parameters.campaign.year == kNotGiven)
         parameters.campaign.year = state.options.CurrentCampaignYear;
-    if (parameters.campaign.number == 0)
+    if (parameters.campaign.number == kNotGiven)
         parameters.campaign.number = state.options.CurrentCampaignNumber;
     if (parameters.customer && !session.customerExists(*parameters.customer))
         return false;
-    if (report.takes(ReportInput::Campaign) && !session.campaignInRange(parameters.campaign.year, parameters.campaign.number))
+    const bool allCampaigns = parameters.campaign.number == 0 || parameters.campaign.year == 0;
+    if (report.takes(ReportInput::Campaign) && !allCampaigns
+        && !session.campaignInRange(parameters.campaign.year, parameters.campaign.number))
         return false;
     if (parameters.customer)
         state.currentCustomer = *parameters.customer;
@@ -248,7 +262,7 @@ int runReportCommand(const CommandLine &line, QTextStream &out, QTextStream &err
         err << "The option " << foreign << " does not belong to 'zel report " << report->name() << "'.\n";
         return 2;
     }
-    std::optional<reports::ReportParameters> parameters = readParameters(line, err);
+    std::optional<reports::ReportParameters> parameters = readParameters(line, *report, err);
     if (!parameters || !readChoices(line, *report, *parameters, err))
         return 2;
     const bool pages = report->producesPages(*parameters);

@@ -16,6 +16,7 @@ public:
     QString description() const override { return QStringLiteral("earnings by type on a campaign's sales volume"); }
     QStringList layoutNames() const override { return {QStringLiteral("rptEarnings")}; }
     std::vector<ReportOption> options() const override { return {{ReportInput::Campaign, false}}; }
+    bool takesAllCampaigns() const override { return true; }
     std::vector<ReportChoice> choices() const override;
 
     std::optional<QString> prepare(AppState &state, const ReportParameters &parameters) const override;

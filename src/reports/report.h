@@ -75,6 +75,9 @@ public:
     virtual std::vector<ReportChoice> choices() const { return {}; }
     // False when the parameters ask for no pages (the order summary's data file).
     virtual bool producesPages(const ReportParameters &) const { return true; }
+    // Whether campaign number 0 (all campaigns of the year) and year 0 (every year) are choices, as
+    // the blank campaign and year are on the report's tab.
+    virtual bool takesAllCampaigns() const { return false; }
     // The work after the pages went out, or instead of them: files, closing questions.
     virtual void finish(AppState &, const ReportParameters &) const {}
 

@@ -71,4 +71,20 @@ TEST_F(CampaignReportCommands, EveryNewReportRunsFromTheCommandLine)
         EXPECT_TRUE(help.out.contains(option)) << option;
 }
 
+// As the blank campaign and year of the earnings tab: all campaigns of 2008, or every year.
+TEST_F(CampaignReportCommands, EarningsTakeAllCampaignsAndOtherReportsAOneCampaign)
+{
+    CommandRun r = run({"report", "earnings", "--year", "2008", "--campaign", "0", "--preview"});
+    ASSERT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.out.contains("All Campaigns - Year 2008")) << r.out.toStdString();
+    r = run({"report", "earnings", "--year", "0", "--campaign", "0", "--preview"});
+    ASSERT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.out.contains("All Campaigns - All Years")) << r.out.toStdString();
+
+    r = run({"report", "campaign-summary", "--year", "2008", "--campaign", "0", "--preview"});
+    EXPECT_EQ(r.code, 2);
+    EXPECT_TRUE(r.err.contains("campaign-summary report needs a campaign from 1 up")) << r.err.toStdString();
+    EXPECT_EQ(run({"report", "earnings", "--year", "1200", "--preview"}).code, 2);
+}
+
 } // namespace

@@ -77,7 +77,8 @@ TEST_F(ReportCommand, BadUsageStopsWithOneLineAndExitTwo)
         {{"report", "customer-payments", "--customer", "1", "--order", "2", "--pdf", pdf},
          "The option --order does not belong to 'zel report customer-payments'.\n"},
         {{"report", "customer-payments", "--customer", "99", "--pdf", pdf}, "Customer 99 does not exist.\n"},
-        {{"report", "invoice", "--customer", "1", "--campaign", "0", "--pdf", pdf}, "--campaign must be from 1 to 99, not 0.\n"},
+        {{"report", "invoice", "--customer", "1", "--campaign", "0", "--pdf", pdf}, "--year 0 and --campaign 0 (every year, all campaigns) are for the earnings report; the invoice report needs a "
+         "campaign from 1 up.\n"},
     };
     for (const auto &c : cases) {
         const CommandRun result = run(c.args);
