@@ -64,6 +64,27 @@ TEST_F(OrderSummaryTest, RegularSummaryMergesCustomersIntoOneLinePerProduct)
     EXPECT_TRUE(report.layOut(*app.state, request).pages.at(0).hasText("Customer Orders: 3"));
 }
 
+// Pages are text, as the catalogue prints them ("C#05-123" among "123"): page 10 and 100 come
+// before page 9, whatever the caption "Page and Catalog Order" may suggest.
+TEST_F(OrderSummaryTest, PagesSortAsText)
+{
+    int sequence = 5;
+    for (const auto &[catalog, page] : {std::pair{"900-009", "9"}, {"100-100", "100"}, {"100-010", "10"}}) {
+        OrderLine l = line(3, sequence++, catalog, 1, 2);
+        l.page = page;
+        ASSERT_TRUE(app.state->data.exec("t", orderRow(l)));
+    }
+    OrderSummaryReport report;
+    ReportParameters p;
+    p.campaign = {2008, 5};
+    ASSERT_EQ(report.prepare(*app.state, p), std::nullopt);
+    const QString text = report.layOut(*app.state, report.request(*app.state, p)).plainText();
+    const qsizetype ten = text.indexOf("100-010"), hundred = text.indexOf("100-100"), nine = text.indexOf("900-009");
+    ASSERT_GE(ten, 0);
+    EXPECT_LT(ten, hundred);
+    EXPECT_LT(hundred, nine);
+}
+
 TEST_F(OrderSummaryTest, ReturnsAndBackOrdersKeepTheirCustomers)
 {
     ASSERT_EQ(prepareOrderSummary(app.state->data, selection(OrderSummarySelection::Kind::Returns)), std::nullopt);
