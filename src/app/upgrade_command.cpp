@@ -9,6 +9,7 @@
 #include "migration/upgrade_check.h"
 #include "migration/upgrade_repair.h"
 #include "session/database_files.h"
+#include "shell/access_header.h"
 #include "shell/database_connection.h"
 
 #include <QFileInfo>
@@ -30,8 +31,8 @@ int convertCommand(const QString &source, const QString &target, QTextStream &ou
 {
     if (!isFile(source, err))
         return 1;
-    if (db::JetReader::jetVersionOf(source) == 0) {
-        err << source << " is not an Access (Jet 3 or Jet 4) database.\n";
+    if (const QString problem = accessHeaderProblem(accessHeaderOf(source)); !problem.isEmpty()) {
+        err << source << ' ' << problem << ".\n";
         return 1;
     }
     if (QFileInfo::exists(target)) {

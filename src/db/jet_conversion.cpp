@@ -7,8 +7,11 @@
 #include "shell/transaction.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
+
+#include <algorithm>
 
 namespace zel::db {
 
@@ -98,11 +101,40 @@ private:
     IsolatedRun::Send m_beat;
 };
 
-QString copyAll(const QString &source, const QString &written, const IsolatedRun::Send &progress, JetConversion::Result &result)
+// The required "Table" or "Table.Column" entries the file does not have, as "Customers" or
+// "[Customers Number] in Customers".
+QStringList missingParts(JetReader &reader, const QStringList &required)
+{
+    QStringList missing;
+    const QStringList tables = reader.tableNames();
+    for (const QString &entry : required) {
+        const QString table = entry.section(QLatin1Char('.'), 0, 0);
+        const QString column = entry.section(QLatin1Char('.'), 1);
+        const qsizetype found = tables.indexOf(QRegularExpression(QRegularExpression::escape(table),
+                                                                  QRegularExpression::CaseInsensitiveOption));
+        if (found < 0) {
+            missing << table;
+            continue;
+        }
+        if (column.isEmpty())
+            continue;
+        const std::vector<JetColumn> columns = reader.columns(tables.at(found));
+        if (std::none_of(columns.begin(), columns.end(),
+                         [&](const JetColumn &c) { return c.name.compare(column, Qt::CaseInsensitive) == 0; }))
+            missing << QStringLiteral("[%1] in %2").arg(column, table);
+    }
+    return missing;
+}
+
+QString copyAll(const QString &source, const QString &written, const QStringList &required,
+                const IsolatedRun::Send &progress, JetConversion::Result &result)
 {
     JetReader reader;
     if (!reader.open(source))
         return reader.errorString();
+    result.missing = missingParts(reader, required);
+    if (!result.missing.isEmpty())
+        return source + QStringLiteral(" lacks ") + result.missing.join(QStringLiteral(" and ")) + QLatin1Char('.');
     DatabaseConnection target;
     if (!target.create(written))
         return target.errorString();
@@ -125,18 +157,20 @@ QString copyAll(const QString &source, const QString &written, const IsolatedRun
 
 // The copy runs in a child process: mdbtools loops for ever on some damaged files, and the
 // program must then say so rather than hang. The child answers "tables<TAB>rows<TAB>error<TAB>
-// incomplete tables, separated by a newline".
-JetConversion::Result copyIsolated(const QString &source, const QString &written, const JetConversion::Progress &progress)
+// incomplete tables<TAB>missing tables", the lists separated by a newline.
+JetConversion::Result copyIsolated(const QString &source, const QString &written, const QStringList &required,
+                                   const JetConversion::Progress &progress)
 {
+    const auto field = [](const QString &text) { return QString(text).replace(QLatin1Char('\t'), QLatin1Char(' ')); };
     const IsolatedRun::Outcome outcome = IsolatedRun::run(
         [&](const IsolatedRun::Send &send) {
             JetConversion::Result result;
-            result.error = copyAll(source, written, send, result);
-            return QStringLiteral("%1\t%2\t%3\t%4")
+            result.error = copyAll(source, written, required, send, result);
+            return QStringLiteral("%1\t%2\t%3\t%4\t%5")
                 .arg(result.tables)
                 .arg(result.rows)
-                .arg(QString(result.error).replace(QLatin1Char('\t'), QLatin1Char(' ')),
-                     result.incomplete.join(QLatin1Char('\n')).replace(QLatin1Char('\t'), QLatin1Char(' ')));
+                .arg(field(result.error), field(result.incomplete.join(QLatin1Char('\n'))),
+                     field(result.missing.join(QLatin1Char('\n'))));
         },
         JetConversion::kStallMilliseconds,
         [&](const QString &message) {
@@ -145,7 +179,7 @@ JetConversion::Result copyIsolated(const QString &source, const QString &written
         });
     JetConversion::Result result;
     const QStringList parts = outcome.result.split(QLatin1Char('\t'));
-    if (!outcome.finished || parts.size() != 4) {
+    if (!outcome.finished || parts.size() != 5) {
         result.error = QStringLiteral("The Access file ") + source
                      + QStringLiteral(" could not be read: it seems to be damaged. Try a repair of it in Access, or an "
                                       "older backup of it.");
@@ -156,14 +190,17 @@ JetConversion::Result copyIsolated(const QString &source, const QString &written
     result.error = parts.at(2);
     if (!parts.at(3).isEmpty())
         result.incomplete = parts.at(3).split(QLatin1Char('\n'));
+    if (!parts.at(4).isEmpty())
+        result.missing = parts.at(4).split(QLatin1Char('\n'));
     return result;
 }
 
-JetConversion::Result copyHere(const QString &source, const QString &written, const JetConversion::Progress &progress)
+JetConversion::Result copyHere(const QString &source, const QString &written, const QStringList &required,
+                               const JetConversion::Progress &progress)
 {
     JetConversion::Result result;
     result.error = copyAll(
-        source, written,
+        source, written, required,
         [&](const QString &message) {
             if (progress && !message.isEmpty())
                 progress(message);
@@ -183,12 +220,13 @@ QString JetConversion::Result::incompleteWarning() const
 }
 
 JetConversion::Result JetConversion::convert(const QString &source, const QString &target, bool replace,
-                                             const Progress &progress, Isolation isolation)
+                                             const Progress &progress, Isolation isolation, const QStringList &required)
 {
     Result result;
     const QString written = unfinishedName(target);
     removeDatabaseFile(written);
-    result = isolation == Isolation::ChildProcess ? copyIsolated(source, written, progress) : copyHere(source, written, progress);
+    result = isolation == Isolation::ChildProcess ? copyIsolated(source, written, required, progress)
+                                                  : copyHere(source, written, required, progress);
     if (result.ok())
         result.error = putInPlace(written, target, replace ? PutMode::Replace : PutMode::NeverReplace);
     if (!result.ok()) {

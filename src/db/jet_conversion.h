@@ -27,6 +27,9 @@ public:
         // The tables that gave fewer rows than their definition declares, each as "NAME: 4,029 of
         // 4,032 rows": the file is damaged there, and the converted database lacks those rows.
         QStringList incomplete;
+        // What was required that the file does not have ("Orders", "[Orders Internal Flag] in
+        // Orders"): then nothing is converted.
+        QStringList missing;
         bool ok() const { return error.isEmpty(); }
         // The warning that names the incomplete tables; empty when every table is whole.
         QString incompleteWarning() const;
@@ -38,9 +41,10 @@ public:
     enum class Isolation { ChildProcess, SameProcess };
 
     // On failure nothing is left at `target` but what was there before. With `replace`, an
-    // existing target is replaced in one step.
+    // existing target is replaced in one step. A file without every one of `required` tables and
+    // columns ("Table" or "Table.Column", names in any case) is not converted.
     static Result convert(const QString &source, const QString &target, bool replace, const Progress &progress = {},
-                          Isolation isolation = Isolation::ChildProcess);
+                          Isolation isolation = Isolation::ChildProcess, const QStringList &required = {});
 };
 
 } // namespace zel::db

@@ -1,5 +1,7 @@
 #include "db/jet_reader.h"
 
+#include "shell/access_header.h"
+
 #include <QDateTime>
 #include <QFile>
 
@@ -143,15 +145,9 @@ JetReader::~JetReader() = default;
 
 int JetReader::jetVersionOf(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return 0;
-    const QByteArray head = file.read(0x15);
-    if (head.size() < 0x15 || !head.startsWith(QByteArray("\x00\x01\x00\x00", 4)) || head.mid(4, 15) != "Standard Jet DB")
-        return 0;
-    switch (head.at(0x14)) {
-    case MDB_VER_JET3: return 3;
-    case MDB_VER_JET4: return 4;
+    switch (accessHeaderOf(path)) {
+    case AccessHeader::Jet3: return 3;
+    case AccessHeader::Jet4: return 4;
     default: return 0;
     }
 }
@@ -160,7 +156,7 @@ bool JetReader::open(const QString &path)
 {
     close();
     if (jetVersionOf(path) == 0) {
-        m_error = path + QStringLiteral(" is not an Access (Jet 3 or Jet 4) database.");
+        m_error = path + QLatin1Char(' ') + accessHeaderProblem(accessHeaderOf(path)) + QLatin1Char('.');
         return false;
     }
     MdbHandle *mdb = mdb_open(QFile::encodeName(path).constData(), MDB_NOFLAGS);

@@ -17,7 +17,14 @@ namespace {
 
 const QString kMsg = QStringLiteral("MSG");
 
-bool convertAccessFile(AppState &state, const QString &path, int jetVersion)
+} // namespace
+
+QStringList zelAccessSignature()
+{
+    return {QStringLiteral("Customers.Customers Number"), QStringLiteral("Orders.Orders Internal Flag")};
+}
+
+bool convertAccessDatabase(AppState &state, const QString &path, const QStringList &signature)
 {
     const QString backup = accessBackupName(state, path);
     state.prompter.hourglass(true);
@@ -27,12 +34,21 @@ bool convertAccessFile(AppState &state, const QString &path, int jetVersion)
     if (!QFile::copy(path, backup))
         result.error = QStringLiteral("The copy of the original could not be written to ") + backup + QLatin1Char('.');
     else
-        result = JetConversion::convert(path, path, true, [&state](const QString &text) { state.prompter.status(text); });
+        result = JetConversion::convert(
+            path, path, true, [&state](const QString &text) { state.prompter.status(text); }, JetConversion::Isolation::ChildProcess,
+            signature);
     if (!result.ok())
         QFile::remove(backup);
     state.prompter.working(QString());
     state.prompter.hourglass(false);
     state.LogWrite(kMsg, QStringLiteral("Close DB - Gs_CheckDBVersion ") + path);
+    if (!result.missing.isEmpty()) {
+        state.prompter.information(lines({path + QStringLiteral(" is an Access database, but not a ZEL database: it lacks ")
+                                              + result.missing.join(QStringLiteral(" and ")) + QLatin1Char('.'),
+                                          QString(), QStringLiteral("The file has not been changed.")}),
+                                   kMessageTitle, Icon::Exclamation);
+        return false;
+    }
     if (!result.ok()) {
         state.prompter.information(lines({path + QStringLiteral(" is an Access database of an earlier version of ZEL and could not be "
                                                                 "converted:"),
@@ -41,7 +57,7 @@ bool convertAccessFile(AppState &state, const QString &path, int jetVersion)
         return false;
     }
     state.LogWrite(kMsg, QStringLiteral("Converted Jet %1 database %2: %3 tables, %4 rows; original kept as %5")
-                             .arg(jetVersion)
+                             .arg(JetReader::jetVersionOf(backup))
                              .arg(path)
                              .arg(result.tables)
                              .arg(result.rows)
@@ -56,8 +72,6 @@ bool convertAccessFile(AppState &state, const QString &path, int jetVersion)
     state.prompter.information(lines(told), kMessageTitle, result.incomplete.isEmpty() ? Icon::Information : Icon::Exclamation);
     return true;
 }
-
-} // namespace
 
 QString laterVersionMessage()
 {
@@ -93,8 +107,8 @@ bool Gs_CheckDBVersion(AppState &state, const QString &path)
     if (!QFileInfo(path).isFile())
         return true;
     state.LogWrite(kMsg, QStringLiteral("Open DB - Gs_CheckDBVersion ") + path);
-    if (const int jet = JetReader::jetVersionOf(path))
-        return convertAccessFile(state, path, jet);
+    if (JetReader::jetVersionOf(path) != 0)
+        return convertAccessDatabase(state, path);
     const int version = storedVersionOf(path);
     state.LogWrite(kMsg, QStringLiteral("Close DB - Gs_CheckDBVersion ") + path);
     if (version <= kDatabaseVersion)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace zel {
 
@@ -13,6 +14,14 @@ namespace db {
 // a database of a later version than this program is refused without being changed. Returns false
 // (after telling the user why) when the file must not be opened.
 bool Gs_CheckDBVersion(AppState &state, const QString &path);
+
+// What an Access file must hold to be a ZEL database: "Table.Column" entries. A sample shop of
+// Access has Customers and Orders tables too, so the columns decide.
+QStringList zelAccessSignature();
+
+// Converts an Access file in place when it holds `signature`, keeping the original beside it;
+// tells the user the outcome. Part of Gs_CheckDBVersion.
+bool convertAccessDatabase(AppState &state, const QString &path, const QStringList &signature = zelAccessSignature());
 
 // The three lines that refuse a database of a later version.
 QString laterVersionMessage();

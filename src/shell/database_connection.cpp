@@ -1,5 +1,7 @@
 #include "shell/database_connection.h"
 
+#include "shell/access_header.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
@@ -32,8 +34,11 @@ QString notOurDatabase(const QString &path)
         return QStringLiteral("The file is empty; it is not a database");
     if (head.startsWith(QByteArrayLiteral("SQLite format 3")))
         return {};
-    if (head.mid(4, 15) == QByteArrayLiteral("Standard Jet DB") || head.mid(4, 15) == QByteArrayLiteral("Standard ACE DB"))
+    const AccessHeader access = accessHeaderOf(path);
+    if (access == AccessHeader::Jet3 || access == AccessHeader::Jet4)
         return QStringLiteral("This is a database of an older version (Access format), which this version cannot open yet");
+    if (access != AccessHeader::NotAccess)
+        return QStringLiteral("The file ") + accessHeaderProblem(access);
     return QStringLiteral("The file is not a database, or it is damaged");
 }
 

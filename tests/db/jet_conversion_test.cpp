@@ -3,6 +3,8 @@
 #include "db/jet_reader.h"
 #include "db/jet_snapshot.h"
 #include "migration/upgrade_check.h"
+#include "shell/access_header.h"
+#include "shell/database_connection.h"
 #include "test_support.h"
 
 #include <QCryptographicHash>
@@ -280,6 +282,8 @@ TEST_F(JetConversionTest, Jet4DatesAndTextsReadBackExactly)
     EXPECT_EQ(one(out, "Select LongTextCol From DateTest Where IDCol = 6"), "New line\r\nin field");
 }
 
+// The sample file is no ZEL database, so the conversion is asked for with its own table as the
+// signature; opening converts with ZEL's.
 TEST_F(JetConversionTest, OpeningAnAccessFileConvertsItInPlaceAndKeepsTheOriginal)
 {
     REQUIRE_FIXTURE("dates-jet4.mdb");
@@ -287,12 +291,56 @@ TEST_F(JetConversionTest, OpeningAnAccessFileConvertsItInPlaceAndKeepsTheOrigina
     ASSERT_TRUE(QFile::copy(fixture("dates-jet4.mdb"), path));
     QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
     const QByteArray original = hashOf(path);
-    ASSERT_TRUE(db::Gs_CheckDBVersion(*app.state, path));
+    ASSERT_TRUE(db::convertAccessDatabase(*app.state, path, {"datetest"}));
     const QString kept = db::accessBackupName(*app.state, path);
     EXPECT_EQ(hashOf(kept), original);
     EXPECT_EQ(db::JetReader::jetVersionOf(path), 0);
     EXPECT_EQ(one(path, "Select Count(*) From DateTest"), "6");
     EXPECT_TRUE(app.prompter.messageTexts().value(0).contains(QStringLiteral("kept unchanged as ") + kept));
+}
+
+// The sample shop has Customers and Orders tables, but not ZEL's: it is refused before anything is
+// written, and the message says what it is.
+TEST_F(JetConversionTest, AnAccessFileThatIsNoZelDatabaseIsLeftAlone)
+{
+    REQUIRE_FIXTURE("nwind-jet3.mdb");
+    const QString path = app.path("Shop.MDB");
+    ASSERT_TRUE(QFile::copy(fixture("nwind-jet3.mdb"), path));
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    const QByteArray original = hashOf(path);
+    EXPECT_FALSE(db::Gs_CheckDBVersion(*app.state, path));
+    EXPECT_EQ(hashOf(path), original);
+    EXPECT_EQ(app.prompter.messageTexts().value(0),
+              path + " is an Access database, but not a ZEL database: it lacks [Customers Number] in Customers and [Orders "
+                     "Internal Flag] in Orders.\n\nThe file has not been changed.");
+    EXPECT_EQ(QDir(app.path("")).entryList({"*_Access_*", "*.ZELWK"}), QStringList());
+
+    const auto converted = db::JetConversion::convert(path, app.path("Out.ZELDB"), false, {}, db::JetConversion::Isolation::ChildProcess,
+                                                      {"Customers.CustomerID", "Orders"});
+    EXPECT_TRUE(converted.ok()) << qPrintable(converted.error);
+}
+
+// One version byte damaged: every way in says the same, and not "not an Access database".
+TEST_F(JetConversionTest, ADamagedVersionByteIsNamedTheSameEverywhere)
+{
+    REQUIRE_FIXTURE("nwind-jet3.mdb");
+    QFile source(fixture("nwind-jet3.mdb"));
+    ASSERT_TRUE(source.open(QIODevice::ReadOnly));
+    QByteArray bytes = source.readAll();
+    bytes[0x14] = 0x07;
+    app.writeFile("Bad.MDB", bytes);
+    const QString path = app.path("Bad.MDB");
+    EXPECT_EQ(accessHeaderOf(path), AccessHeader::DamagedVersion);
+    const QString problem = accessHeaderProblem(AccessHeader::DamagedVersion);
+    EXPECT_TRUE(problem.contains("header is damaged"));
+
+    const CommandRun convert = runCli(app, {"db", "convert", path, app.path("Out.ZELDB")});
+    EXPECT_EQ(convert.err, path + " " + problem + ".\n");
+    const CommandRun check = runCli(app, {"db", "check", path});
+    EXPECT_TRUE(check.out.contains(problem) || check.err.contains(problem)) << qPrintable(check.out + check.err);
+    DatabaseConnection connection;
+    EXPECT_FALSE(connection.open(path));
+    EXPECT_EQ(connection.errorString(), "The file " + problem);
 }
 
 TEST_F(JetConversionTest, ADamagedAccessFileIsLeftAsItWasWithAMessage)
