@@ -38,9 +38,15 @@ QStringList textLines(const QString &text)
     QString normal = text;
     normal.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
     QStringList lines = normal.split(QLatin1Char('\n'));
-    if (!lines.isEmpty() && lines.last().isEmpty())
+    // Blank lines after the last record (an editor or a spreadsheet often leaves some) are no records.
+    while (!lines.isEmpty() && lines.last().trimmed().isEmpty())
         lines.removeLast();
     return lines;
+}
+
+bool qualifierLeftOpen(const QString &line, const QString &qualifier)
+{
+    return qualifier.size() == 1 && line.count(qualifier[0]) % 2 == 1;
 }
 
 } // namespace zel::exchange

@@ -68,13 +68,31 @@ QString TextCustomerImport::verificationText(TextLayout layout, const QStringLis
                   QStringLiteral("Postal Code:") + field(fields, 6)});
 }
 
-QString TextCustomerImport::wrongLineText(TextLayout layout, int record, const QString &line, const QString &delimiter)
+namespace {
+
+// What was found on a refused line, so the representative knows what to mend in the file.
+QString foundOnLine(const QString &line, const QString &delimiter, const QString &qualifier)
+{
+    if (line.trimmed().isEmpty())
+        return QStringLiteral("Found a blank line.");
+    const qsizetype found = splitDelimitedLine(line, delimiter, qualifier).size();
+    QString text = QStringLiteral("Found %1 %2.").arg(found).arg(found == 1 ? QStringLiteral("entry") : QStringLiteral("entries"));
+    if (qualifierLeftOpen(line, qualifier))
+        text += QStringLiteral(" A ( %1 ) is opened and never closed, so the delimiters after it were read as text.").arg(qualifier);
+    return text;
+}
+
+} // namespace
+
+QString TextCustomerImport::wrongLineText(TextLayout layout, int record, const QString &line, const QString &delimiter,
+                                          const QString &qualifier)
 {
     const bool csv = layout == TextLayout::Csv;
     return lines({QStringLiteral("Error Importing CSV at Record %1").arg(record), QStringLiteral("Data=") + line,
                   QStringLiteral("There should be exactly %1 entries separated by a ( %2 ) delimiter.")
                       .arg(fieldCount(layout))
                       .arg(delimiter),
+                  foundOnLine(line, delimiter, qualifier),
                   csv ? QStringLiteral("Format=First Name, Last Name, Address, City, State, Zip Code, Phone 1, Phone 2, Phone 3, "
                                        "Email Address")
                       : QStringLiteral("Format=Name, Address 1, Address 2, City, State, Zip Code"),
@@ -136,7 +154,7 @@ bool TextCustomerImport::verify(const TextImportRequest &request, const QStringL
         const QStringList fields = splitDelimitedLine(lines[i], request.delimiter, request.qualifier);
         if (fields.size() != fieldCount(request.layout)) {
             m_state.prompter.status(QString());
-            m_state.prompter.information(wrongLineText(request.layout, i + 1, lines[i], request.delimiter), kMessageTitle,
+            m_state.prompter.information(wrongLineText(request.layout, i + 1, lines[i], request.delimiter, request.qualifier), kMessageTitle,
                                          Icon::Exclamation);
             return false;
         }

@@ -46,7 +46,8 @@ public:
     // What the verification box shows for one line.
     static QString verificationText(TextLayout layout, const QStringList &fields);
     // The message for a line that has the wrong number of fields.
-    static QString wrongLineText(TextLayout layout, int record, const QString &line, const QString &delimiter);
+    static QString wrongLineText(TextLayout layout, int record, const QString &line, const QString &delimiter,
+                                 const QString &qualifier);
 
 private:
     std::optional<QString> chosenFile(QString path);

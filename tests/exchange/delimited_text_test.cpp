@@ -25,6 +25,7 @@ TEST(DelimitedLine, FieldsAreCountedAsTheyStandAndLinesEndAtAnyBreak)
     EXPECT_EQ(textLines("a\r\nb\nc\rd\r\n"), QStringList({"a", "b", "c", "d"}));
     EXPECT_EQ(textLines("a\n\nb"), QStringList({"a", "", "b"}));
     EXPECT_TRUE(textLines("").isEmpty());
+    EXPECT_EQ(textLines("a\n \r\n\n"), QStringList{"a"}) << "blank lines after the last record are none";
 }
 
 TEST(HouseNumber, TheLeadingNumberIsTakenOutOfTheAddressEverywhereItOccurs)

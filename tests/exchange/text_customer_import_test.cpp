@@ -63,10 +63,29 @@ TEST_F(TextImportTest, ALineWithTheWrongFieldCountStopsTheRunBeforeAnythingIsWri
     EXPECT_TRUE(customers().isEmpty());
     const QString error = app.prompter.messageTexts().last();
     EXPECT_TRUE(error.startsWith("Error Importing CSV at Record 3\nData=Ann,Abbot,1 Elm,Town,IL,62701,,,\n"
-                                 "There should be exactly 10 entries separated by a ( , ) delimiter.\n"))
+                                 "There should be exactly 10 entries separated by a ( , ) delimiter.\nFound 9 entries.\n"))
         << qPrintable(error);
     EXPECT_TRUE(error.endsWith("No data has been imported!"));
     EXPECT_EQ(app.prompter.count(Kind::Question), 0);
+}
+
+// A stray quote swallows the delimiters after it, and a blank line inside the file is no record:
+// the message names the line and says what was found. Blank lines at the end are no records at all.
+TEST_F(TextImportTest, TheMessageSaysWhatTheRefusedLineHolds)
+{
+    EXPECT_FALSE(importFile(QByteArray(kTenFields) + "\"Ann,Abbot,1 Elm,Town,IL,62701,,,,ann@example.com\n"));
+    QString error = app.prompter.messageTexts().last();
+    EXPECT_TRUE(error.contains("Record 2\n")) << qPrintable(error);
+    EXPECT_TRUE(error.contains("\nFound 1 entry. A ( \" ) is opened and never closed, so the delimiters after it were read "
+                               "as text.\n"))
+        << qPrintable(error);
+
+    EXPECT_FALSE(importFile(QByteArray(kTenFields) + "\n" + kTenFields));
+    error = app.prompter.messageTexts().last();
+    EXPECT_TRUE(error.contains("Record 2\nData=\n")) << qPrintable(error);
+    EXPECT_TRUE(error.contains("\nFound a blank line.\n")) << qPrintable(error);
+
+    EXPECT_EQ(importFile(QByteArray(kTenFields) + "\r\n  \r\n\r\n"), 1) << "blank lines after the last record";
 }
 
 TEST_F(TextImportTest, TheNameAndAddressLayoutLeavesTheSecondAddressOut)
