@@ -158,6 +158,9 @@ QGroupBox *CustomerAccountPage::buildDelivered()
 
 void CustomerAccountPage::show(int customer, Campaign campaign)
 {
+    // Applying the previous balance is chosen for one customer's campaign, never carried to the next.
+    if (customer != m_customer || campaign.key() != m_campaign.key())
+        m_applyPrevious->setChecked(false);
     m_customer = customer;
     m_campaign = campaign;
     CustomerAccount account(m_state.data, customer, campaign);
@@ -178,6 +181,7 @@ void CustomerAccountPage::show(int customer, Campaign campaign)
     }
     m_model->show(customer, campaign);
     refreshMoney();
+    m_grid->widenToContents();
 }
 
 void CustomerAccountPage::refreshMoney()

@@ -59,8 +59,9 @@ std::vector<GridColumn<Payment>> PaymentsModel::columns()
     return {whole(QStringLiteral("Order Number"), &Payment::order, refused),
             amount,
             dateColumn(),
-            choiceColumn(QStringLiteral("Deposited"), &Payment::deposited, {QStringLiteral("Y"), QStringLiteral("N")}, 1),
-            choiceColumn(QStringLiteral("Type"), &Payment::type, paymentTypes(), 20),
+            choiceColumn(QStringLiteral("Deposited"), &Payment::deposited, {QStringLiteral("Y"), QStringLiteral("N")}, 1)
+                .offering({QStringLiteral("Y"), QStringLiteral("N")}),
+            choiceColumn(QStringLiteral("Type"), &Payment::type, paymentTypes(), 20).offering(paymentTypes()),
             text(QStringLiteral("Check Number"), &Payment::checkNumber, 255),
             whole(QStringLiteral("Customer"), &Payment::customer, refused).readOnly(),
             whole(QStringLiteral("Year"), &Payment::year, refused).readOnly(),

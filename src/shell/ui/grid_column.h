@@ -4,6 +4,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 
 #include <functional>
@@ -27,6 +28,7 @@ struct GridColumn
     std::function<QString(Record &, const QVariant &)> set;
     int width = 0; // 0: as wide as the heading and the contents need
     bool trimmed = true; // typed text loses its outer spaces before the setter sees it
+    QStringList choices{}; // offered in a drop-down instead of typed; typed letters pick the match
 
     GridColumn readOnly() const
     {
@@ -46,6 +48,12 @@ struct GridColumn
         copy.width = pixels;
         return copy;
     }
+    GridColumn offering(const QStringList &list) const
+    {
+        GridColumn copy = *this;
+        copy.choices = list;
+        return copy;
+    }
 };
 
 // Shared by every record grid: how a cell of a kind shows, reads back in an editor, and sorts.
@@ -53,6 +61,8 @@ namespace grid {
 
 // The horizontal heading's data under this role is the column's designed width (0: fit it).
 constexpr int kWidthRole = Qt::UserRole + 1;
+// A cell's data under this role is the list its column offers (empty: the cell is typed).
+constexpr int kChoicesRole = Qt::UserRole + 2;
 
 QVariant display(GridKind kind, const QVariant &value, int role);
 bool less(GridKind kind, const QVariant &left, const QVariant &right);

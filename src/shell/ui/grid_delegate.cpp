@@ -1,13 +1,25 @@
 #include "shell/ui/grid_delegate.h"
 
+#include "shell/ui/grid_column.h"
+
 #include <QAbstractItemModel>
+#include <QComboBox>
 #include <QMetaProperty>
 
 namespace zel {
 
 QWidget *GridDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &option, const QModelIndex &index) const
 {
-    QWidget *editor = QStyledItemDelegate::createEditor(parent, option, index);
+    QWidget *editor = nullptr;
+    if (const QStringList choices = index.data(grid::kChoicesRole).toStringList(); !choices.isEmpty()) {
+        // A closed list: letters typed in it pick the first entry they begin, as a typist expects.
+        auto *list = new QComboBox(parent);
+        list->addItems(choices);
+        list->setAccessibleName(index.model()->headerData(index.column(), Qt::Horizontal).toString());
+        editor = list;
+    } else {
+        editor = QStyledItemDelegate::createEditor(parent, option, index);
+    }
     m_editor = editor;
     m_index = index;
     return editor;
@@ -20,6 +32,19 @@ void GridDelegate::destroyEditor(QWidget *editor, const QModelIndex &index) cons
         m_index = QPersistentModelIndex();
     }
     QStyledItemDelegate::destroyEditor(editor, index);
+}
+
+void GridDelegate::setEditorData(QWidget *editor, const QModelIndex &index) const
+{
+    if (auto *list = qobject_cast<QComboBox *>(editor)) {
+        // A value the list does not hold (typed before the list existed) is shown first as it is.
+        const QString value = index.data(Qt::EditRole).toString();
+        if (list->findText(value, Qt::MatchFixedString) < 0 && !value.isEmpty())
+            list->insertItem(0, value);
+        list->setCurrentIndex(qMax(0, list->findText(value, Qt::MatchFixedString)));
+        return;
+    }
+    QStyledItemDelegate::setEditorData(editor, index);
 }
 
 QVariant GridDelegate::editorValue() const

@@ -16,6 +16,7 @@ public:
 
     QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
     void destroyEditor(QWidget *editor, const QModelIndex &index) const override;
+    void setEditorData(QWidget *editor, const QModelIndex &index) const override;
 
     bool isEditing() const { return !m_editor.isNull(); }
     QWidget *editor() const { return m_editor; }

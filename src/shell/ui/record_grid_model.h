@@ -69,6 +69,8 @@ public:
         if (!index.isValid())
             return {};
         const Column &c = m_columns.at(index.column());
+        if (role == grid::kChoicesRole)
+            return c.choices;
         return grid::display(c.kind, c.get(m_rows.at(index.row())), role);
     }
 

@@ -9,6 +9,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QStyle>
 
 namespace zel {
 
@@ -49,6 +50,27 @@ void RecordGridView::fitColumns()
     }
 }
 
+void RecordGridView::widenToContents()
+{
+    if (!model())
+        return;
+    // Measured from the model, not the view: the rows need not be laid out, or visible, yet.
+    constexpr int kMeasuredRows = 500;
+    const QFontMetrics metrics(font());
+    const int padding = 2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 8;
+    QHeaderView *header = horizontalHeader();
+    for (int column = 0; column < model()->columnCount(); ++column) {
+        if (isColumnHidden(column))
+            continue;
+        int wanted = header->sectionSizeHint(column);
+        for (int row = 0; row < qMin(model()->rowCount(), kMeasuredRows); ++row)
+            wanted = qMax(wanted, metrics.horizontalAdvance(model()->index(row, column).data().toString()) + padding);
+        wanted = qMin(wanted, qMax(kWidestFittedColumn, designedWidth(column)));
+        if (columnWidth(column) < wanted)
+            setColumnWidth(column, wanted);
+    }
+}
+
 void RecordGridView::restoreLayout()
 {
     fitColumns();
@@ -73,6 +95,20 @@ void RecordGridView::addLayoutCommands(QMenu *menu, const QString &saveCaption, 
     menu->addAction(saveCaption, this, [this] { saveLayout(); });
     if (!resetCaption.isEmpty())
         menu->addAction(resetCaption, this, [this] { resetLayout(); });
+}
+
+// F2 in a grid edits the current cell, as in every grid: it wins over a window's F2 shortcut.
+bool RecordGridView::event(QEvent *event)
+{
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_F2 && key->modifiers() == Qt::NoModifier && state() != EditingState
+            && currentIndex().isValid() && currentIndex().flags().testFlag(Qt::ItemIsEditable)) {
+            event->accept();
+            return true;
+        }
+    }
+    return QTableView::event(event);
 }
 
 // Enter on a cell opens it, as a typist expects of a grid; a cell that cannot be edited leaves

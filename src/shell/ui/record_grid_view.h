@@ -33,8 +33,12 @@ public:
     // Each column as its model describes it, or as wide as its heading and contents need; never
     // narrower than its heading.
     void fitColumns();
+    // Widens, never narrows, each column its rows no longer fit: for new rows after the layout was
+    // fitted or restored.
+    void widenToContents();
 
 protected:
+    bool event(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:

@@ -8,6 +8,7 @@
 #include "customers/ui/purchase_history_screen.h"
 #include "customers/ui/customer_summary_screen.h"
 #include "payments/payment_sums.h"
+#include "shell/ui/grid_delegate.h"
 #include "shell/ui/record_grid_view.h"
 
 #include "customers/customer_fixtures.h"
@@ -26,6 +27,8 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QTreeWidget>
+#include <QApplication>
+#include <QTest>
 
 using namespace zel;
 using namespace zel::customers;
@@ -177,6 +180,53 @@ TEST_F(CustomerScreensTest, PaymentsGridAsksForAnOrderAndMakesAmountsNegative)
     screen.account()->addPayment();
     EXPECT_EQ(app.column("Select [Payments Sequence] || ':' || printf('%.2f', [Payments Amount]) From Payments Order By 1"),
               QStringList({"1:-5.00", "2:-10.00"}));
+}
+
+// Ann's previous balance was to be applied; Bea's must not be settled by it unasked.
+TEST_F(CustomerScreensTest, ApplyPreviousBalanceIsNotCarriedToTheNextCustomer)
+{
+    start({orderRow(1, 2008, 5, 1, "10.00"), orderRow(1, 2008, 2, 1, "4.00"), orderRow(2, 2008, 5, 1, "7.00"),
+           orderRow(2, 2008, 2, 1, "3.00")});
+    CustomerScreen screen(*app.state, {1, 2});
+    screen.account()->applyPrevious()->setChecked(true);
+    screen.moveBy(1);
+    EXPECT_FALSE(screen.account()->applyPrevious()->isChecked());
+    screen.account()->payInFull();
+    EXPECT_EQ(screen.account()->panel().netDue, money("3.00")) << "only this campaign's 7.00 is paid";
+}
+
+// The Type cell offers the payment types, typed letters choosing the match; F2 edits the cell
+// rather than opening order entry; columns widen for the next customer's longer values.
+TEST_F(CustomerScreensTest, PaymentCellsOfferTheirChoicesAndFitEveryCustomer)
+{
+    start({orderRow(1, 2008, 5, 1, "10.00"), orderRow(2, 2008, 5, 1, "7.00"), paymentRow(2, 2008, 5, 1, 1, "-7"),
+           "Update Payments Set [Payments Date] = '2008-03-01 00:00:00'"});
+    CustomerScreen screen(*app.state, {1, 2});
+    screen.show();
+    int opened = 0;
+    screen.setOrderOpener([&](int, const Campaign &, int) { return ++opened, false; });
+    screen.moveBy(1);
+    RecordGridView *grid = screen.account()->grid();
+    QApplication::processEvents();
+    const int typeColumn = 4;
+    EXPECT_GE(grid->columnWidth(typeColumn), grid->fontMetrics().horizontalAdvance("Cash") + 8);
+    const int dateColumn = 2;
+    EXPECT_GE(grid->columnWidth(dateColumn), grid->fontMetrics().horizontalAdvance(grid->model()->index(0, dateColumn).data().toString()) + 8)
+        << "the first customer had no payments, so the columns were fitted to their headings";
+
+    grid->setFocus();
+    grid->setCurrentIndex(grid->model()->index(0, typeColumn));
+    QTest::keyClick(grid, Qt::Key_F2);
+    EXPECT_EQ(opened, 0) << "F2 belongs to the grid's cell";
+    auto *list = qobject_cast<QComboBox *>(grid->delegate()->editor());
+    ASSERT_TRUE(list) << "the Type cell is a drop-down";
+    EXPECT_EQ(list->count(), 13);
+    EXPECT_EQ(list->currentText(), "Cash");
+    QTest::keyClicks(list, "V");
+    EXPECT_EQ(list->currentText(), "Visa");
+    QTest::keyClick(list, Qt::Key_Return);
+    QApplication::processEvents(); // the delegate stores a cell closed with Enter from the event loop
+    EXPECT_EQ(text("Select [Payments Type] From Payments Where [Payments Customer Number] = 2"), "Visa");
 }
 
 TEST_F(CustomerScreensTest, EveryPageHasItsOwnMnemonics)
