@@ -1,5 +1,7 @@
 #include "orders/ui/order_grid_view.h"
 
+#include "shell/ui/grid_delegate.h"
+
 #include <QKeyEvent>
 
 namespace zel {
@@ -17,7 +19,8 @@ void OrderGridView::enterCell(const QModelIndex &index)
 void OrderGridView::closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint)
 {
     const bool goOn = hint == QAbstractItemDelegate::EditNextItem || hint == QAbstractItemDelegate::SubmitModelCache;
-    if (!goOn || !m_next) {
+    // A refused value keeps its cell (the grid reopens it), so the cursor does not go on.
+    if (!goOn || !m_next || delegate()->refusalPending()) {
         RecordGridView::closeEditor(editor, hint);
         return;
     }

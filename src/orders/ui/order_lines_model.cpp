@@ -33,15 +33,17 @@ std::vector<GridColumn<OrderRow>> lineColumns()
 {
     using namespace grid;
     const QString refused = QStringLiteral("Please enter a valid amount.");
-    return {text(QStringLiteral("Catalog Number"), &OrderRow::catalogNumber, 10).withWidth(110),
+    // Widths that leave each line's total in view at 1024 x 768 (with the total moved beside the
+    // unit price by the screen).
+    return {text(QStringLiteral("Catalog Number"), &OrderRow::catalogNumber, 10).withWidth(100),
             whole(QStringLiteral("C #"), &OrderRow::fromCampaign, kNotNumber),
             backOrderColumn(),
             upperText(QStringLiteral("E L"), &OrderRow::earningsFlag),
             text(QStringLiteral("Page"), &OrderRow::page, 10).withWidth(60),
-            text(QStringLiteral("Product Description"), &OrderRow::product, 50).withWidth(220),
-            text(QStringLiteral("Shade Fragrance"), &OrderRow::shade, 50).withWidth(130),
-            text(QStringLiteral("Size"), &OrderRow::size, 50).withWidth(80),
-            text(QStringLiteral("Notes"), &OrderRow::notes, 50).withWidth(80),
+            text(QStringLiteral("Product Description"), &OrderRow::product, 50).withWidth(190),
+            text(QStringLiteral("Shade Fragrance"), &OrderRow::shade, 50).withWidth(100),
+            text(QStringLiteral("Size"), &OrderRow::size, 50).withWidth(60),
+            text(QStringLiteral("Notes"), &OrderRow::notes, 50).withWidth(60),
             quantityColumn(QStringLiteral("Order Qty"), &OrderRow::quantity),
             quantityColumn(QStringLiteral("Price Qty"), &OrderRow::priceQuantity),
             money(QStringLiteral("Unit Price"), &OrderRow::unitPrice, refused),
@@ -215,6 +217,9 @@ bool OrderLinesModel::commitCatalog(int row, OrderRow &edited)
     bool found = false;
     if (m_settings.autoFill)
         lookUp(edited, found);
+    emit catalogNote(m_settings.autoFill && !found
+                         ? cell.text + QStringLiteral(" is not in the catalogue: type its page and description")
+                         : QString());
     if (!found && edited.earningsFlag.isEmpty())
         edited.earningsFlag = QStringLiteral("R");
     if (!found && edited.fromCampaign == 0)

@@ -39,6 +39,8 @@ signals:
     void linesChanged();
     // A "//" code: `rows` blank rows are kept after the line of `catalogNumber` when saved.
     void rowsReserved(const QString &catalogNumber, int rows);
+    // What the typist should know of the catalog number just typed; empty when nothing.
+    void catalogNote(const QString &note);
 
 protected:
     bool commit(int row, OrderRow edited, int column) override;

@@ -93,6 +93,10 @@ OrderScreen::OrderScreen(AppState &state, int customer, const Campaign &campaign
     });
     connect(m_copy, &OrderCopyPage::copyRequested, this, &OrderScreen::copyOrder);
     connect(m_model, &OrderLinesModel::linesChanged, this, &OrderScreen::showRunningTotal);
+    connect(m_model, &OrderLinesModel::catalogNote, this, [this](const QString &note) {
+        m_catalogNote = note;
+        showRunningTotal();
+    });
     connect(m_model, &OrderLinesModel::rowsReserved, this, [this](const QString &number, int rows) {
         m_reserved.reservedCatalogNumber = number;
         m_reserved.reservedRows = rows;
@@ -106,7 +110,11 @@ OrderScreen::OrderScreen(AppState &state, int customer, const Campaign &campaign
     resize(1180, 720);
     setUpScreen();
     load();
-    m_grid->restoreLayout();
+    if (!m_grid->restoreLayout()) {
+        // The typist sees each line's total beside its price, without scrolling to the far right.
+        QHeaderView *header = m_grid->horizontalHeader();
+        header->moveSection(header->visualIndex(OrderLinesModel::Total), header->visualIndex(OrderLinesModel::UnitPrice) + 1);
+    }
     for (const ColumnSwitch &column : columnSwitches())
         setColumnShown(column.column, state.settings.read(layoutKey(column.key, "Show")) != QLatin1String("Hide"));
     for (int column = OrderLinesModel::BoMessage; column < OrderLinesModel::ColumnCount; ++column)
@@ -275,7 +283,8 @@ QString OrderScreen::statusText() const
 
 void OrderScreen::showRunningTotal()
 {
-    m_status->setText(OrderLineRules::runningTotal(m_model->rows()));
+    const QString total = OrderLineRules::runningTotal(m_model->rows());
+    m_status->setText(m_catalogNote.isEmpty() ? total : total + QStringLiteral("   -   ") + m_catalogNote);
 }
 
 QModelIndex OrderScreen::nextCell(const QModelIndex &from) const

@@ -91,6 +91,7 @@ private:
     QTabWidget *m_tabs;
     QPushButton *m_saveButton = nullptr;
     QLabel *m_status;
+    QString m_catalogNote; // shown after the running total until the next catalog number
     QLabel *m_entered;
     QLabel *m_modified;
     QLabel *m_balance;

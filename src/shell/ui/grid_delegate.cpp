@@ -47,6 +47,16 @@ void GridDelegate::setEditorData(QWidget *editor, const QModelIndex &index) cons
     QStyledItemDelegate::setEditorData(editor, index);
 }
 
+void GridDelegate::setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const
+{
+    const QMetaProperty property = editor->metaObject()->userProperty();
+    if (!property.isValid()) {
+        QStyledItemDelegate::setModelData(editor, model, index);
+        return;
+    }
+    m_refused = !model->setData(index, property.read(editor), Qt::EditRole);
+}
+
 QVariant GridDelegate::editorValue() const
 {
     const QMetaProperty property = m_editor->metaObject()->userProperty();

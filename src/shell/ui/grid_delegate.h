@@ -4,6 +4,8 @@
 #include <QPointer>
 #include <QStyledItemDelegate>
 
+#include <utility>
+
 namespace zel {
 
 // A record grid's cell editing, keeping track of the one open cell editor so that a screen
@@ -17,6 +19,11 @@ public:
     QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
     void destroyEditor(QWidget *editor, const QModelIndex &index) const override;
     void setEditorData(QWidget *editor, const QModelIndex &index) const override;
+    void setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const override;
+    // True once after the model refused what an editor held (it has said why): the view then
+    // keeps the cell open with the typed value, so it can be corrected.
+    bool takeRefusal() const { return std::exchange(m_refused, false); }
+    bool refusalPending() const { return m_refused; }
 
     bool isEditing() const { return !m_editor.isNull(); }
     QWidget *editor() const { return m_editor; }
@@ -33,6 +40,7 @@ private:
 
     mutable QPointer<QWidget> m_editor;
     mutable QPersistentModelIndex m_index;
+    mutable bool m_refused = false;
 };
 
 } // namespace zel

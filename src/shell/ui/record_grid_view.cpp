@@ -8,6 +8,7 @@
 
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QStyle>
 
@@ -71,12 +72,11 @@ void RecordGridView::widenToContents()
     }
 }
 
-void RecordGridView::restoreLayout()
+bool RecordGridView::restoreLayout()
 {
     fitColumns();
     const QByteArray layout = GridLayoutStore(m_state.settings).load(gridName());
-    if (!layout.isEmpty())
-        horizontalHeader()->restoreState(layout);
+    return !layout.isEmpty() && horizontalHeader()->restoreState(layout);
 }
 
 bool RecordGridView::saveLayout() const
@@ -109,6 +109,24 @@ bool RecordGridView::event(QEvent *event)
         }
     }
     return QTableView::event(event);
+}
+
+void RecordGridView::closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint)
+{
+    if (!m_delegate->takeRefusal()) {
+        QTableView::closeEditor(editor, hint);
+        return;
+    }
+    const auto *line = qobject_cast<QLineEdit *>(editor);
+    const QString typed = line ? line->text() : QString();
+    const QModelIndex index = currentIndex();
+    QTableView::closeEditor(editor, QAbstractItemDelegate::NoHint);
+    if (!index.isValid() || !edit(index, AllEditTriggers, nullptr))
+        return;
+    if (auto *reopened = qobject_cast<QLineEdit *>(m_delegate->editor()); reopened && line) {
+        reopened->setText(typed);
+        reopened->selectAll();
+    }
 }
 
 // Enter on a cell opens it, as a typist expects of a grid; a cell that cannot be edited leaves

@@ -23,8 +23,9 @@ public:
     QString gridName() const { return objectName(); }
     GridDelegate *delegate() const { return m_delegate; }
 
-    // Fits the columns, then puts back the saved layout, if any. Call after the model has rows.
-    void restoreLayout();
+    // Fits the columns, then puts back the saved layout, if any (then true). Call after the model
+    // has rows.
+    bool restoreLayout();
     bool saveLayout() const;
     // Forgets the saved layout and tells the user that it applies from the next opening.
     void resetLayout();
@@ -39,6 +40,8 @@ public:
 
 protected:
     bool event(QEvent *event) override;
+    // A value the model refused stays in its cell, open, for the typist to correct.
+    void closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
