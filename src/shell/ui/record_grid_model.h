@@ -100,6 +100,9 @@ public:
         const Column &c = m_columns.at(index.column());
         if (!c.set)
             return false;
+        // A cell left as it was (focus moving away from an open cell) is no change to the record.
+        if (role == Qt::EditRole && value.toString() == data(index, Qt::EditRole).toString())
+            return true;
         Record edited = m_rows.at(index.row());
         if (const QString message = c.set(edited, typedValue(c, value, role)); !message.isEmpty()) {
             tell(message);

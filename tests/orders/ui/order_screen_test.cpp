@@ -274,6 +274,22 @@ TEST_F(OrderScreenTest, TheCloseBoxIsRefusedAndEscapeCancels)
     EXPECT_EQ(screen->savedOrderNumber(), 0);
 }
 
+TEST_F(OrderScreenTest, LookingAtEveryTabChangesNothing)
+{
+    ASSERT_TRUE(app.state->data.exec("t", "Insert Into Orders ([Orders Customer Number], [Orders Campaign Year], [Orders Campaign "
+                                          "Number], [Orders Order Number], [Orders Sequence Number], [Orders Internal Flag]) "
+                                          "Values (1, 2008, 4, 1, 1, 'TOTAL')"));
+    openScreen();
+    for (int tab = 0; tab < screen->tabs()->count(); ++tab) {
+        screen->tabs()->setCurrentIndex(tab);
+        QApplication::processEvents();
+    }
+    screen->tabs()->setCurrentIndex(0);
+    press(screen.get(), Qt::Key_Escape);
+    EXPECT_EQ(app.prompter.count(ScriptedPrompter::Kind::Question), 0) << app.prompter.messageTexts().join(" / ").toStdString();
+    EXPECT_FALSE(screen->isVisible());
+}
+
 TEST_F(OrderScreenTest, CopyingAnOrderAppendsItsLines)
 {
     ASSERT_TRUE(app.state->data.exec(
