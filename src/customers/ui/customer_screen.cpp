@@ -260,10 +260,18 @@ void CustomerScreen::addCustomer()
         return;
     m_found = {*number};
     m_at = 0;
+    startWithNewCustomer();
+}
+
+void CustomerScreen::startWithNewCustomer()
+{
     m_isNew = true;
-    showCustomer(*number);
+    if (!showCustomer(m_found.at(size_t(m_at))))
+        return;
+    // Typing replaces the default name at once, and the name is checked against the others.
     m_tabs->setCurrentWidget(m_form);
-    m_form->firstName()->setFocus();
+    m_form->firstName()->setFocus(Qt::OtherFocusReason);
+    m_form->firstName()->selectAll();
 }
 
 void CustomerScreen::openOrderEntry()

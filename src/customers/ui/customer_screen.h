@@ -55,6 +55,9 @@ public:
     bool save();
     void moveBy(int step);
     void addCustomer();
+    // The customer shown was made just now: the form is checked as a new customer's (duplicate
+    // names) and the cursor waits in First Name with the default name selected.
+    void startWithNewCustomer();
     void openOrderEntry();
     void stepCampaign(bool forward);
     // Opens one of the Show menu's summaries of this customer.

@@ -327,10 +327,10 @@ void CustomerSearchScreen::findAll()
 void CustomerSearchScreen::addCustomer()
 {
     if (const std::optional<int> number = createCustomer(state()))
-        open({*number});
+        open({*number}, true);
 }
 
-void CustomerSearchScreen::open(const std::vector<int> &found)
+void CustomerSearchScreen::open(const std::vector<int> &found, bool isNew)
 {
     if (m_openCustomers) {
         m_openCustomers(found);
@@ -338,6 +338,8 @@ void CustomerSearchScreen::open(const std::vector<int> &found)
     }
     CustomerScreen screen(state(), found, this);
     screen.setOrderOpener(m_openOrder);
+    if (isNew)
+        screen.startWithNewCustomer();
     screen.exec();
     showCampaign();
     refreshTrees();

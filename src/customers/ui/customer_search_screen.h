@@ -57,7 +57,7 @@ private:
     QWidget *buildCriteria();
     QWidget *buildCampaignCriteria();
     QWidget *buildTrees();
-    void open(const std::vector<int> &found);
+    void open(const std::vector<int> &found, bool isNew = false);
     void restoreOptions();
     void showCampaign();
 

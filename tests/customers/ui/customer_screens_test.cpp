@@ -229,6 +229,26 @@ TEST_F(CustomerScreensTest, PaymentCellsOfferTheirChoicesAndFitEveryCustomer)
     EXPECT_EQ(text("Select [Payments Type] From Payments Where [Payments Customer Number] = 2"), "Visa");
 }
 
+// "Add Customer" of the search: typing replaces the default name, and a name that is already
+// there is pointed out, as Ctrl+N on the customer screen does.
+TEST_F(CustomerScreensTest, ANewCustomerFromTheSearchIsTypedOverAndCheckedForDuplicates)
+{
+    start({});
+    const std::optional<int> number = createCustomer(*app.state);
+    ASSERT_TRUE(number);
+    CustomerScreen screen(*app.state, {*number});
+    screen.show();
+    screen.startWithNewCustomer();
+    QApplication::processEvents();
+    QLineEdit *first = screen.form()->firstName();
+    EXPECT_TRUE(first->hasFocus());
+    EXPECT_EQ(first->selectedText(), first->text());
+    first->setText("Ann");
+    screen.form()->lastName()->setText("Adams");
+    emit screen.form()->lastName()->editingFinished();
+    EXPECT_TRUE(app.prompter.messageTexts().join("\n").contains("This customer may already exist")) << "Ann Adams is customer 1";
+}
+
 TEST_F(CustomerScreensTest, EveryPageHasItsOwnMnemonics)
 {
     start({});
