@@ -10,6 +10,8 @@
 #include "shell/log_writer.h"
 #include "shell/registry_store.h"
 
+#include <functional>
+
 namespace zel {
 
 class Prompter;
@@ -60,6 +62,8 @@ public:
     int currentCustomer = 0; // the customer the screens are working on
     ShortcutSettings shortcuts;
     bool webSubmission = false;
+    // Called when a screen has moved the current campaign, so the main window's title follows at once.
+    std::function<void()> campaignMoved;
 
     // The run's clock (tests set it): the time of anything that must differ within a run.
     Clock &clock = Clock::run();
@@ -67,6 +71,11 @@ public:
 
     bool isDatabaseOpen() const { return databaseState == DatabaseState::Open; }
     void LogWrite(const QString &category, const QString &message) const { logs.LogWrite(category, message); }
+    void noticeCampaignMoved() const
+    {
+        if (campaignMoved)
+            campaignMoved();
+    }
 };
 
 } // namespace zel

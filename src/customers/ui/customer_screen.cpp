@@ -295,6 +295,7 @@ void CustomerScreen::stepCampaign(bool forward)
         return;
     }
     options.OptionSave(state().data);
+    state().noticeCampaignMoved();
     showCampaign();
 }
 
@@ -304,6 +305,7 @@ void CustomerScreen::changeCampaignNumber(int number)
         return;
     state().options.CurrentCampaignNumber = number;
     state().options.OptionSave(state().data);
+    state().noticeCampaignMoved();
     showCampaign();
 }
 
@@ -313,6 +315,7 @@ void CustomerScreen::stepYear(bool forward)
         return;
     state().options.CurrentCampaignYear += forward ? 1 : -1;
     state().options.OptionSave(state().data);
+    state().noticeCampaignMoved();
     CampaignTotals::ensureRows(state().data, state().options.CurrentCampaignYear);
     showCampaign();
 }

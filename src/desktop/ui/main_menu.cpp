@@ -109,6 +109,11 @@ MainMenu::MainMenu(AppState &state, const StartCommand &command, QWidget *parent
     refresh();
 }
 
+MainMenu::~MainMenu()
+{
+    m_state.campaignMoved = nullptr; // the state outlives this window
+}
+
 void MainMenu::buildMenus()
 {
     buildFileMenu();
@@ -339,6 +344,9 @@ void MainMenu::runCommand(Command command)
     m_state.prompter.hourglass(false);
     m_screens[command]();
     m_state.webSubmission = false;
+    // What a screen said in passing ("2 Customers Found.") was about that screen, now closed.
+    statusBar()->clearMessage();
+    setWindowTitle(m_operations.windowTitle());
     m_clockTimer->start();
     refresh();
 }
@@ -404,6 +412,7 @@ void MainMenu::registerCommands()
         screen.exec();
         return true;
     };
+    m_state.campaignMoved = [this] { setWindowTitle(m_operations.windowTitle()); };
     setScreen(Customers, [this, openOrder] {
         customers::CustomerSearchScreen screen(m_state, this);
         screen.setOrderOpener(openOrder);

@@ -32,6 +32,7 @@ public:
                        CompactDatabase, UploadFile, DownloadFile, ImportProductDatabase, FileCommandCount };
 
     MainMenu(AppState &state, const StartCommand &command, QWidget *parent = nullptr);
+    ~MainMenu() override;
 
     // The load step: chooses and opens the database, restores the exit choices and the screen's
     // place. Called once, after the window is constructed.

@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QStatusBar>
 
 using namespace zel;
 using zel::test::TempApp;
@@ -85,6 +86,25 @@ TEST_F(MainMenuTest, EveryCommandHasItsScreenAndAScreenCanBeReplaced)
     menu->setFileCommand(MainMenu::CloseDatabase, [] {});
     EXPECT_FALSE(menu->fileAction(MainMenu::NewDatabase)->isEnabled());
     EXPECT_TRUE(menu->fileAction(MainMenu::CloseDatabase)->isEnabled());
+}
+
+// A screen that moves the campaign has the title follow at once; what it said in the status bar
+// goes when it closes.
+TEST_F(MainMenuTest, TheTitleFollowsAScreensCampaignAndItsStatusGoesWithIt)
+{
+    makeShop();
+    auto menu = openMenu();
+    menu->setScreen(MainMenu::Customers, [&] {
+        menu->statusBar()->showMessage("2 Customers Found.");
+        app.state->options.CurrentCampaignYear = 2008;
+        app.state->options.CurrentCampaignNumber = 7;
+        app.state->noticeCampaignMoved();
+        EXPECT_EQ(menu->windowTitle(), "ZEL  (Campaign 7 For 2008) - Version " + app.state->version);
+    });
+    menu->commandButton(MainMenu::Customers)->click();
+    EXPECT_TRUE(menu->statusBar()->currentMessage().isEmpty());
+    menu.reset();
+    EXPECT_FALSE(app.state->campaignMoved) << "no call into a closed window";
 }
 
 TEST_F(MainMenuTest, CampaignButtonsStepTheTitleAndBeepAtTheEnds)
