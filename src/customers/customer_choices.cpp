@@ -104,4 +104,18 @@ std::vector<Helper> helpers(cDataAccess &data)
     return out;
 }
 
+std::vector<CustomerChoice> customersByName(cDataAccess &data)
+{
+    data.setSQL(QStringLiteral("Select [Customers Number], Trim(Coalesce([Customers Last Name], '')), Trim(Coalesce([Customers "
+                               "First Name], '')) From Customers Order by [Customers Last Name], [Customers First Name], "
+                               "[Customers Number]"));
+    std::vector<CustomerChoice> out;
+    for (RecordSet rows = data.GetSnapShot(kProcedure); rows.next();) {
+        const QString last = rows.value(1).toString(), first = rows.value(2).toString();
+        const QString name = last.isEmpty() || first.isEmpty() ? last + first : last + QStringLiteral(", ") + first;
+        out.push_back({rows.value(0).toInt(), QStringLiteral("%1 (%2)").arg(name).arg(rows.value(0).toInt())});
+    }
+    return out;
+}
+
 } // namespace zel::customers

@@ -39,5 +39,13 @@ struct Helper
 // The customers marked as helpers, by last and first name.
 std::vector<Helper> helpers(cDataAccess &data);
 
+// Every customer as a choice, by last and first name: "Adams, Ann (12)".
+struct CustomerChoice
+{
+    int number = 0;
+    QString caption;
+};
+std::vector<CustomerChoice> customersByName(cDataAccess &data);
+
 } // namespace customers
 } // namespace zel

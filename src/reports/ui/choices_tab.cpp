@@ -1,10 +1,12 @@
 #include "reports/ui/choices_tab.h"
 
+#include "customers/customer_choices.h"
 #include "reports/helper_filter.h"
 #include "reports/ui/report_tab_widgets.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QFormLayout>
 #include <QIntValidator>
 #include <QLabel>
@@ -60,12 +62,14 @@ ChoicesTab::ChoicesTab(const Report &report, const QString &note, const QSet<QCh
 void ChoicesTab::addReportInputs(const Report &report, QFormLayout *form)
 {
     if (report.takes(ReportInput::Customer) && !report.needs(ReportInput::Customer)) {
-        m_customer = new QLineEdit(this);
+        m_customer = new QComboBox(this);
         m_customer->setObjectName(QStringLiteral("rpt_%1_customer").arg(m_name));
-        m_customer->setValidator(new QIntValidator(1, 32767, m_customer));
-        m_customer->setPlaceholderText(QStringLiteral("every customer"));
-        m_customer->setMaximumWidth(160);
-        auto *label = new QLabel(withMnemonic(QStringLiteral("Customer Number")) + QLatin1Char(':'), this);
+        m_customer->setEditable(true);
+        m_customer->setInsertPolicy(QComboBox::NoInsert);
+        m_customer->lineEdit()->setPlaceholderText(QStringLiteral("every customer"));
+        m_customer->setMinimumWidth(260);
+        m_customer->setAccessibleName(QStringLiteral("Customer"));
+        auto *label = new QLabel(withMnemonic(QStringLiteral("Customer")) + QLatin1Char(':'), this);
         label->setBuddy(m_customer);
         form->addRow(label, m_customer);
     }
@@ -74,6 +78,41 @@ void ChoicesTab::addReportInputs(const Report &report, QFormLayout *form)
         m_short->setObjectName(QStringLiteral("rpt_%1_short").arg(m_name));
         form->addRow(m_short);
     }
+}
+
+void ChoicesTab::offerCustomers(const std::vector<customers::CustomerChoice> &customers)
+{
+    if (!m_customer)
+        return;
+    m_customer->clear();
+    m_customer->addItem(QString(), 0);
+    for (const customers::CustomerChoice &c : customers)
+        m_customer->addItem(c.caption, c.number);
+    // A part of a name typed anywhere finds her, as "Adams" or "Ann".
+    m_customer->completer()->setFilterMode(Qt::MatchContains);
+    m_customer->completer()->setCompletionMode(QCompleter::PopupCompletion);
+}
+
+int ChoicesTab::chosenCustomer() const
+{
+    if (!m_customer)
+        return 0;
+    const QString text = m_customer->currentText().trimmed();
+    if (text.isEmpty())
+        return 0;
+    if (const int index = m_customer->findText(text, Qt::MatchFixedString); index > 0)
+        return m_customer->itemData(index).toInt();
+    bool number = false;
+    const int typed = text.toInt(&number);
+    return number && typed > 0 ? typed : -1;
+}
+
+QString ChoicesTab::problem() const
+{
+    if (chosenCustomer() >= 0)
+        return {};
+    return QStringLiteral("'%1' is not a customer: choose her from the list, or type her number.")
+        .arg(m_customer->currentText().trimmed());
 }
 
 QString ChoicesTab::captionOf(const QString &word)
@@ -109,8 +148,8 @@ bool ChoicesTab::isYesNo(const ReportChoice &choice)
 
 void ChoicesTab::fill(ReportParameters &parameters) const
 {
-    if (m_customer && !m_customer->text().isEmpty())
-        parameters.customer = m_customer->text().toInt();
+    if (const int customer = chosenCustomer(); customer != 0)
+        parameters.customer = customer;
     if (m_short)
         parameters.shortLayout = m_short->isChecked();
     for (const Field &field : m_fields) {
@@ -129,7 +168,7 @@ void ChoicesTab::fill(ReportParameters &parameters) const
 void ChoicesTab::resetDefaults()
 {
     if (m_customer)
-        m_customer->clear();
+        m_customer->setCurrentIndex(0);
     if (m_short)
         m_short->setChecked(false);
     for (const Field &field : m_fields) {

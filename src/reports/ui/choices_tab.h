@@ -12,6 +12,10 @@ class QComboBox;
 class QFormLayout;
 class QLineEdit;
 
+namespace zel::customers {
+struct CustomerChoice;
+}
+
 namespace zel::reports {
 
 // The page of a report whose choices are the ones it declares for the command line: a list for a
@@ -26,6 +30,12 @@ public:
     QString reportName() const override { return m_name; }
     void fill(ReportParameters &parameters) const override;
     void resetDefaults() override;
+    QString problem() const override;
+    // Fills the customer list of a report printed for one customer or all: chosen by name or typed
+    // by number.
+    void offerCustomers(const std::vector<customers::CustomerChoice> &customers);
+    // The customer chosen: 0 for every customer, -1 for a text that names none.
+    int chosenCustomer() const;
 
     // "--order-by" → "Order By"; "not-deposited" → "Not Deposited".
     static QString captionOf(const QString &word);
@@ -45,7 +55,7 @@ private:
     void addReportInputs(const Report &report, QFormLayout *form);
 
     QString m_name;
-    QLineEdit *m_customer = nullptr; // blank: every customer
+    QComboBox *m_customer = nullptr; // blank: every customer
     QCheckBox *m_short = nullptr;
     std::vector<Field> m_fields;
     QSet<QChar> m_taken;

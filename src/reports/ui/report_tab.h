@@ -24,6 +24,8 @@ public:
     virtual void fill(ReportParameters &parameters) const = 0;
     // Puts every choice back to its default.
     virtual void resetDefaults() = 0;
+    // Why the page's choices cannot be run as they stand; empty when they can.
+    virtual QString problem() const { return {}; }
 };
 
 } // namespace reports

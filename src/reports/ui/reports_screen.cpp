@@ -1,6 +1,7 @@
 #include "reports/ui/reports_screen.h"
 
 #include "core/prompter.h"
+#include "customers/customer_choices.h"
 #include "earnings/campaign_totals.h"
 #include "reports/helper_filter.h"
 #include "reports/order_summary.h"
@@ -90,11 +91,14 @@ void ReportsScreen::addTabs()
         {17, QStringLiteral("points")},         {18, QStringLiteral("mileage")},    {19, QStringLiteral("notes")}};
     // The letters of the menus, the campaign row and the buttons stay theirs on every page.
     const QSet<QChar> taken = {u'f', u'm', u'y', u'h', u'r', u'n', u'v', u'p', u'x'};
+    const std::vector<customers::CustomerChoice> customerChoices = customers::customersByName(state().data);
     for (const auto &[index, name] : declared) {
         const Report &report = *standardReports().find(name);
         QString note = report.description();
         note[0] = note[0].toUpper();
-        built[index] = new ChoicesTab(report, note + QLatin1Char('.'), taken);
+        auto *tab = new ChoicesTab(report, note + QLatin1Char('.'), taken);
+        tab->offerCustomers(customerChoices);
+        built[index] = tab;
     }
     for (int i = 0; i < kTabCount; ++i) {
         ReportTab *tab = built.at(i);
@@ -193,6 +197,10 @@ void ReportsScreen::runReport(bool view)
     const Report *report = tab ? standardReports().find(tab->reportName()) : nullptr;
     if (!report)
         return;
+    if (const QString problem = tab->problem(); !problem.isEmpty()) {
+        state().prompter.information(problem);
+        return;
+    }
     ReportParameters parameters;
     parameters.campaign = {selectedYear(), selectedNumber()};
     parameters.view = view;

@@ -75,7 +75,18 @@ TEST_F(ReportsScreenTest, ADeclaredChoicesPageGivesTheReportItsWordsAndDefaults)
     invoices->fill(all);
     EXPECT_FALSE(all.customer.has_value());
     EXPECT_EQ(all.choices.value(reports::InvoiceReport::kSort).toString(), "name");
-    screen.findChild<QLineEdit *>("rpt_invoice_customer")->setText("1");
+    // She is chosen by name (a part of it finds her) or by her number; a name of nobody is said.
+    auto *customer = screen.findChild<QComboBox *>("rpt_invoice_customer");
+    ASSERT_TRUE(customer);
+    EXPECT_EQ(customer->itemText(customer->findData(2)), "Helper, Hal (2)");
+    customer->setCurrentIndex(customer->findData(2));
+    reports::ReportParameters byName;
+    invoices->fill(byName);
+    EXPECT_EQ(byName.customer, 2);
+    customer->setEditText("Nobody");
+    EXPECT_EQ(invoices->problem(), "'Nobody' is not a customer: choose her from the list, or type her number.");
+    customer->setEditText("1");
+    EXPECT_TRUE(invoices->problem().isEmpty());
     screen.findChild<QCheckBox *>("rpt_invoice_short")->setChecked(true);
     reports::ReportParameters one;
     invoices->fill(one);
