@@ -9,6 +9,7 @@
 #include "orders/ui/order_header_panel.h"
 #include "orders/ui/order_lines_model.h"
 #include "reports/order_printing.h"
+#include "reports/pdf_file_name.h"
 #include "reports/server/report_server.h"
 #include "reports/ui/report_preview.h"
 #include "session/app_state.h"
@@ -399,6 +400,7 @@ bool OrderScreen::printAndSave(bool preview)
         return true;
     }
     reports::ReportPreview view(state(), *document, parentWidget());
+    view.setSuggestedPath(reports::suggestedPdfPath(state(), QStringLiteral("Invoice"), m_entry->customer(), m_entry->campaign()));
     if (!m_opened.customerEmail.isEmpty())
         view.setMail(m_opened.customerEmail, state().options.EmailSubject, state().options.EmailBody);
     view.exec();

@@ -1,6 +1,7 @@
 #include "reports/ui/report_preview.h"
 
 #include "core/prompter.h"
+#include "reports/pdf_file_name.h"
 #include "reports/report_renderer.h"
 #include "reports/server/report_server.h"
 #include "session/app_state.h"
@@ -33,9 +34,8 @@ ReportPreview::ReportPreview(AppState &state, Document document, QWidget *parent
     };
     add(QStringLiteral("&Print..."), [this] { print(); });
     add(QStringLiteral("Save as P&DF..."), [this] {
-        const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save as PDF"),
-                                                          QDir::home().filePath(m_document.title + QStringLiteral(".pdf")),
-                                                          QStringLiteral("PDF (*.pdf)"));
+        const QString proposed = m_suggestedPath.isEmpty() ? suggestedPdfPath(this->state(), m_document.title) : m_suggestedPath;
+        const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save as PDF"), proposed, QStringLiteral("PDF (*.pdf)"));
         if (!path.isEmpty())
             savePdf(path);
     });
@@ -127,9 +127,10 @@ void ReportPreview::mail()
                                      + QLatin1Char('.'));
 }
 
-void showReport(AppState &state, const Document &document, bool view, QWidget *parent)
+void showReport(AppState &state, const Document &document, bool view, QWidget *parent, const QString &suggestedPath)
 {
     ReportPreview preview(state, document, parent);
+    preview.setSuggestedPath(suggestedPath);
     if (view)
         preview.exec();
     else

@@ -22,6 +22,8 @@ class ReportPreview : public ScreenBase
 public:
     ReportPreview(AppState &state, Document document, QWidget *parent = nullptr);
 
+    // The file "Save as PDF" proposes (by default the title, beside the database).
+    void setSuggestedPath(const QString &path) { m_suggestedPath = path; }
     // Where an invoice goes by e-mail; without an address the e-mail button is hidden.
     void setMail(const QString &address, const QString &subject, const QString &body);
 
@@ -42,10 +44,13 @@ private:
     QVBoxLayout *m_pagesLayout;
     QPushButton *m_mailButton = nullptr;
     QString m_address, m_subject, m_body;
+    QString m_suggestedPath;
 };
 
 // Shows a document as the request's "View" says: in the preview, or straight to the printer.
-void showReport(AppState &state, const Document &document, bool view, QWidget *parent = nullptr);
+// `suggestedPath` is what "Save as PDF" proposes (empty: the title beside the database).
+void showReport(AppState &state, const Document &document, bool view, QWidget *parent = nullptr,
+                const QString &suggestedPath = {});
 
 } // namespace reports
 } // namespace zel

@@ -1,6 +1,7 @@
 #include "reports/ui/report_runner.h"
 
 #include "core/prompter.h"
+#include "reports/pdf_file_name.h"
 #include "reports/report.h"
 #include "reports/report_registry.h"
 #include "reports/server/standard_reports.h"
@@ -26,7 +27,9 @@ bool runRegisteredReport(AppState &state, const QString &name, const ReportParam
         return false;
     }
     if (document)
-        showReport(state, *document, parameters.view, parent);
+        showReport(state, *document, parameters.view, parent,
+                   suggestedPdfPath(state, document->title, parameters.customer,
+                                    report->takes(ReportInput::Campaign) ? parameters.campaign : Campaign{}));
     report->finish(state, parameters);
     return bool(document);
 }

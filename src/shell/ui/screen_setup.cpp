@@ -62,9 +62,15 @@ void applyFont(QWidget *screen, const FontSettings &settings)
     }
 }
 
+// The desktop a screen's client area may use: the window manager adds a title bar above it and a
+// border round it, which geometry() does not count. Before the window is framed its frame is not
+// known, so a common one is allowed for.
 QRect availableArea(const QWidget *screen)
 {
-    return screen->screen() ? screen->screen()->availableGeometry() : QRect(0, 0, 1024, 768);
+    constexpr int kTitleBar = 32;
+    constexpr int kBorder = 4;
+    const QRect desktop = screen->screen() ? screen->screen()->availableGeometry() : QRect(0, 0, 1024, 768);
+    return desktop.adjusted(kBorder, kTitleBar, -kBorder, -kBorder);
 }
 
 // What a screen needs so that nothing is cut off: its layout's size hints, and room for its title

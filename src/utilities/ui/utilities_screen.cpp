@@ -22,6 +22,7 @@ UtilitiesScreen::UtilitiesScreen(AppState &state, QWidget *parent)
       m_campaignLabel(new QLabel(this)),
       m_campaign{state.options.CurrentCampaignYear, state.options.CurrentCampaignNumber}
 {
+    setWindowTitle(QStringLiteral("Utilities"));
     auto *layout = new QVBoxLayout(this);
 
     auto *top = new QHBoxLayout;

@@ -84,7 +84,21 @@ TEST(ScreenSetup, ResetBringsBackTheDesignedSizeWithNothingCutOff)
     EXPECT_GE(menu.width(), menu.sizeHint().width());
     EXPECT_GE(menu.height(), menu.minimumSizeHint().height());
     EXPECT_GT(menu.width(), menu.fontMetrics().horizontalAdvance(menu.windowTitle())) << "the title fits";
-    const QRect desktop = menu.screen()->availableGeometry();
+    // Centred with room for the window manager's title bar (32) and borders (4) round it.
+    const QRect desktop = menu.screen()->availableGeometry().adjusted(4, 32, -4, -4);
     EXPECT_LE(qAbs(menu.geometry().center().x() - desktop.center().x()), 1);
     EXPECT_LE(qAbs(menu.geometry().center().y() - desktop.center().y()), 1);
+}
+
+// A screen designed taller than the desktop (the report preview asks for 900) fits with its frame.
+TEST(ScreenSetup, ATallScreenFitsTheDesktopWithItsTitleBar)
+{
+    TempApp app;
+    QWidget tall;
+    tall.setObjectName("Zel_Tall");
+    tall.resize(860, 900);
+    Gs_Screen_Setup(&tall, app.state->settings);
+    const QRect desktop = tall.screen()->availableGeometry();
+    EXPECT_GE(tall.geometry().top(), desktop.top() + 32) << "the title bar above the client area is on the desktop";
+    EXPECT_LE(tall.geometry().bottom(), desktop.bottom());
 }
