@@ -41,14 +41,22 @@ void Startup::warnRootInstall()
         "c:\\program files\\ZEL."));
 }
 
-// Files that come with the program live in the application folder; a missing one is put back.
+// Files that come with the program live in the application folder; a missing one is put back, and
+// the manual of an earlier version is replaced by this version's (it is the program's, not hers).
 void Startup::installSuppliedFiles()
 {
     const QDir folder(m_state.paths.appFolder);
     for (const QString &name : {QStringLiteral("ZEL User Manual.htm")}) {
         const QString target = folder.filePath(name);
-        if (!QFileInfo::exists(target))
-            QFile::copy(QStringLiteral(":/zel/") + name, target);
+        QFile supplied(QStringLiteral(":/zel/") + name);
+        QFile installed(target);
+        if (installed.open(QIODevice::ReadOnly) && supplied.open(QIODevice::ReadOnly) && installed.readAll() == supplied.readAll())
+            continue;
+        installed.close();
+        QFile::remove(target);
+        QFile::copy(supplied.fileName(), target);
+        QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
+                                          | QFileDevice::ReadOther);
     }
     transmit::MacroFiles(m_state.paths.appFolder).installMissing();
 }

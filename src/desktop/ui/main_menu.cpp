@@ -537,17 +537,7 @@ void MainMenu::resetAllGrids()
 // The program's own window shows the manual, so help works on a machine without a web browser.
 void MainMenu::openHelp()
 {
-    const QString manual = QDir(m_state.paths.appFolder).filePath(QStringLiteral("ZEL User Manual.htm"));
-    if (!m_help)
-        m_help = new HelpWindow(m_state.settings, this);
-    if (!m_help->openManual(manual)) {
-        m_state.prompter.information(lines({QStringLiteral("The user manual could not be opened."), QString(),
-                                            QStringLiteral("It is kept in the file:"), QDir::toNativeSeparators(manual)}));
-        return;
-    }
-    m_help->show();
-    m_help->raise();
-    m_help->activateWindow();
+    m_help = HelpWindow::showFor(this, m_state, m_help, objectName());
 }
 
 void MainMenu::showAbout()

@@ -1,8 +1,12 @@
 #include "shell/ui/help_window.h"
 
+#include "core/prompter.h"
+#include "session/app_state.h"
 #include "shell/ui/screen_setup.h"
 
 #include <QDialogButtonBox>
+#include <QDir>
+#include <QHash>
 #include <QFileInfo>
 #include <QPushButton>
 #include <QTextBrowser>
@@ -36,13 +40,52 @@ HelpWindow::HelpWindow(const AppSettings &settings, QWidget *parent)
     m_browser->setFocus();
 }
 
-bool HelpWindow::openManual(const QString &path)
+bool HelpWindow::openManual(const QString &path, const QString &section)
 {
     const QFileInfo file(path);
     if (!file.isFile() || !file.isReadable() || file.size() == 0)
         return false;
-    m_browser->setSource(QUrl::fromLocalFile(file.absoluteFilePath()), QTextDocument::HtmlResource);
+    QUrl url = QUrl::fromLocalFile(file.absoluteFilePath());
+    if (!section.isEmpty())
+        url.setFragment(section);
+    m_browser->setSource(url, QTextDocument::HtmlResource);
     return !m_browser->document()->isEmpty();
+}
+
+QString HelpWindow::sectionOf(const QString &formName)
+{
+    static const QHash<QString, QString> sections = {
+        {QStringLiteral("Zel_Search"), QStringLiteral("customers")},
+        {QStringLiteral("Zel_Customer"), QStringLiteral("customer-screen")},
+        {QStringLiteral("Zel_CustomerSummary"), QStringLiteral("customer-screen")},
+        {QStringLiteral("Zel_History"), QStringLiteral("histories")},
+        {QStringLiteral("Zel_Order"), QStringLiteral("order-entry")},
+        {QStringLiteral("Zel_Products"), QStringLiteral("products")},
+        {QStringLiteral("Zel_Options"), QStringLiteral("options")},
+        {QStringLiteral("Zel_Reports"), QStringLiteral("reports")},
+        {QStringLiteral("Zel_ReportPreview"), QStringLiteral("reports")},
+        {QStringLiteral("Zel_Transmit"), QStringLiteral("web-submission")},
+        {QStringLiteral("Zel_Totals"), QStringLiteral("expenses")},
+        {QStringLiteral("Zel_Inventory"), QStringLiteral("inventory")},
+        {QStringLiteral("Zel_Utilities"), QStringLiteral("utilities")},
+        {QStringLiteral("Zel_FTPUpload"), QStringLiteral("utilities")},
+        {QStringLiteral("Zel_FTPDownload"), QStringLiteral("utilities")}};
+    return sections.value(formName);
+}
+
+HelpWindow *HelpWindow::showFor(QWidget *owner, AppState &state, HelpWindow *existing, const QString &formName)
+{
+    const QString manual = QDir(state.paths.appFolder).filePath(QStringLiteral("ZEL User Manual.htm"));
+    HelpWindow *help = existing ? existing : new HelpWindow(state.settings, owner);
+    if (!help->openManual(manual, sectionOf(formName))) {
+        state.prompter.information(lines({QStringLiteral("The user manual could not be opened."), QString(),
+                                          QStringLiteral("It is kept in the file:"), QDir::toNativeSeparators(manual)}));
+        return help;
+    }
+    help->show();
+    help->raise();
+    help->activateWindow();
+    return help;
 }
 
 void HelpWindow::done(int result)

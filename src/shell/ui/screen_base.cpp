@@ -1,7 +1,10 @@
 #include "shell/ui/screen_base.h"
 
 #include "session/app_state.h"
+#include "shell/ui/help_window.h"
 #include "shell/ui/screen_setup.h"
+
+#include <QShortcut>
 
 namespace zel {
 
@@ -9,6 +12,8 @@ ScreenBase::ScreenBase(AppState &state, const QString &formName, QWidget *parent
 {
     setObjectName(formName);
     setModal(true);
+    auto *help = new QShortcut(QKeySequence::HelpContents, this);
+    connect(help, &QShortcut::activated, this, [this] { m_help = HelpWindow::showFor(this, m_state, m_help, objectName()); });
 }
 
 void ScreenBase::setUpScreen()

@@ -5,6 +5,7 @@
 namespace zel {
 
 class AppState;
+class HelpWindow;
 
 // What every screen shares: its form name (the objectName, which keys its fonts and its saved size
 // and place), modal opening, the common set-up of captions, fonts, size and place, and one close
@@ -35,6 +36,7 @@ protected:
 private:
     AppState &m_state;
     bool m_closing = false;
+    HelpWindow *m_help = nullptr; // opened by F1 at this screen's section
 };
 
 } // namespace zel

@@ -1,12 +1,14 @@
 #include "shell/ui/help_window.h"
 
 #include "desktop/ui/main_menu.h"
+#include "reports/ui/report_preview.h"
 #include "test_support.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
+#include <QTest>
 #include <QTextBrowser>
 
 using namespace zel;
@@ -60,4 +62,44 @@ TEST(HelpWindow, TheManualThatComesWithTheProgramReads)
     ASSERT_TRUE(window.openManual(app.path(kManual)));
     EXPECT_TRUE(window.browser()->toPlainText().contains("Customer Management System"));
     EXPECT_FALSE(window.openManual(app.path("missing.htm")));
+}
+
+namespace {
+
+QString manualText()
+{
+    QFile manual(QStringLiteral(":/zel/ZEL User Manual.htm"));
+    EXPECT_TRUE(manual.open(QIODevice::ReadOnly));
+    return QString::fromUtf8(manual.readAll());
+}
+
+} // namespace
+
+// Every screen's F1 lands on a section the manual has.
+TEST(HelpWindow, EveryScreenHasItsSectionInTheManual)
+{
+    const QString manual = manualText();
+    for (const char *form : {"Zel_Search", "Zel_Customer", "Zel_CustomerSummary", "Zel_History", "Zel_Order", "Zel_Products",
+                             "Zel_Options", "Zel_Reports", "Zel_ReportPreview", "Zel_Transmit", "Zel_Totals", "Zel_Inventory",
+                             "Zel_Utilities", "Zel_FTPUpload", "Zel_FTPDownload"}) {
+        const QString section = HelpWindow::sectionOf(QString::fromLatin1(form));
+        ASSERT_FALSE(section.isEmpty()) << form;
+        EXPECT_TRUE(manual.contains(QStringLiteral("id=\"%1\"").arg(section))) << form << " -> " << section.toStdString();
+    }
+}
+
+TEST(HelpWindow, F1OnAScreenOpensTheManualAtItsSectionBesideIt)
+{
+    TempApp app;
+    QFile::copy(QStringLiteral(":/zel/ZEL User Manual.htm"), app.path("ZEL User Manual.htm"));
+    reports::ReportPreview preview(*app.state, reports::Document{});
+    preview.show();
+    preview.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&preview));
+    QTest::keyClick(&preview, Qt::Key_F1);
+    auto *help = preview.findChild<HelpWindow *>();
+    ASSERT_TRUE(help) << "the manual is the screen's own child, so the modal screen does not block it";
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_EQ(help->browser()->source().fragment(), "reports");
+    EXPECT_TRUE(app.prompter.messages().empty());
 }
