@@ -6,17 +6,22 @@
 #include "shell/screen_positions.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAction>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QIcon>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QScreen>
+#include <QStackedWidget>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTextDocument>
 #include <QVariant>
 
 namespace zel {
@@ -82,6 +87,57 @@ QSize contentsNeed(const QWidget *screen)
         .expandedTo(QSize(titleWidth, 0));
 }
 
+void nameIfNameless(QWidget *input, const QString &name)
+{
+    if (input && input->accessibleName().trimmed().isEmpty() && !name.trimmed().isEmpty())
+        input->setAccessibleName(name.trimmed());
+}
+
+// A label's text as a name: without its mnemonic marks, its colon and any markup.
+QString nameOfLabel(const QLabel *label)
+{
+    QString text = label->text();
+    if (Qt::mightBeRichText(text)) {
+        QTextDocument document;
+        document.setHtml(text);
+        text = document.toPlainText();
+    }
+    text.replace(QStringLiteral("&&"), QStringLiteral("\x01")).remove(QLatin1Char('&')).replace(QStringLiteral("\x01"), QStringLiteral("&"));
+    text = text.trimmed();
+    while (text.endsWith(QLatin1Char(':')))
+        text.chop(1);
+    return text.trimmed();
+}
+
+// What encloses a list or grid: its group's title, its page's tab, or the window.
+QString nameOfPlace(QWidget *input)
+{
+    for (QWidget *up = input->parentWidget(); up; up = up->parentWidget()) {
+        if (const auto *group = qobject_cast<QGroupBox *>(up); group && !group->title().trimmed().isEmpty())
+            return QString(group->title()).remove(QLatin1Char('&')).trimmed();
+        if (auto *stack = qobject_cast<QStackedWidget *>(up->parentWidget()))
+            if (auto *tabs = qobject_cast<QTabWidget *>(stack->parentWidget()))
+                if (const int index = tabs->indexOf(up); index >= 0)
+                    return tabs->tabText(index).remove(QLatin1Char('&')).trimmed();
+    }
+    return input->window()->windowTitle();
+}
+
+// Every input is named for a screen reader: after its label, or (a list or grid) after the group,
+// page or window it is in. A combo box that takes typing names its text box too.
+void nameInputs(QWidget *screen)
+{
+    for (const QLabel *label : screen->findChildren<QLabel *>())
+        if (QWidget *buddy = label->buddy())
+            nameIfNameless(buddy, nameOfLabel(label));
+    for (QAbstractItemView *view : screen->findChildren<QAbstractItemView *>())
+        if (!qobject_cast<QHeaderView *>(view) && !view->inherits("QComboBoxListView"))
+            nameIfNameless(view, nameOfPlace(view));
+    for (QComboBox *combo : screen->findChildren<QComboBox *>())
+        if (combo->lineEdit())
+            nameIfNameless(combo->lineEdit(), combo->accessibleName());
+}
+
 } // namespace
 
 void Gs_Caption_Replace(QWidget *screen)
@@ -110,6 +166,7 @@ void Gs_Caption_Replace(QWidget *screen)
 void Gs_Screen_Setup(QWidget *screen, const AppSettings &settings)
 {
     Gs_Caption_Replace(screen);
+    nameInputs(screen);
     applyFont(screen, Gs_Read_Fonts(settings, screen->objectName()));
 
     // The size the screen was built with, for "Reset Screen Size / Position".
