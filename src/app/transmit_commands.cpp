@@ -91,7 +91,7 @@ QString rowLine(const TransmitRow &row, const ValidCampaigns &valid, bool addOn)
         .arg(row.webPageNo, 4)
         .arg(row.webSeq, 4)
         .arg(row.fromCampaign, 8)
-        .arg(index < 0 ? QStringLiteral("-") : QString::number(index), 4)
+        .arg(index < 0 ? QStringLiteral("-") : QString::number(index), 5)
         .arg(row.catalogNumber.trimmed(), -10)
         .arg(row.quantity, 5)
         .arg(row.productStatus.trimmed());
@@ -99,7 +99,8 @@ QString rowLine(const TransmitRow &row, const ValidCampaigns &valid, bool addOn)
 
 void printRows(const std::vector<TransmitRow> &rows, const ValidCampaigns &valid, bool addOn, QTextStream &out)
 {
-    out << "Page  Seq Campaign Sent Product      Qty  Status\n";
+    // "Index": the place of the line's campaign in the order page's campaign box, as it is sent.
+    out << "Page  Seq Campaign Index Product      Qty  Status\n";
     for (const TransmitRow &row : rows)
         out << rowLine(row, valid, addOn) << '\n';
 }

@@ -60,6 +60,7 @@ OrderSummaryTab::OrderSummaryTab(QWidget *parent)
                                            std::pair{QStringLiteral("Submi&t AU Order"), QStringLiteral("AU")},
                                            std::pair{QStringLiteral("Submit &CA Order"), QStringLiteral("CA")}}) {
         auto *button = new QPushButton(caption, this);
+        button->setObjectName(QStringLiteral("submit_") + country);
         button->setAutoDefault(false);
         button->setVisible(false);
         const QString code = country;
@@ -99,6 +100,18 @@ void OrderSummaryTab::setSubmitHandler(std::function<void(const QString &)> subm
     m_submitHandler = std::move(submit);
     for (QPushButton *button : m_submit)
         button->setVisible(bool(m_submitHandler));
+}
+
+void OrderSummaryTab::focusSubmit(const QString &country)
+{
+    if (m_submit.empty())
+        return;
+    QPushButton *chosen = m_submit.front();
+    for (QPushButton *button : m_submit)
+        if (button->objectName() == QStringLiteral("submit_") + country.trimmed().toUpper())
+            chosen = button;
+    chosen->setDefault(true);
+    chosen->setFocus(Qt::OtherFocusReason);
 }
 
 } // namespace zel::reports

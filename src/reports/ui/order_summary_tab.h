@@ -24,6 +24,8 @@ public:
     // The submit buttons show once something can open the submission screens; clicking one asks
     // the screen to build the summary and calls `submit` with "US", "AU" or "CA".
     void setSubmitHandler(std::function<void(const QString &country)> submit);
+    // Puts the keyboard on the Submit button of `country` ("US", "AU", "CA"; another: the first).
+    void focusSubmit(const QString &country);
 
 private:
     QButtonGroup *m_kind;

@@ -60,6 +60,16 @@ ReportsScreen::ReportsScreen(AppState &state, QWidget *parent) : ScreenBase(stat
 
     m_tabs = new QTabWidget(this);
     addTabs();
+    if (state.webSubmission) {
+        // The main menu's Web Submission comes here: say what to do, on the page that does it.
+        setWindowTitle(QStringLiteral("Reports - Web Submission"));
+        auto *guide = new QLabel(QStringLiteral("<b>Web Submission:</b> check the order summary below, then press the Submit "
+                                                "button of your country to send the campaign's combined order."),
+                                 this);
+        guide->setWordWrap(true);
+        guide->setObjectName(QStringLiteral("submissionGuide"));
+        layout->addWidget(guide);
+    }
     layout->addWidget(m_tabs, 1);
     layout->addWidget(campaignRow());
     layout->addWidget(buttonRow());
@@ -224,6 +234,9 @@ void ReportsScreen::setTransmitOpener(std::function<void(const QString &)> open)
         submit(country);
     })
                                                       : std::function<void(const QString &)>());
+    // In submission mode the keyboard waits on the Submit button of her country.
+    if (m_transmitOpener && state().webSubmission)
+        m_orderSummary->focusSubmit(state().shortcuts.country);
 }
 
 void ReportsScreen::submit(const QString &country)

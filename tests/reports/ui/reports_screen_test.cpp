@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -149,3 +150,25 @@ TEST_F(ReportsScreenTest, EmptyOrderSummaryIsToldAndSubmitOpensAfterBuildingIt)
 }
 
 } // namespace
+
+// Web Submission from the main menu says what to do and waits on the Submit button of her country.
+TEST_F(ReportsScreenTest, SubmissionModeSaysSoAndWaitsOnHerCountrysButton)
+{
+    app.state->webSubmission = true;
+    app.state->shortcuts.country = "CA";
+    ReportsScreen screen(*app.state);
+    screen.setTransmitOpener([](const QString &) {});
+    EXPECT_EQ(screen.windowTitle(), "Reports - Web Submission");
+    auto *guide = screen.findChild<QLabel *>("submissionGuide");
+    ASSERT_TRUE(guide);
+    EXPECT_TRUE(guide->text().contains("press the Submit button of your country"));
+    EXPECT_EQ(screen.tabs()->tabText(screen.tabs()->currentIndex()).remove('&'), "Order Summary");
+    auto *canada = screen.findChild<QPushButton *>("submit_CA");
+    ASSERT_TRUE(canada);
+    EXPECT_TRUE(canada->isDefault());
+
+    app.state->webSubmission = false;
+    ReportsScreen plain(*app.state);
+    EXPECT_EQ(plain.windowTitle(), "Reports");
+    EXPECT_FALSE(plain.findChild<QLabel *>("submissionGuide"));
+}
