@@ -2,6 +2,7 @@
 
 #include "core/prompter.h"
 #include "session/app_state.h"
+#include "transmit/browser_trouble.h"
 #include "transmit/macro_browser.h"
 #include "transmit/macro_files.h"
 #include "transmit/transmit_country.h"
@@ -48,8 +49,7 @@ bool TransmitSubmission::startBrowser(const QString &site)
         return refuse(m_browser.lastMessage(), m_browser.lastMessage());
     m_browser.setVariable(QStringLiteral("-var_Site"), site);
     if (!m_browser.play(*start, 600))
-        return refuse(QStringLiteral("start macro: ") + m_browser.lastMessage(),
-                      QStringLiteral("The start macro stopped: ") + m_browser.lastMessage());
+        return refuse(QStringLiteral("start macro: ") + m_browser.lastMessage(), inPlainWords(m_browser.lastMessage()));
     return true;
 }
 
@@ -94,7 +94,10 @@ bool TransmitSubmission::sendRow(const TransmitRow &row, const QString &productM
     m_browser.setVariable(QStringLiteral("-var_Product"), row.catalogNumber.trimmed());
     m_browser.setVariable(QStringLiteral("-var_Quantity"), QString::number(row.quantity));
     const bool ok = m_browser.play(productMacro, 600);
-    m_list.setStatus(row.rowId, statusOf(m_browser.lastMessage()));
+    if (!ok)
+        m_state.LogWrite(QStringLiteral("ERROR"), QStringLiteral("Web submission (%1), product %2: %3")
+                                                      .arg(m_country.code, row.catalogNumber.trimmed(), m_browser.lastMessage()));
+    m_list.setStatus(row.rowId, statusOf(ok ? m_browser.lastMessage() : inPlainWords(m_browser.lastMessage())));
     return ok;
 }
 
@@ -102,6 +105,8 @@ void TransmitSubmission::reportFailure(const TransmitRow &row)
 {
     m_state.prompter.information(QStringLiteral("Last Product Processed:\n") + row.catalogNumber.trimmed()
                                      + QStringLiteral(" Quantity:") + QString::number(row.quantity) + QLatin1Char('\n')
+                                     + (isTechnical(m_browser.lastMessage()) ? inPlainWords(m_browser.lastMessage()) + QLatin1Char('\n')
+                                                                             : QString())
                                      + m_country.errorPageText,
                                  kPageErrorTitle, Icon::Exclamation);
     m_browser.bringToFront();
