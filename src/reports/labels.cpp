@@ -3,6 +3,9 @@
 #include "reports/report_parameters.h"
 #include "shell/data_access.h"
 
+#include <QHash>
+#include <QRegularExpression>
+
 #include <algorithm>
 
 namespace zel::reports {
@@ -195,9 +198,13 @@ bool buildLabels(cDataAccess &data, const LabelsSelection &s)
                      values);
 }
 
+// The screen gives a list; the command line gives "one, two".
 QStringList listChoice(const ReportParameters &p, const QString &key)
 {
-    QStringList list = p.choices.value(key).toStringList();
+    const QVariant value = p.choices.value(key);
+    QStringList list = value.typeId() == QMetaType::QString ? value.toString().split(QLatin1Char(',')) : value.toStringList();
+    for (QString &entry : list)
+        entry = entry.trimmed();
     list.removeAll(QString());
     return list;
 }
@@ -215,6 +222,14 @@ const QStringList &LabelsSelection::lineChoices()
         QStringLiteral("Reporting Area"), QStringLiteral("Referred By"), QStringLiteral("Country"), QStringLiteral("Country 2"),
         QStringLiteral("Current Balance"), QStringLiteral("Order Total"), QStringLiteral("Custom Message"), kNotApplicable};
     return choices;
+}
+
+int LabelsSelection::labelsPerSheet(const QString &size)
+{
+    // A 3 x 10, B 2 x 10, C 2 x 7, D 2 x 5, E 4 x 10.
+    static const QHash<QString, int> perSheet = {{QStringLiteral("A"), 30}, {QStringLiteral("B"), 20}, {QStringLiteral("C"), 14},
+                                                 {QStringLiteral("D"), 10}, {QStringLiteral("E"), 40}};
+    return perSheet.value(size.toUpper(), 30);
 }
 
 const QStringList &LabelsSelection::sortChoices()
@@ -250,7 +265,12 @@ LabelsSelection LabelsSelection::of(const ReportParameters &p)
     s.brochureStatuses = listChoice(p, kBrochureStatuses);
     s.brochureTypes = listChoice(p, kBrochureTypes);
     s.helper = HelperFilter::of(p);
-    s.sorts = listChoice(p, kSorts);
+    for (const QString &sort : listChoice(p, kSorts)) {
+        const qsizetype known = sortChoices().indexOf(QRegularExpression(QStringLiteral("^%1$").arg(QRegularExpression::escape(sort)),
+                                                                         QRegularExpression::CaseInsensitiveOption));
+        s.sorts << (known >= 0 ? sortChoices().at(known) : sort);
+    }
+    s.firstLabel = p.choices.contains(kFirstLabel) ? p.choices.value(kFirstLabel).toInt() : 1;
     s.suppressEmpty = p.choices.value(kSuppressEmpty).toBool();
     s.customMessage = p.choices.value(kCustomMessage).toString();
     return s;
@@ -269,6 +289,11 @@ std::optional<QString> LabelsSelection::check() const
         return QStringLiteral("Must select a Campaign number if year has been selected.");
     if (campaign.year == 0 && campaign.number != 0)
         return QStringLiteral("Must select a Campaign year if campaign number has been selected.");
+    for (const QString &sort : sorts)
+        if (!sortChoices().contains(sort))
+            return QStringLiteral("'%1' is not a sort of the labels; they sort by %2.").arg(sort, sortChoices().join(QStringLiteral(", ")));
+    if (const int perSheet = labelsPerSheet(size); firstLabel < 1 || firstLabel > perSheet)
+        return QStringLiteral("The first label must be from 1 to %1 on a sheet of label type %2.").arg(perSheet).arg(size);
     const bool showsTotal = std::find(lines.begin(), lines.end(), QStringLiteral("Order Total")) != lines.end();
     if (showsTotal && (ordered != Ordered::Ordered || campaign.year == 0))
         return QStringLiteral("To use the Print Order Total, the 'Selection Criteria - Ordered' must be selected along with Year/C#.");

@@ -36,6 +36,7 @@ struct LabelsSelection
     QStringList brochureTypes;
     HelperFilter helper;
     QStringList sorts;             // up to three of sortChoices()
+    int firstLabel = 1;            // a partly used sheet starts further on
     bool suppressEmpty = false;    // leave out labels whose lines 2 to 4 are empty
     QString customMessage;         // printed on the lines set to "Custom Message"
     std::array<QString, 4> returnLines;
@@ -54,12 +55,15 @@ struct LabelsSelection
     static inline const QString kSuppressEmpty = QStringLiteral("SuppressEmpty");
     static inline const QString kCustomMessage = QStringLiteral("CustomMessage");
     static inline const QString kReturnLine = QStringLiteral("ReturnLine%1"); // 1 to 4
+    static inline const QString kFirstLabel = QStringLiteral("FirstLabel");    // 1-based place on the first sheet
 
     static LabelsSelection of(const ReportParameters &parameters);
     // The choices of a label line, "N/A" last.
     static const QStringList &lineChoices();
     // The sort columns a label list can be ordered by.
     static const QStringList &sortChoices();
+    // The labels on one sheet of a label type.
+    static int labelsPerSheet(const QString &size);
 
     // The checks before anything is built, in order; the first message, or nothing.
     std::optional<QString> check() const;

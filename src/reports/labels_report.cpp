@@ -99,6 +99,14 @@ std::vector<ReportChoice> LabelsReport::choices() const
     all.push_back(ReportChoice::flagged(QStringLiteral("--search-label"), S::kSearchLabel));
     all.push_back(ReportChoice::valued(QStringLiteral("--books"), S::kBooks, {QStringLiteral("all"), QStringLiteral("not-zero"), QStringLiteral("zero")}));
     all.push_back(ReportChoice::valued(QStringLiteral("--message"), S::kCustomMessage, {}, QStringLiteral("TEXT")));
+    // The rest of the screen's choices: who is printed, in which order, from where on the sheet.
+    all.push_back(ReportChoice::valued(QStringLiteral("--status"), S::kStatus, {}, QStringLiteral("STATUS")));
+    all.push_back(ReportChoice::valued(QStringLiteral("--brochure-status"), S::kBrochureStatuses, {}, QStringLiteral("S1,S2")));
+    all.push_back(ReportChoice::valued(QStringLiteral("--brochure-type"), S::kBrochureTypes, {}, QStringLiteral("T1,T2")));
+    all.push_back(ReportChoice::valued(QStringLiteral("--sort"), S::kSorts, {}, QStringLiteral("SORT1,SORT2,SORT3")));
+    for (int i = 1; i <= 4; ++i)
+        all.push_back(ReportChoice::valued(QStringLiteral("--return%1").arg(i), S::kReturnLine.arg(i), {}, QStringLiteral("TEXT")));
+    all.push_back(ReportChoice::valued(QStringLiteral("--start"), S::kFirstLabel, {}, QStringLiteral("N")));
     all.push_back(helperChoice());
     return all;
 }
@@ -115,6 +123,7 @@ ReportRequest LabelsReport::request(const AppState &state, const ReportParameter
     for (int i = 0; i < 4; ++i)
         request.set(QStringLiteral("ReturnLine%1").arg(i + 1), selection.returnLines[size_t(i)]);
     request.set(QStringLiteral("OrderBy"), QString());
+    request.set(QStringLiteral("FirstLabel"), selection.firstLabel);
     return request;
 }
 
@@ -149,7 +158,9 @@ Document LabelsReport::layOut(AppState &state, const ReportRequest &request) con
             drawLines(page, inside, customers[size_t(index)], font, Qt::AlignLeft);
         }
     };
-    return layOutLabels(labels, int(customers.size()), 0, draw, QStringLiteral("Labels"));
+    // A partly used sheet: the first labels are left blank.
+    const int startAt = qBound(0, request.value(QStringLiteral("FirstLabel")).toInt() - 1, labels.labelsPerPage() - 1);
+    return layOutLabels(labels, int(customers.size()), startAt, draw, QStringLiteral("Labels"));
 }
 
 } // namespace zel::reports

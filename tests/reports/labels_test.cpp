@@ -123,6 +123,31 @@ TEST_F(LabelsTest, ThirtyOneTypeALabelsFillTwoSheetsAtTheirPhysicalPlaces)
     EXPECT_NEAR(boxes[29].bottom(), 10.5 * 72, 0.5 * mm);
 }
 
+// A partly used sheet: with the first label at place 5, the three customers land on places 5 to 7
+// (Ann's name in the second row, second column), and a place off the sheet is refused.
+TEST_F(LabelsTest, APartlyUsedSheetStartsAtTheChosenLabel)
+{
+    ReportParameters p;
+    p.choices.insert(LabelsSelection::kSize, "A");
+    p.choices.insert(LabelsSelection::kFirstLabel, "5");
+    p.choices.insert(LabelsSelection::kSorts, "customer number");
+    for (int i = 1; i <= 4; ++i)
+        p.choices.insert(LabelsSelection::kLine.arg(i), selection().lines[size_t(i - 1)]);
+    LabelsReport report;
+    ASSERT_EQ(report.prepare(*app.state, p), std::nullopt);
+    const Document d = report.layOut(*app.state, report.request(*app.state, p));
+    const auto ann = d.pages.at(0).find("Ann Adams");
+    ASSERT_EQ(ann.size(), 1u);
+    const QRectF place5 = LabelsReport::sheet("A").labelRect(4);
+    EXPECT_TRUE(place5.contains(ann[0]->rect.center())) << "sorted by number, Ann is first, on place 5";
+
+    p.choices.insert(LabelsSelection::kFirstLabel, "31");
+    EXPECT_EQ(report.prepare(*app.state, p), QString("The first label must be from 1 to 30 on a sheet of label type A."));
+    p.choices.insert(LabelsSelection::kFirstLabel, "1");
+    p.choices.insert(LabelsSelection::kSorts, "shoe size");
+    EXPECT_TRUE(report.prepare(*app.state, p)->startsWith("'shoe size' is not a sort of the labels"));
+}
+
 TEST(LabelSheets, EveryTypeHasItsSizeAndFitsItsPaper)
 {
     const double mm = 1 / 25.4;

@@ -12,6 +12,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -109,6 +110,11 @@ QWidget *LabelsTab::formatPage()
     m_suppressEmpty = new QCheckBox(QStringLiteral("Suppress label when Lines 2-4 are missing."), lines);
     m_suppressEmpty->setObjectName(QStringLiteral("chkLabelSuppress"));
     lineForm->addRow(m_suppressEmpty);
+    m_firstLabel = new QSpinBox(lines);
+    m_firstLabel->setObjectName(QStringLiteral("spnLabelFirst"));
+    m_firstLabel->setRange(1, 40);
+    m_firstLabel->setToolTip(QStringLiteral("On a partly used sheet, the place of the first free label, counted across then down."));
+    lineForm->addRow(QStringLiteral("Start at label:"), m_firstLabel);
     m_message = lineEdit(QStringLiteral("txtLabelMessage"), lines);
     lineForm->addRow(QStringLiteral("Custom message:"), m_message);
     lineForm->addRow(noteLabel(QStringLiteral("The custom message is printed on every line set to \"Custom Message\". A "
@@ -160,6 +166,7 @@ void LabelsTab::fill(ReportParameters &parameters) const
     c.insert(S::kBrochureTypes, commaList(m_brochureTypes));
     c.insert(S::kSuppressEmpty, m_suppressEmpty->isChecked());
     c.insert(S::kCustomMessage, m_message->text());
+    c.insert(S::kFirstLabel, m_firstLabel->value());
 }
 
 void LabelsTab::resetDefaults()
@@ -176,6 +183,7 @@ void LabelsTab::resetDefaults()
     for (QLineEdit *e : {m_status, m_brochureStatuses, m_brochureTypes, m_message})
         e->clear();
     m_books->setCurrentIndex(0);
+    m_firstLabel->setValue(1);
 }
 
 } // namespace zel::reports

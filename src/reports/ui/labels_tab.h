@@ -7,6 +7,7 @@
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QSpinBox;
 class QLineEdit;
 
 namespace zel::reports {
@@ -29,6 +30,7 @@ private:
     QButtonGroup *m_size;
     QButtonGroup *m_ordered;
     QCheckBox *m_printLabel, *m_searchLabel, *m_suppressEmpty;
+    QSpinBox *m_firstLabel = nullptr; // where on a partly used sheet printing starts
     QComboBox *m_books;
     QLineEdit *m_status, *m_brochureStatuses, *m_brochureTypes, *m_message;
     std::array<QComboBox *, 4> m_lines{};
