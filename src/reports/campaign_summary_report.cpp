@@ -59,7 +59,16 @@ TabularLayout::Column column(const QString &field, const QString &heading, doubl
     return {field, heading, width, format, format == Format::Money, 0, {}, {}, {}};
 }
 
-// The columns the switches ask for, narrowed all alike when they are wider than the page.
+double designedWidth(const Columns &columns)
+{
+    double total = 0;
+    for (const auto &c : columns)
+        total += c.width;
+    return total;
+}
+
+// The columns the switches ask for, at the widths that fit their contents in the report's font; the
+// layout scales them (and the font) when they are wider than the page.
 Columns columnsOf(const ReportRequest &request, bool isLong, double pageWidth)
 {
     Columns columns{column(QStringLiteral("CustomerName"), QStringLiteral("Customer"), 120)};
@@ -73,7 +82,7 @@ Columns columnsOf(const ReportRequest &request, bool isLong, double pageWidth)
         columns.push_back(column(QStringLiteral("DelPick"), QStringLiteral("Del/Pick"), 60));
     columns.push_back(column(QStringLiteral("CampaignYearandNumber"), request.text(QStringLiteral("CNAME")), 60));
     if (request.flag(QStringLiteral("LineItemTotal")))
-        columns.push_back(column(QStringLiteral("SelectedDetailTotal"), QStringLiteral("Items"), 58, Format::Money));
+        columns.push_back(column(QStringLiteral("SelectedDetailTotal"), QStringLiteral("Item Total"), 58, Format::Money));
     columns.push_back(column(QStringLiteral("CurrentOrderTotal"), QStringLiteral("Order Total"), 62, Format::Money));
     if (isLong) {
         columns.push_back(column(QStringLiteral("CurrentPaymentTotal"), QStringLiteral("Payments"), 60, Format::Money));
@@ -87,17 +96,16 @@ Columns columnsOf(const ReportRequest &request, bool isLong, double pageWidth)
     columns.push_back(column(QStringLiteral("RunningBalance"), QStringLiteral("Balance"), 62, Format::Money));
     columns.back().totalField = QStringLiteral("SelectedRunningBalance");
     columns.back().totalOncePer = QStringLiteral("Customers Number");
-    double total = 0;
-    for (const auto &c : columns)
-        total += c.width;
-    // Names, addresses and phones give way; the campaign and the amounts keep the room they need.
+    // Names, addresses and phones take the room the page has left over.
+    const double spare = pageWidth - designedWidth(columns);
+    if (spare <= 0)
+        return columns;
     const auto yields = [](const TabularLayout::Column &c) {
         return c.format == Format::Text && c.field != QLatin1String("CampaignYearandNumber");
     };
     double textWidth = 0;
     for (const auto &c : columns)
         textWidth += yields(c) ? c.width : 0;
-    const double spare = pageWidth - total;
     for (auto &c : columns)
         if (yields(c))
             c.width += spare * c.width / textWidth;
@@ -194,9 +202,19 @@ Document CampaignSummaryReport::layOut(AppState &state, const ReportRequest &req
     PageSetup setup = PageSetup::fromOptions(o.PaperType, QString(), QString());
     if (layout == kShortLandscape)
         setup.size.transpose();
-    TabularLayout table(setup);
     const bool isLong = layout == kLong;
-    table.font(reportFont(state.settings, layout, table.definition().font))
+    // Many print switches ask for more columns than a page is wide: the page turns, and if that is
+    // not enough the columns and the font shrink alike, so no cell is cut.
+    if (designedWidth(columnsOf(request, isLong, 0)) > setup.contentWidth() * 1.25 && setup.size.width() < setup.size.height())
+        setup.size.transpose();
+    Columns columns = columnsOf(request, isLong, setup.contentWidth());
+    const double scale = qMin(1.0, setup.contentWidth() / designedWidth(columns));
+    for (auto &c : columns)
+        c.width *= scale;
+    TabularLayout table(setup);
+    ReportFont font = reportFont(state.settings, layout, table.definition().font);
+    font.pointSize *= scale;
+    table.font(font)
         .source(sourceOf(request) + request.text(QStringLiteral("OrderBy")))
         .title(request.text(QStringLiteral("Title1")))
         .subtitle(request.text(QStringLiteral("Title2")))
@@ -206,7 +224,7 @@ Document CampaignSummaryReport::layOut(AppState &state, const ReportRequest &req
         .footerNote(o.RepName);
     if (isLong && request.flag(QStringLiteral("AllCampaigns")))
         table.groupBy(QStringLiteral("CustomerName"), QStringLiteral("%1"), QStringLiteral("Total %1"));
-    for (const TabularLayout::Column &c : columnsOf(request, isLong, setup.contentWidth()))
+    for (const TabularLayout::Column &c : columns)
         table.column(c);
     table.grandTotal(QStringLiteral("Campaign Total"));
     return table.layOut(state.data, request.text(QStringLiteral("Title1")));

@@ -27,7 +27,10 @@ const std::vector<std::pair<const char *, const char *>> &profileLines()
         {"Phones", "Trim(Coalesce([Customers Phone 1], '') || '  ' || Coalesce([Customers Phone 2], '') || '  ' || "
                    "Coalesce([Customers Phone 3], ''))"},
         {"E-mail", "[Customers Email]"},
-        {"Customer Since", "substr([Customers Since Date], 1, 10)"},
+        // MM/dd/yyyy, as the other reports print dates.
+        {"Customer Since", "Case When Length(Coalesce([Customers Since Date], '')) >= 10 Then substr([Customers Since Date], 6, "
+                           "2) || '/' || substr([Customers Since Date], 9, 2) || '/' || substr([Customers Since Date], 1, 4) "
+                           "End"},
         {"Discount %", "[Customers Discount Percent]"},
         {"Books / Brochure", "Coalesce([Customers Number Of Books], 0) || '  ' || Coalesce([Customers Brochure Type], '') || "
                              "'  ' || Coalesce([Customers Brochure Status], '')"},
@@ -41,10 +44,11 @@ const std::vector<std::pair<const char *, const char *>> &profileLines()
         {"Comments", "Trim(Coalesce([Customers Comments0], '') || ' ' || Coalesce([Customers Comments1], '') || ' ' || "
                      "Coalesce([Customers Comments2], '') || ' ' || Coalesce([Customers Comments3], '') || ' ' || "
                      "Coalesce([Customers Comments4], ''))"},
-        {"Points", "Coalesce([Customers Points1], 0) || ' ' || Coalesce([Customers Points2], 0) || ' ' || "
-                   "Coalesce([Customers Points3], 0) || ' ' || Coalesce([Customers Points4], 0) || ' ' || "
-                   "Coalesce([Customers Points5], 0) || ' ' || Coalesce([Customers Points6], 0) || ' ' || "
-                   "Coalesce([Customers Points7], 0) || ' ' || Coalesce([Customers Points8], 0) || ' ' || "
+        // Each count after the number of its box on the customer screen ("Points 1" to "Points 9").
+        {"Points", "'1: ' || Coalesce([Customers Points1], 0) || '   2: ' || Coalesce([Customers Points2], 0) || '   3: ' || "
+                   "Coalesce([Customers Points3], 0) || '   4: ' || Coalesce([Customers Points4], 0) || '   5: ' || "
+                   "Coalesce([Customers Points5], 0) || '   6: ' || Coalesce([Customers Points6], 0) || '   7: ' || "
+                   "Coalesce([Customers Points7], 0) || '   8: ' || Coalesce([Customers Points8], 0) || '   9: ' || "
                    "Coalesce([Customers Points9], 0)"},
     };
     return lines;

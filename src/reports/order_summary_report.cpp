@@ -41,8 +41,9 @@ std::vector<TabularLayout::Column> columnsOf(const QString &layout, bool perCust
         column("SumOfOrders Quanity", "Qty", 40, Format::Number, true),
         column("TotalOfOrders", "Total", 66, Format::Money, true)};
     if (layout == kVerify) {
-        columns[3].width -= 30;
-        columns.push_back(column("Verified", "Verified", 30));
+        // Wide enough for its heading in the bold heading face.
+        columns[3].width -= 44;
+        columns.push_back(column("Verified", "Verified", 44));
     }
     if (perCustomer)
         columns.insert(columns.begin(), column("Orders Customer Number", "Cust", customer, Format::Number));

@@ -74,6 +74,15 @@ TEST_F(CustomerSummariesTest, TheScreensReportsPrintHerRowsOrSayWhyNot)
     EXPECT_EQ(app.column("Select [Orders Campaign Number] From rptCustomerOrderSummary"), QStringList{"5"});
     EXPECT_EQ(run("customer-profile"), "");
     EXPECT_EQ(app.column("Select [Customers First Name] From rptCustomerProfile"), QStringList{"Ann"});
+    // Her date as every report writes dates, and each count of points after its number.
+    ASSERT_TRUE(app.state->data.exec("test", "Update Customers Set [Customers Since Date] = '2007-11-30 00:00:00', "
+                                             "[Customers Points2] = 7 Where [Customers Number] = 1"));
+    reports::ReportParameters one;
+    one.customer = 1;
+    const std::optional<reports::Document> profile = reports::standardReports().find("customer-profile")->run(*app.state, one, nullptr);
+    ASSERT_TRUE(profile);
+    EXPECT_TRUE(profile->plainText().contains("11/30/2007")) << profile->plainText().toStdString();
+    EXPECT_TRUE(profile->plainText().contains("2: 7")) << profile->plainText().toStdString();
 
     // Only written order comments count, of the campaign's year unless every year is asked for.
     EXPECT_EQ(run("order-comments"), "");
