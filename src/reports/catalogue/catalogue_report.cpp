@@ -232,13 +232,17 @@ TabularLayout::Column CatalogueReport::col(const QString &field, const QString &
 
 void CatalogueReport::addColumns(TabularLayout &table, std::vector<TabularLayout::Column> columns)
 {
-    double total = 0;
-    for (const TabularLayout::Column &c : columns)
+    double total = 0, text = 0;
+    for (const TabularLayout::Column &c : columns) {
         total += c.width;
+        text += c.format == TabularLayout::Format::Text ? c.width : 0;
+    }
     const double room = table.definition().setup.contentWidth();
     for (TabularLayout::Column &c : columns) {
         if (total > room)
             c.width = c.width * room / total;
+        else if (text > 0 && c.format == TabularLayout::Format::Text)
+            c.width += (room - total) * c.width / text; // the page's spare width goes to the texts, which wrap
         table.column(c);
     }
 }
