@@ -131,20 +131,30 @@ double TabularWriter::totalsHeight() const
 
 void TabularWriter::totals(const QString &label, const Sums &sums, double ruleWidth)
 {
-    Band band = m_layout.band(totalsHeight());
-    double labelWidth = band.width();
+    const double width = m_layout.setup().contentWidth();
+    double firstTotal = width;
+    for (size_t i = 0; i < m_definition.columns.size(); ++i)
+        if (m_definition.columns[i].totalled)
+            firstTotal = qMin(firstTotal, m_x[i]);
+    // The label goes before the first total, wrapping there; where there is hardly room it takes a
+    // line of its own above the totals. The band grows with it, so the gap after it stays.
+    constexpr double kNarrowestLabel = 48;
+    const double room = firstTotal - 2 * kPadding;
+    const bool ownLine = room < kNarrowestLabel;
+    const double labelWidth = ownLine ? width - 2 * kPadding : room;
+    const double labelHeight = BandedLayout::textHeight(label, m_bold, labelWidth);
+    const double sumsTop = ownLine ? labelHeight + 3 : 0;
+    Band band = m_layout.band(qMax(totalsHeight() + sumsTop, labelHeight + 6));
     for (size_t i = 0; i < m_definition.columns.size(); ++i) {
         const TabularLayout::Column &c = m_definition.columns[i];
         if (!c.totalled)
             continue;
-        labelWidth = qMin(labelWidth, m_x[i]);
         const QVariant sum = c.format == TabularLayout::Format::Money ? QVariant(sums[i].money.toDouble())
                                                                       : QVariant(sums[i].whole);
-        band.line(m_x[i] + kPadding, m_x[i] + c.width - kPadding, 1, ruleWidth);
-        band.text(m_x[i] + kPadding, c.width - 2 * kPadding, TabularLayout::formatted(c, sum), m_bold, alignmentOf(c), 3);
+        band.line(m_x[i] + kPadding, m_x[i] + c.width - kPadding, sumsTop + 1, ruleWidth);
+        band.text(m_x[i] + kPadding, c.width - 2 * kPadding, TabularLayout::formatted(c, sum), m_bold, alignmentOf(c), sumsTop + 3);
     }
-    // A label too narrow for the space before the first total ends just before it.
-    band.text(kPadding, qMax(labelWidth - 2 * kPadding, band.width() / 3), label, m_bold, Qt::AlignLeft, 3);
+    band.text(kPadding, labelWidth, label, m_bold, Qt::AlignLeft, 3);
 }
 
 Document TabularWriter::write(const std::vector<Row> &rows, const QString &documentTitle)

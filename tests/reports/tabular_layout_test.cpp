@@ -211,3 +211,36 @@ TEST(TabularLayoutFormats, EachFormatShowsItsValueAndNullShowsNothing)
         EXPECT_EQ(TabularLayout::formatted(column, QVariant()), "");
     }
 }
+
+// A group's total label that wraps before the first total keeps the gap to the next group's
+// heading; one with hardly any room before the totals takes its own line, clear of the sums.
+TEST_F(TabularLayoutTest, AWrappingTotalLabelKeepsItsRoomAndNeverTouchesTheSums)
+{
+    sale("A very long area name of the eastern towns and villages", "Ann", 1, 2.5);
+    sale("West", "Bea", 2, 3.0);
+    TabularLayout table;
+    table.source("Select * From [rptSales] Order By [Area], [Name]")
+        .column("Name", "Customer", 90)
+        .column("Sold", "Sold", 60, Format::Number, true)
+        .groupBy("Area", "Area %1", "Total %1");
+    const Document wrapped = table.layOut(app.state->data, "Sales");
+    const Page &page = wrapped.pages.at(0);
+    const auto label = page.find("Total A very long area");
+    const auto west = page.find("Area West");
+    ASSERT_EQ(label.size(), 1u);
+    ASSERT_EQ(west.size(), 1u);
+    EXPECT_GT(label[0]->rect.height(), BandedLayout::lineHeight(label[0]->font) * 1.5) << "it wraps";
+    EXPECT_GE(west[0]->rect.top(), label[0]->rect.bottom() + 3) << "the gap after the totals stays";
+
+    TabularLayout narrow;
+    narrow.source("Select * From [rptSales] Order By [Area], [Name]")
+        .column("Sold", "Sold", 30, Format::Number, true)
+        .column("Name", "Customer", 200)
+        .groupBy("Area", "Area %1", "Total %1");
+    const Page &own = narrow.layOut(app.state->data, "Sales").pages.at(0);
+    const auto westTotal = own.find("Total West");
+    const auto sold = own.find("2");
+    ASSERT_EQ(westTotal.size(), 1u);
+    for (const TextItem *sum : sold)
+        EXPECT_FALSE(sum->rect.intersects(westTotal[0]->rect)) << "the label does not run over the sums";
+}
