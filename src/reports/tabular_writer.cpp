@@ -175,19 +175,21 @@ Document TabularWriter::write(const std::vector<Row> &rows, const QString &docum
     bool shaded = false;
     for (size_t i = 0; i < rows.size(); ++i) {
         const Row &row = rows[i];
+        const bool last = i + 1 == rows.size();
+        const bool groupEnds = grouped && (last || rows[i + 1].group != row.group);
+        // A total never starts a page: the last row goes over with it.
+        const int totalsBelow = totalled ? int(groupEnds) + int(last) : 0;
         if (grouped && (!m_group || row.group != *m_group)) {
             m_group.reset();
-            // A heading never stays alone at the foot of a page.
-            m_layout.keepTogether(BandedLayout::lineHeight(m_bold) + 4 + rowHeight(texts(row), m_definition.font));
+            // A heading never stays alone at the foot of a page: its first row, and the totals of a
+            // group of one row, go with it.
+            m_layout.keepTogether(BandedLayout::lineHeight(m_bold) + 4 + rowHeight(texts(row), m_definition.font)
+                                  + totalsBelow * totalsHeight());
             groupHeader(m_definition.groupHeader.arg(row.group));
             m_group = row.group;
             groupSums = zero;
             shaded = false;
         }
-        const bool last = i + 1 == rows.size();
-        const bool groupEnds = grouped && (last || rows[i + 1].group != row.group);
-        // A total never starts a page: the last row goes over with it.
-        const int totalsBelow = totalled ? int(groupEnds) + int(last) : 0;
         m_layout.keepTogether(rowHeight(texts(row), m_definition.font) + totalsBelow * totalsHeight());
         detail(row, shaded);
         shaded = !shaded;

@@ -244,3 +244,19 @@ TEST_F(TabularLayoutTest, AWrappingTotalLabelKeepsItsRoomAndNeverTouchesTheSums)
     for (const TextItem *sum : sold)
         EXPECT_FALSE(sum->rect.intersects(westTotal[0]->rect)) << "the label does not run over the sums";
 }
+
+// Groups of one row each: wherever the page turns, no heading is left without its row and totals.
+TEST_F(TabularLayoutTest, AGroupOfOneRowNeverLeavesItsHeadingAlone)
+{
+    for (int g = 0; g < 80; ++g)
+        sale(QString("G%1").arg(g, 2, 10, QChar('0')), QString("Customer %1").arg(g, 2, 10, QChar('0')), 1, 1.0);
+    const Document document = sales().layOut(app.state->data, "Sales");
+    ASSERT_GT(document.pages.size(), 1u);
+    for (const Page &page : document.pages)
+        for (const TextItem *heading : page.find("Area G"))
+            if (!heading->text.endsWith("(continued)")) {
+                const QString number = heading->text.right(2);
+                EXPECT_EQ(page.find("Customer " + number).size(), 1u) << heading->text.toStdString() << " stands alone";
+                EXPECT_EQ(page.find("Total G" + number).size(), 1u) << heading->text.toStdString() << " lost its totals";
+            }
+}
