@@ -55,6 +55,10 @@ public:
     virtual void hourglass(bool on) = 0;
     // Shows the progress window with a working message; an empty message closes it.
     virtual void working(const QString &message) = 0;
+    // The same window with a Cancel button, for work that can stop between its steps.
+    virtual void workingCancellable(const QString &message) { working(message); }
+    // True once Cancel was pressed in the progress window; cleared when the window closes.
+    virtual bool cancelRequested() { return false; }
     // The status-bar text of the window in front.
     virtual void status(const QString &text) = 0;
 

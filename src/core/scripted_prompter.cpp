@@ -84,6 +84,8 @@ void ScriptedPrompter::hourglass(bool on)
 void ScriptedPrompter::working(const QString &message)
 {
     m_entries.push_back({Kind::Working, message, {}});
+    if (!message.isEmpty() && m_cancelAfter > 0)
+        --m_cancelAfter;
 }
 
 void ScriptedPrompter::status(const QString &text)

@@ -30,6 +30,8 @@ public:
     void setOnAsk(std::function<void(const Question &)> hook) { m_onAsk = std::move(hook); }
     void queueInput(std::optional<QString> text) { m_inputs.push_back(std::move(text)); }
     void queueFile(const QString &path) { m_files.push_back(path); }
+    // Cancel is pressed after `steps` more working messages have been shown (-1: never).
+    void cancelAfter(int steps) { m_cancelAfter = steps; }
 
     const std::vector<Entry> &entries() const { return m_entries; }
     // Only the boxes the user had to answer or read: information and questions.
@@ -47,6 +49,7 @@ public:
     void beep() override;
     void hourglass(bool on) override;
     void working(const QString &message) override;
+    bool cancelRequested() override { return m_cancelAfter == 0; }
     void status(const QString &text) override;
 
 private:
@@ -55,6 +58,7 @@ private:
     std::deque<std::optional<QString>> m_inputs;
     std::deque<QString> m_files;
     int m_hourglassDepth = 0;
+    int m_cancelAfter = -1;
     std::function<void(const Question &)> m_onAsk;
 };
 

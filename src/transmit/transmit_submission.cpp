@@ -71,15 +71,35 @@ PageResult TransmitSubmission::submitPage(int page, bool addOn, bool exceptionsS
     }
     m_browser.bringToFront();
     int cell = 0;
-    for (const TransmitRow &row : m_list.pageRows(page)) {
+    const std::vector<TransmitRow> rows = m_list.pageRows(page);
+    Prompter &prompter = m_state.prompter;
+    for (const TransmitRow &row : rows) {
+        // Each product takes the page a few seconds: the window says which, and Cancel stops
+        // before the next one.
+        prompter.workingCancellable(QStringLiteral("Sending product %1 of %2 on page %3: %4")
+                                        .arg(cell + 1)
+                                        .arg(rows.size())
+                                        .arg(page)
+                                        .arg(row.catalogNumber.trimmed()));
+        if (prompter.cancelRequested()) {
+            prompter.working(QString());
+            prompter.information(QStringLiteral("Sending stopped: %1 of the %2 products of page %3 were entered.")
+                                     .arg(result.entered)
+                                     .arg(rows.size())
+                                     .arg(page));
+            result.stopped = true;
+            return result;
+        }
         m_browser.setVariable(QStringLiteral("-var_Cell"), QString::number(cell++));
         if (!sendRow(row, *product, addOn)) {
+            prompter.working(QString());
             reportFailure(row);
             result.stopped = true;
             return result;
         }
         ++result.entered;
     }
+    prompter.working(QString());
     if (result.entered > 0)
         m_state.prompter.information(QStringLiteral("Current Web Page ") + QString::number(page) + m_country.pageCompleteText,
                                      QStringLiteral("Page Complete"));

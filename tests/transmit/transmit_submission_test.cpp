@@ -109,6 +109,28 @@ TEST_F(TransmitSubmissionTest, AProductTheSiteRefusesStopsThePageWithTheSitesWor
     EXPECT_EQ(rows[3].productStatus.trimmed(), QString()); // never sent
 }
 
+// Each product shows in the progress window; Cancel stops before the next product, and says how far
+// the page got.
+TEST_F(TransmitSubmissionTest, CancelStopsBetweenProductsAndSaysHowFarThePageGot)
+{
+    test::TestSite site;
+    ASSERT_TRUE(startOn(site, test::validLines(4, 5))) << browser->lastMessage().toStdString();
+    app.prompter.cancelAfter(3); // pressed while the third product is shown
+    const PageResult result = submission().submitPage(1, false);
+    EXPECT_TRUE(result.stopped);
+    EXPECT_EQ(result.entered, 2);
+    EXPECT_EQ(app.prompter.messageTexts().last(), "Sending stopped: 2 of the 4 products of page 1 were entered.");
+    int shown = 0;
+    for (const ScriptedPrompter::Entry &entry : app.prompter.entries())
+        shown += entry.kind == ScriptedPrompter::Kind::Working && entry.text.startsWith("Sending product ");
+    EXPECT_EQ(shown, 3);
+    EXPECT_EQ(app.prompter.entries().back().kind == ScriptedPrompter::Kind::Working
+                  ? app.prompter.entries().back().text
+                  : app.prompter.entries().at(app.prompter.entries().size() - 2).text,
+              QString())
+        << "the window is closed";
+}
+
 TEST_F(TransmitSubmissionTest, AMissingProductMacroIsLoggedAndNothingIsSent)
 {
     test::TestSite site;

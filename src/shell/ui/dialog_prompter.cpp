@@ -177,6 +177,19 @@ void DialogPrompter::working(const QString &message)
     QApplication::processEvents();
 }
 
+void DialogPrompter::workingCancellable(const QString &message)
+{
+    working(message);
+    if (m_working)
+        m_working->setCancellable(true);
+}
+
+bool DialogPrompter::cancelRequested()
+{
+    QApplication::processEvents(); // a click on Cancel is seen between two steps
+    return m_working && m_working->cancelPressed();
+}
+
 void DialogPrompter::status(const QString &text)
 {
     if (m_statusSink)

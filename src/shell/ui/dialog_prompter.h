@@ -30,6 +30,8 @@ public:
     void beep() override;
     void hourglass(bool on) override;
     void working(const QString &message) override;
+    void workingCancellable(const QString &message) override;
+    bool cancelRequested() override;
     void status(const QString &text) override;
 
     // "Name (*.A;*.B)|*.A;*.B|All Files (*.*)|*.*" as a Qt file-dialog filter.

@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -11,7 +12,8 @@ WorkingWindow::WorkingWindow(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       m_label(new QLabel(this)),
       m_bar(new QProgressBar(this)),
-      m_timer(new QTimer(this))
+      m_timer(new QTimer(this)),
+      m_cancel(new QPushButton(QStringLiteral("Cancel"), this))
 {
     setObjectName(QStringLiteral("Zel_Working"));
     setWindowTitle(QStringLiteral("Customer Management System"));
@@ -23,6 +25,13 @@ WorkingWindow::WorkingWindow(QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_label);
     layout->addWidget(m_bar);
+    layout->addWidget(m_cancel, 0, Qt::AlignHCenter);
+    m_cancel->setVisible(false);
+    connect(m_cancel, &QPushButton::clicked, this, [this] {
+        m_cancelled = true;
+        m_cancel->setEnabled(false);
+        m_cancel->setText(QStringLiteral("Stopping..."));
+    });
     setMinimumWidth(320);
     m_timer->setInterval(100);
     connect(m_timer, &QTimer::timeout, this, &WorkingWindow::advance);
@@ -42,6 +51,11 @@ QString WorkingWindow::message() const
 int WorkingWindow::barValue() const
 {
     return m_bar->value();
+}
+
+void WorkingWindow::setCancellable(bool on)
+{
+    m_cancel->setVisible(on);
 }
 
 void WorkingWindow::advance()

@@ -20,11 +20,16 @@ public:
     int barValue() const;
     // One step of the bar: after 100 it starts again at 3.
     void advance();
+    // Shows a Cancel button; pressing it (or Escape) marks the work to stop at its next step.
+    void setCancellable(bool on);
+    bool cancelPressed() const { return m_cancelled; }
 
 private:
     QLabel *m_label;
     QProgressBar *m_bar;
     QTimer *m_timer;
+    class QPushButton *m_cancel;
+    bool m_cancelled = false;
 };
 
 } // namespace zel

@@ -171,6 +171,22 @@ TEST(WorkingWindow, TheBarWrapsFromAHundredBackToThree)
     EXPECT_EQ(window.message(), QStringLiteral("Backing Up"));
 }
 
+// Only work that can stop shows Cancel; pressing it is remembered until the next step asks.
+TEST(WorkingWindow, CancelShowsOnlyForWorkThatCanStop)
+{
+    WorkingWindow window;
+    window.show();
+    auto *cancel = window.findChild<QPushButton *>();
+    ASSERT_TRUE(cancel);
+    EXPECT_FALSE(cancel->isVisible());
+    window.setCancellable(true);
+    EXPECT_TRUE(cancel->isVisible());
+    EXPECT_FALSE(window.cancelPressed());
+    cancel->click();
+    EXPECT_TRUE(window.cancelPressed());
+    EXPECT_FALSE(cancel->isEnabled()) << "one press is enough";
+}
+
 TEST_F(MainMenuTest, TheFileMenuClosesAndOpensDatabases)
 {
     const QString path = makeShop();
