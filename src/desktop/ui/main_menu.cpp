@@ -417,23 +417,19 @@ void MainMenu::registerCommands()
         customers::CustomerSearchScreen screen(m_state, this);
         screen.setOrderOpener(openOrder);
         screen.exec();
-        setWindowTitle(m_operations.windowTitle());
     });
     setScreen(Histories, [openHistory] { openHistory(0); });
     setScreen(Options, [this] {
         OptionsScreen screen(m_state, this);
         screen.exec();
-        setWindowTitle(m_operations.windowTitle());
     });
     setScreen(Expenses, [this] {
         ExpensesScreen screen(m_state, this);
         screen.exec();
-        setWindowTitle(m_operations.windowTitle());
     });
     setScreen(Inventory, [this] {
         InventoryScreen screen(m_state, this);
         screen.exec();
-        setWindowTitle(m_operations.windowTitle());
     });
     setScreen(Utilities, [this] {
         UtilitiesScreen screen(m_state, this);
