@@ -42,18 +42,6 @@ std::optional<ComputeMode> modeOf(const QString &text)
     return std::nullopt;
 }
 
-std::vector<OrderRow> storedRows(cDataAccess &data, int customer, const Campaign &campaign, int order)
-{
-    data.setSQL(QStringLiteral("Select * From Orders Where [Orders Customer Number] = ? And [Orders Campaign Year] = ? And "
-                               "[Orders Campaign Number] = ? And [Orders Order Number] = ? Order By [Orders Sequence Number]"),
-                {customer, campaign.year, campaign.number, order});
-    RecordSet records = data.GetSnapShot(QStringLiteral("zel order recompute"));
-    std::vector<OrderRow> rows;
-    while (records.next())
-        rows.push_back(OrderRow::fromRecord(records));
-    return rows;
-}
-
 // The order's header as its stored rows hold it, then as the options given override it.
 std::optional<OrderRequest> requestFor(const CommandLine &line, const std::vector<OrderRow> &rows, QTextStream &err)
 {
@@ -214,7 +202,7 @@ int runOrderCommand(const CommandLine &line, QTextStream &out, QTextStream &err)
         return 2;
     AppState &state = session.state();
     const Campaign which{*year, *campaign};
-    const std::vector<OrderRow> rows = storedRows(state.data, *customer, which, *order);
+    const std::vector<OrderRow> rows = storedOrderRows(state.data, QStringLiteral("zel order recompute"), *customer, which, *order);
     if (rows.empty()) {
         err << "Customer " << *customer << " has no order " << *order << " in campaign " << *campaign << " of " << *year << ".\n";
         return 1;

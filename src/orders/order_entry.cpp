@@ -108,11 +108,7 @@ OpenedOrder OrderEntry::open()
     // A new order starts with the switches that can apply at all.
     opened.header.switches = {true, true, true, !m_state.options.FlatAmount.isZero(), !m_state.options.FlatPercent.isZero()};
     if (m_orderNumber > 0) {
-        data.setSQL(QStringLiteral("Select * From [Orders]") + kOrderFilter + QStringLiteral(" Order By [Orders Sequence Number]"),
-                    {m_customer, m_campaign.year, m_campaign.number, m_orderNumber});
-        std::vector<OrderRow> stored;
-        for (RecordSet rows = data.GetSnapShot(kProcedure); rows.next();)
-            stored.push_back(OrderRow::fromRecord(rows));
+        const std::vector<OrderRow> stored = storedOrderRows(data, kProcedure, m_customer, m_campaign, m_orderNumber);
         opened.exists = !stored.empty();
         for (const OrderRow &row : stored)
             if (row.internalFlag == QLatin1String("DETAIL"))

@@ -1,8 +1,22 @@
 #include "orders/stored_order_header.h"
 
+#include "shell/data_access.h"
+
 #include <QRegularExpression>
 
 namespace zel {
+
+std::vector<OrderRow> storedOrderRows(cDataAccess &data, const QString &procedure, int customer, const Campaign &campaign,
+                                      int order)
+{
+    data.setSQL(QStringLiteral("Select * From Orders Where [Orders Customer Number] = ? And [Orders Campaign Year] = ? And "
+                               "[Orders Campaign Number] = ? And [Orders Order Number] = ? Order By [Orders Sequence Number]"),
+                {customer, campaign.year, campaign.number, order});
+    std::vector<OrderRow> rows;
+    for (RecordSet records = data.GetSnapShot(procedure); records.next();)
+        rows.push_back(OrderRow::fromRecord(records));
+    return rows;
+}
 
 std::optional<Currency> discountPercentInText(const QString &product)
 {

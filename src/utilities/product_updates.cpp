@@ -244,12 +244,7 @@ ProductUpdates::Outcome ProductUpdates::applyToOrder(bool shorts, const ProductL
     request.processBackOrders = true;
     request.mode = shorts ? ComputeMode::Shorts : ComputeMode::Updates;
     request.orderDate = m_state.now();
-    data.setSQL(QStringLiteral("Select * From [Orders] Where [Orders Customer Number] = ? And [Orders Campaign Year] = ? And "
-                               "[Orders Campaign Number] = ? And [Orders Order Number] = ? Order By [Orders Sequence Number]"),
-                {order.customer, order.year, order.number, order.order});
-    std::vector<OrderRow> stored;
-    for (RecordSet rows = data.GetSnapShot(kProcedure); rows.next();)
-        stored.push_back(OrderRow::fromRecord(rows));
+    std::vector<OrderRow> stored = storedOrderRows(data, kProcedure, order.customer, {order.year, order.number}, order.order);
     StoredOrderHeader::fromRows(stored).applyTo(request);
     bool changed = false;
     for (OrderRow &row : stored) {
