@@ -418,8 +418,7 @@ void benchCustomers(AppState &state, QTextStream &out)
     out << QStringLiteral("next customer:               %1 ms\n").arg(perRun(timer, runs), 0, 'f', 2);
     timer.restart();
     customers::allCustomers(state.data, customers::ResultOrder::ByName);
-    for (const customers::TreeKind kind : {customers::TreeKind::LastName, customers::TreeKind::FirstName, customers::TreeKind::Helper})
-        customers::customerTree(state.data, kind);
+    customers::customerTrees(state.data);
     out << QStringLiteral("all customers with trees:    %1 ms\n").arg(perRun(timer, 1), 0, 'f', 1);
     customers::SearchCriteria criteria;
     criteria.orderedIn = Campaign{state.options.CurrentCampaignYear, state.options.CurrentCampaignNumber};

@@ -23,11 +23,17 @@ struct TreeGroup
     std::vector<TreeNode> customers;
 };
 
-enum class TreeKind { LastName, FirstName, Helper };
-
 // The search screen's three trees of every customer: by the first letter of the last or first
-// name (with groups for missing names and for closed and deleted customers), or by helper.
-std::vector<TreeGroup> customerTree(cDataAccess &data, TreeKind kind);
+// name (with groups for missing names and for closed and deleted customers), and by helper.
+struct CustomerTrees
+{
+    std::vector<TreeGroup> byLastName;
+    std::vector<TreeGroup> byFirstName;
+    std::vector<TreeGroup> byHelper;
+};
+
+// The three trees from one read of the columns they show.
+CustomerTrees customerTrees(cDataAccess &data);
 
 // Whether a customer picked in a tree still exists.
 bool customerStillExists(cDataAccess &data, int number);

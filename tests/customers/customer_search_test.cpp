@@ -136,7 +136,7 @@ TEST_F(CustomerSearchTest, StatusCommentsAndEvents)
 
 TEST_F(CustomerSearchTest, TreesGroupByLetterStatusAndHelper)
 {
-    const std::vector<TreeGroup> byLast = customerTree(app.state->data, TreeKind::LastName);
+    const std::vector<TreeGroup> byLast = customerTrees(app.state->data).byLastName;
     ASSERT_EQ(byLast.size(), 29u);
     EXPECT_EQ(byLast[0].title, "A");
     EXPECT_EQ(byLast[0].customers.at(0).text, "Adams, Cy  (#3) -     ");
@@ -144,13 +144,13 @@ TEST_F(CustomerSearchTest, TreesGroupByLetterStatusAndHelper)
     EXPECT_EQ(byLast[14].customers.size(), 2u);
     EXPECT_EQ(byLast[27].title, "Closed");
     EXPECT_EQ(byLast[27].customers.at(0).number, 4);
-    const std::vector<TreeGroup> byFirst = customerTree(app.state->data, TreeKind::FirstName);
+    const std::vector<TreeGroup> byFirst = customerTrees(app.state->data).byFirstName;
     EXPECT_EQ(byFirst[26].title, "Missing First Names");
     EXPECT_EQ(byFirst[26].customers.at(0).number, 5);
 
     app.state->data.exec("t", "Update Customers Set [Customers Business Helper Flag] = 'Y' Where [Customers Number] = 3");
     app.state->data.exec("t", "Update Customers Set [Customers Business Helper Number] = 3 Where [Customers Number] = 1");
-    const std::vector<TreeGroup> byHelper = customerTree(app.state->data, TreeKind::Helper);
+    const std::vector<TreeGroup> byHelper = customerTrees(app.state->data).byHelper;
     ASSERT_EQ(byHelper.size(), 2u);
     EXPECT_EQ(byHelper[0].title, "Adams, Cy");
     EXPECT_EQ(byHelper[0].customers.at(0).number, 1);

@@ -236,11 +236,12 @@ QWidget *CustomerSearchScreen::buildTrees()
 
 void CustomerSearchScreen::refreshTrees()
 {
-    const TreeKind kinds[] = {TreeKind::LastName, TreeKind::FirstName, TreeKind::Helper};
+    const CustomerTrees trees = customerTrees(state().data);
+    const std::vector<TreeGroup> *groups[] = {&trees.byLastName, &trees.byFirstName, &trees.byHelper};
     for (size_t i = 0; i < m_trees.size(); ++i) {
         QTreeWidget *tree = m_trees[i];
         tree->clear();
-        for (const TreeGroup &group : customerTree(state().data, kinds[i])) {
+        for (const TreeGroup &group : *groups[i]) {
             auto *groupItem = new QTreeWidgetItem(tree, {group.title});
             for (const TreeNode &node : group.customers) {
                 auto *item = new QTreeWidgetItem(groupItem, {node.text});

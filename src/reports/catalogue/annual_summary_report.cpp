@@ -27,21 +27,22 @@ Campaign AnnualSummaryReport::to(const ReportParameters &parameters)
 
 std::optional<QString> AnnualSummaryReport::prepare(AppState &state, const ReportParameters &parameters) const
 {
-    QVariantList values{from(parameters).key(), to(parameters).key()};
+    QVariantList values;
     QString select = QStringLiteral(
         "Select Orders.[Orders Customer Number], Orders.[Orders Campaign Year], Orders.[Orders Campaign Number], "
         "Orders.[Orders Order Number], Orders.[Orders Quanity], Orders.[Orders Unit Total] From Orders "
         "Inner Join Customers On Customers.[Customers Number] = Orders.[Orders Customer Number] "
-        "Where [Orders Campaign Year] * 100 + [Orders Campaign Number] Between ? And ? And [Orders Internal Flag] = 'DETAIL' "
-        "And Coalesce([Orders BackOrder Flag], '') <> 'P' ");
+        "Where %1 And [Orders Internal Flag] = 'DETAIL' And Coalesce([Orders BackOrder Flag], '') <> 'P' ")
+                         .arg(campaignBetween(from(parameters), to(parameters), values, QStringLiteral("Orders.")));
     if (!flag(parameters, kReturns))
         select += QStringLiteral(" And [Orders Unit Total] > 0 ");
     select += helper(parameters).clause(QStringLiteral("Customers Business Helper Number"), values);
     cDataAccess &data = state.data;
+    // The amount is rounded to the places money keeps, so it does not depend on the order the rows were read in.
     const QString summary = QStringLiteral(
         "Select f.[Orders Customer Number], c.[Customers Last Name], c.[Customers First Name], %1 As [CustomerName], "
         "c.[Customers Phone 1], Count(Distinct f.[Orders Campaign Year] * 10000 + f.[Orders Campaign Number] * 100 + "
-        "f.[Orders Order Number]) As [OrderCount], Sum(f.[Orders Quanity]) As [Items], Sum(f.[Orders Unit Total]) As [Amount] "
+        "f.[Orders Order Number]) As [OrderCount], Sum(f.[Orders Quanity]) As [Items], Round(Sum(f.[Orders Unit Total]), 4) As [Amount] "
         "From [rptFilter] f Inner Join Customers c On c.[Customers Number] = f.[Orders Customer Number] "
         "Group By f.[Orders Customer Number]")
                                 .arg(lastFirstSql(QStringLiteral("c")));

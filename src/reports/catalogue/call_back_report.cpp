@@ -27,24 +27,24 @@ std::optional<QString> CallBackReport::prepare(AppState &state, const ReportPara
 {
     if (parameters.campaign.year <= 0)
         return QStringLiteral("Please select a Year.");
-    const int first = windowStart(parameters, state.options.LastCampaignNumberOfYear).key();
-    const int last = parameters.campaign.key();
-    // The last order is looked up once per customer, from the orders before the window.
-    QVariantList values{first, first, first, last};
+    // Each customer's last campaign before the window and what she ordered in it, found by two
+    // grouped passes over the order totals rather than once per customer and order.
+    const Campaign first = windowStart(parameters, state.options.LastCampaignNumberOfYear);
+    QVariantList values{first.year, first.number};
+    const QString inWindow = campaignBetween(first, parameters.campaign, values);
     QString select = QStringLiteral(
-        "Select Customers.*, %1 As [CustomerName], "
-        "(Select Max([Orders Campaign Year] * 100 + [Orders Campaign Number]) From Orders Where [Orders Customer Number] = "
-        "Customers.[Customers Number] And [Orders Internal Flag] = 'TOTAL' And [Orders Campaign Year] * 100 + "
-        "[Orders Campaign Number] < ?) As [LastCampaignKey], "
-        "(Select Sum([Orders Unit Total]) From Orders o Where o.[Orders Customer Number] = Customers.[Customers Number] "
-        "And o.[Orders Internal Flag] = 'TOTAL' And o.[Orders Campaign Year] * 100 + o.[Orders Campaign Number] = "
-        "(Select Max([Orders Campaign Year] * 100 + [Orders Campaign Number]) From Orders Where [Orders Customer Number] = "
-        "Customers.[Customers Number] And [Orders Internal Flag] = 'TOTAL' And [Orders Campaign Year] * 100 + "
-        "[Orders Campaign Number] < ?)) As [LastOrderTotal] "
-        "From Customers Where Coalesce([Customers Status], '') <> 'Deleted' "
+        "With LastCampaign As (Select [Orders Customer Number] As Cust, Max([Orders Campaign Year] * 100 + [Orders Campaign "
+        "Number]) As CKey From Orders Where [Orders Internal Flag] = 'TOTAL' And ([Orders Campaign Year], [Orders Campaign "
+        "Number]) < (?, ?) Group By [Orders Customer Number]), LastOrder As (Select L.Cust, L.CKey, Sum(o.[Orders Unit "
+        "Total]) As Total From LastCampaign L Join Orders o On o.[Orders Customer Number] = L.Cust And o.[Orders Campaign "
+        "Year] = L.CKey / 100 And o.[Orders Campaign Number] = L.CKey % 100 And o.[Orders Internal Flag] = 'TOTAL' "
+        "Group By L.Cust) "
+        "Select Customers.*, %1 As [CustomerName], LastOrder.CKey As [LastCampaignKey], LastOrder.Total As [LastOrderTotal] "
+        "From Customers Left Join LastOrder On LastOrder.Cust = Customers.[Customers Number] "
+        "Where Coalesce([Customers Status], '') <> 'Deleted' "
         "And Not Exists (Select 1 From Orders Where [Orders Customer Number] = Customers.[Customers Number] "
-        "And [Orders Internal Flag] = 'TOTAL' And [Orders Campaign Year] * 100 + [Orders Campaign Number] Between ? And ?) ")
-                         .arg(lastFirstSql(QStringLiteral("Customers")));
+        "And [Orders Internal Flag] = 'TOTAL' And %2) ")
+                         .arg(lastFirstSql(QStringLiteral("Customers")), inWindow);
     select += anyOf(QStringLiteral("[Customers Brochure Status]"), list(parameters, kStatuses), values);
     select += anyOf(QStringLiteral("[Customers Brochure Type]"), list(parameters, kTypes), values);
     if (const QString referrer = text(parameters, kReferredBy); !referrer.isEmpty()) {

@@ -190,6 +190,12 @@ QString CatalogueReport::addressSql(const QString &table)
         .arg(t);
 }
 
+QString CatalogueReport::campaignBetween(const Campaign &first, const Campaign &last, QVariantList &values, const QString &table)
+{
+    values << first.year << first.number << last.year << last.number;
+    return QStringLiteral("(%1[Orders Campaign Year], %1[Orders Campaign Number]) Between (?, ?) And (?, ?)").arg(table);
+}
+
 QString CatalogueReport::campaignLine(const Campaign &campaign)
 {
     return QStringLiteral("Campaign %1 - Year %2").arg(campaign.number).arg(campaign.year);

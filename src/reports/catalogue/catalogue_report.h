@@ -52,6 +52,10 @@ protected:
 
     // " And (column = ? Or column = ? ...)" for the values of a list; empty for an empty list.
     static QString anyOf(const QString &column, const QStringList &texts, QVariantList &values);
+    // The Orders rows of the campaigns from `first` to `last`, as a range the campaign indexes serve
+    // (a computed key such as Year * 100 + Number would be read from every row). `table` prefixes
+    // the columns ("o." or empty); the four values are added to `values`.
+    static QString campaignBetween(const Campaign &first, const Campaign &last, QVariantList &values, const QString &table = {});
     // " And column = ?" for a customer status other than "All".
     static QString statusClause(const QString &column, const QString &status, QVariantList &values);
 

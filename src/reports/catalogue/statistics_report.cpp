@@ -34,17 +34,19 @@ std::vector<ReportChoice> StatisticsReport::choices() const
 bool StatisticsReport::prepareTax(cDataAccess &data, const QString &lines, const QVariantList &values) const
 {
     const QString campaign = QStringLiteral("[Orders Campaign Year] As [CYear], [Orders Campaign Number] As [CNumber]");
+    // Money sums are rounded to the places money keeps, so no figure depends on the order the rows were read in.
     return rebuild(data, QStringLiteral("rptStatisticsTaxBase1"),
-                   QStringLiteral("Select %1, Sum(Case When Coalesce([Orders Tax1], 0) <> 0 Or Coalesce([Orders Tax2], 0) <> 0 Then "
-                                  "[Orders Unit Total] Else 0 End) As [TaxableSales], Sum(Case When Coalesce([Orders Tax1], 0) = 0 "
-                                  "And Coalesce([Orders Tax2], 0) = 0 Then [Orders Unit Total] Else 0 End) As [NonTaxableSales] ")
+                   QStringLiteral("Select %1, Round(Sum(Case When Coalesce([Orders Tax1], 0) <> 0 Or Coalesce([Orders Tax2], 0) <> 0 Then "
+                                  "[Orders Unit Total] Else 0 End), 4) As [TaxableSales], Round(Sum(Case When Coalesce([Orders "
+                                  "Tax1], 0) = 0 And Coalesce([Orders Tax2], 0) = 0 Then [Orders Unit Total] Else 0 End), 4) As "
+                                  "[NonTaxableSales] ")
                            .arg(campaign)
                        + lines.arg(QStringLiteral("'DETAIL'")) + QStringLiteral(" Group By [CYear], [CNumber]"),
                    values)
         && rebuild(data, QStringLiteral("rptStatisticsTaxBase2"),
-                   QStringLiteral("Select %1, Sum(Case When [Orders Internal Flag] = 'TAX' Then [Orders Unit Total] Else 0 End) "
-                                  "As [Tax1], Sum(Case When [Orders Internal Flag] = 'TAX2' Then [Orders Unit Total] Else 0 End) "
-                                  "As [Tax2] ")
+                   QStringLiteral("Select %1, Round(Sum(Case When [Orders Internal Flag] = 'TAX' Then [Orders Unit Total] Else 0 "
+                                  "End), 4) As [Tax1], Round(Sum(Case When [Orders Internal Flag] = 'TAX2' Then [Orders Unit Total] "
+                                  "Else 0 End), 4) As [Tax2] ")
                            .arg(campaign)
                        + lines.arg(QStringLiteral("'TAX', 'TAX2'")) + QStringLiteral(" Group By [CYear], [CNumber]"),
                    values)
@@ -67,18 +69,19 @@ bool StatisticsReport::prepareProducts(cDataAccess &data, const QString &lines, 
                    QStringLiteral("Select Coalesce(Nullif(Trim([Orders Catalog Number]), ''), '-') As [CatalogNumber], "
                                   "Trim(Trim(Coalesce([Orders Product], '')) || ' ' || Trim(Coalesce([Orders Shade], '')) || ' ' || "
                                   "Trim(Coalesce([Orders Size], ''))) As [ProductName], Count(Distinct [Orders Customer Number]) "
-                                  "As [Customers], Sum([Orders Quanity]) As [Quantity], Sum([Orders Unit Total]) As [Amount] "
+                                  "As [Customers], Sum([Orders Quanity]) As [Quantity], Round(Sum([Orders Unit Total]), 4) As [Amount] "
                                   "From [rptStatisticsPSATemp] Group By [CatalogNumber], [ProductName]"));
 }
 
 std::optional<QString> StatisticsReport::prepare(AppState &state, const ReportParameters &parameters) const
 {
     const ReportParameters range = asRange(parameters);
-    QVariantList values{AnnualSummaryReport::from(range).key(), AnnualSummaryReport::to(range).key()};
+    QVariantList values;
     // "%1" is the flags of the rows wanted.
     QString lines = QStringLiteral("From Orders Inner Join Customers On Customers.[Customers Number] = Orders.[Orders Customer Number] "
-                                   "Where [Orders Campaign Year] * 100 + [Orders Campaign Number] Between ? And ? "
-                                   "And [Orders Internal Flag] In (%1) And Coalesce([Orders BackOrder Flag], '') <> 'P' ");
+                                   "Where ")
+                  + campaignBetween(AnnualSummaryReport::from(range), AnnualSummaryReport::to(range), values, QStringLiteral("Orders."))
+                  + QStringLiteral(" And [Orders Internal Flag] In (%1) And Coalesce([Orders BackOrder Flag], '') <> 'P' ");
     lines += helper(parameters).clause(QStringLiteral("Customers Business Helper Number"), values);
     cDataAccess &data = state.data;
     const bool psa = products(parameters, word(parameters, kType, QStringLiteral("tax")));

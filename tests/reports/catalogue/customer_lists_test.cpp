@@ -65,6 +65,18 @@ TEST_F(Lists, CallBackCountsCampaignsBackAcrossTheYearEnd)
     EXPECT_EQ(prepare(report, {}, {0, 5}), "Please select a Year.");
 }
 
+TEST_F(Lists, CallBackAmountIsEveryOrderOfTheLastCampaignOnly)
+{
+    app.state->data.exec("t", "Insert Into Orders ([Orders Customer Number], [Orders Campaign Year], [Orders Campaign Number], "
+                              "[Orders Order Number], [Orders Sequence Number], [Orders Internal Flag], [Orders Unit Total]) "
+                              "Values (3, 2007, 29, 2, 1, 'TOTAL', 2.5), (3, 2007, 20, 1, 1, 'TOTAL', 100), "
+                              "(3, 2007, 29, 3, 1, 'DETAIL', 50), (2, 2008, 3, 1, 1, 'DETAIL', 7)");
+    EXPECT_EQ(prepare(CallBackReport()), "");
+    EXPECT_EQ(column("Select [Customers Number] || ' ' || [LastOrder] || ' ' || [LastOrderTotal] From rptCallBack Order By 1"),
+              QStringList({"2 Campaign 1 / 2008 4.0", "3 Campaign 29 / 2007 10.5"}))
+        << "a DETAIL row in the window is no order; only TOTAL rows of 2007/29 add up";
+}
+
 TEST_F(Lists, DatesPastAndFutureAreCountedFromToday)
 {
     ASSERT_TRUE(app.state->data.exec("test", "Insert Into Dates ([Dates ID], [Dates Customer Number], [Dates Date], [Dates Description], "

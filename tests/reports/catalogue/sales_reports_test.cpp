@@ -46,7 +46,7 @@ TEST_F(Sales, StatisticsSplitTaxableSalesAndSumProducts)
     EXPECT_EQ(prepare(report), "");
     EXPECT_EQ(column("Select [CNumber] || ': ' || [TaxableSales] || ' ' || [NonTaxableSales] || ' ' || [Tax1] || ' ' || [Tax2] "
                      "From rptStatisticsTax Order By [CNumber]"),
-              QStringList({"1: 0 4.0 0 0", "5: 30.0 -5.0 1.2 0"}));
+              QStringList({"1: 0.0 4.0 0 0", "5: 30.0 -5.0 1.2 0.0"}));
     EXPECT_EQ(prepare(report, {{StatisticsReport::kType, "products"}}), "");
     EXPECT_EQ(column("Select [CatalogNumber] || ' ' || [Quantity] || ' ' || [Amount] || ' ' || [Customers] From rptStatisticsPSA "
                      "Order By 1"),
