@@ -1,10 +1,12 @@
-// Times the operations that must feel instant on ten years of a busy representative's business:
-// saving a 30-line order, one customer's balance, and every customer's balance for a campaign.
-// Usage: zel_bench [--db FILE] [--customers N] [--years Y] | zel_bench --customer-import | zel_bench --product-import
-// The database is generated once (through the program's own operations) and kept for later runs.
+// Times the operations that must feel instant on years of a busy representative's business: saving
+// an order, balances, every report, the customer screen and search, imports and the upgrade. Run
+// `zel_bench --help` for the options. The database is generated once (through the program's own
+// operations) and kept for later runs.
 
 #include "app/sample_data.h"
+#include "bench_figures.h"
 #include "core/scripted_prompter.h"
+#include "db/durable_file.h"
 #include "desktop/main_menu_operations.h"
 #include "migration/database_seams_install.h"
 #include "orders/order_computation.h"
@@ -26,21 +28,81 @@
 using namespace zel;
 
 int benchUpgrade(QTextStream &out, int customers, int years);
+void benchTimings(AppState &state, QTextStream &out, int customers);
 void benchCatalogueReports(AppState &state, QTextStream &out);
 void benchOrderEntry(AppState &state, QTextStream &out);
 void benchUtilities(AppState &state, QTextStream &out);
 void benchCampaignReports(AppState &state, QTextStream &out);
 void benchCustomers(AppState &state, QTextStream &out);
+bool timeReport(AppState &state, QTextStream &out, const QString &label, const QString &name, const QVariantMap &choices);
 int benchOneReport(AppState &state, QTextStream &out, const QString &name, const QString &choice);
 int benchCustomerImport(QTextStream &out);
 int benchProductImport(QTextStream &out);
 
 namespace {
 
+const char *const kUsage =
+    "Usage: zel_bench [--db FILE | --customers N --years Y] [--runs N] [--compare EARLIER.txt]\n"
+    "       zel_bench [--db FILE] --report NAME [--choice KEY=VALUE]\n"
+    "       zel_bench --customer-import | --product-import | --upgrade [--customers N --years Y]\n"
+    "\n"
+    "Times saving orders, balances, every report, the customer screen and search, then the imports and\n"
+    "the upgrade of an older database, on a database generated once and kept:\n"
+    "  --customers N, --years Y  the generated database (2000 customers, 10 years: bench-2000x10.ZELDB;\n"
+    "                            --years 20 gives the twenty-year database, about 1.7 million order rows)\n"
+    "  --db FILE                 a database to time instead (generated there when missing); its own counts\n"
+    "                            of customers and years are used\n"
+    "  --runs N                  time everything but the imports and the upgrade N times, then print each\n"
+    "                            figure's minimum and median\n"
+    "  --compare FILE            set each figure beside the same figure in an earlier run's saved output\n"
+    "  --report NAME             time one report alone (to profile it), with --choice KEY=VALUE\n"
+    "  --customer-import, --product-import, --upgrade   time only that, on a database of its own\n";
+
 QString option(const QStringList &args, const QString &name, const QString &fallback)
 {
     const qsizetype at = args.indexOf(name);
     return at >= 0 && at + 1 < args.size() ? args.at(at + 1) : fallback;
+}
+
+// The option that is not one of the benchmark's, if any.
+QString unknownOption(const QStringList &args)
+{
+    const QStringList valued{QStringLiteral("--db"), QStringLiteral("--customers"), QStringLiteral("--years"),
+                             QStringLiteral("--runs"), QStringLiteral("--compare"), QStringLiteral("--report"),
+                             QStringLiteral("--choice")};
+    const QStringList flags{QStringLiteral("--customer-import"), QStringLiteral("--product-import"), QStringLiteral("--upgrade")};
+    for (qsizetype i = 1; i < args.size(); ++i) {
+        if (valued.contains(args.at(i)) && i + 1 < args.size())
+            ++i;
+        else if (!flags.contains(args.at(i)))
+            return args.at(i);
+    }
+    return {};
+}
+
+// Generates the database under its unfinished name and puts it in place only when complete, so an
+// interrupted generation never leaves a partial database for the next run to time.
+bool generate(AppState &state, QTextStream &out, const QString &path, const SampleSize &size)
+{
+    out << "Generating " << path << " (" << size.customers << " customers, " << size.years << " years)...\n";
+    out.flush();
+    const QString building = db::unfinishedName(path);
+    db::removeDatabaseFile(building);
+    QElapsedTimer generation;
+    generation.start();
+    const bool built = generateSample(state, building, size, [&](const QString &step) {
+        if (step.startsWith(QLatin1String("Campaign 1 ")))
+            out << "  " << step << '\n', out.flush();
+    });
+    state.database.close();
+    const QString placed = built ? db::putInPlace(building, path, db::PutMode::NeverReplace) : QStringLiteral("stopped");
+    if (!placed.isEmpty()) {
+        db::removeDatabaseFile(building);
+        out << "Could not generate the database: " << placed << '\n';
+        return false;
+    }
+    out << "  done in " << generation.elapsed() / 1000 << " s\n";
+    return true;
 }
 
 OrderRequest thirtyLineOrder(AppState &state, int customer)
@@ -80,54 +142,78 @@ int main(int argc, char **argv)
         qputenv("TZ", ":/etc/localtime"); // as the program does: the zone file read once
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
-    QTextStream out(stdout);
+    if (args.contains(QStringLiteral("--help")) || args.contains(QStringLiteral("-h"))) {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
+    if (const QString unknown = unknownOption(args); !unknown.isEmpty()) {
+        std::fprintf(stderr, "Unknown option %s\n\n%s", qPrintable(unknown), kUsage);
+        return 2;
+    }
+    BenchFigures figures(stdout);
+    QTextStream out(&figures);
+    if (const QString earlier = option(args, QStringLiteral("--compare"), QString());
+        !earlier.isEmpty() && !figures.loadBaseline(earlier)) {
+        std::fprintf(stderr, "%s holds no figures of an earlier run.\n", qPrintable(earlier));
+        return 2;
+    }
+    SampleSize size;
+    size.customers = option(args, QStringLiteral("--customers"), QStringLiteral("2000")).toInt();
+    size.years = option(args, QStringLiteral("--years"), QStringLiteral("10")).toInt();
+    size.orderChance = 0.12;
+    const int runs = option(args, QStringLiteral("--runs"), QStringLiteral("1")).toInt();
+    if (size.customers < 1 || size.years < 1 || size.years > 30 || runs < 1) {
+        std::fprintf(stderr, "--customers, --years (1-30) and --runs take a number above 0.\n");
+        return 2;
+    }
     // Works on a database of its own, so it can run without the generated one.
     if (args.contains(QStringLiteral("--customer-import")))
         return benchCustomerImport(out);
     if (args.contains(QStringLiteral("--product-import")))
         return benchProductImport(out);
+    if (args.contains(QStringLiteral("--upgrade")))
+        return benchUpgrade(out, size.customers, size.years);
     QTemporaryDir home;
     ScriptedPrompter prompter;
     AppState state(AppPaths{home.path(), home.filePath(QStringLiteral("Registry.ini"))}, prompter);
     db::installDatabaseSeams(state);
 
-    SampleSize size;
-    size.customers = option(args, QStringLiteral("--customers"), QStringLiteral("2000")).toInt();
-    size.years = option(args, QStringLiteral("--years"), QStringLiteral("10")).toInt();
-    size.orderChance = 0.12;
     const QString path = QFileInfo(option(args, QStringLiteral("--db"),
                                           QStringLiteral("bench-%1x%2.ZELDB").arg(size.customers).arg(size.years)))
                              .absoluteFilePath();
-    if (!QFileInfo::exists(path)) {
-        out << "Generating " << path << " (" << size.customers << " customers, " << size.years << " years)...\n";
-        out.flush();
-        QElapsedTimer generation;
-        generation.start();
-        if (!generateSample(state, path, size, [&](const QString &step) {
-                if (step.startsWith(QLatin1String("Campaign 1 ")))
-                    out << "  " << step << '\n', out.flush();
-            })) {
-            out << "Could not generate the database.\n";
-            return 1;
-        }
-        out << "  done in " << generation.elapsed() / 1000 << " s\n";
-        state.database.close();
-    }
+    if (!QFileInfo::exists(path) && !generate(state, out, path, size))
+        return 1;
     MainMenuOperations session(state);
     if (!session.openDatabase(path, QStringLiteral("Bench:") + path, QStringLiteral("zel_bench")))
         return 1;
-    PaymentSums sums(state.data);
-    const int orderRows = sums.CustomerExists(1) ? [&] {
-        state.data.setSQL(QStringLiteral("Select Count(*) From Orders"));
-        RecordSet rows = state.data.GetSnapShot(QStringLiteral("bench"));
-        return rows.next() ? rows.value(0).toInt() : 0;
-    }() : 0;
-    out << "Database: " << path << "\n  " << size.customers << " customers, " << orderRows << " order rows\n\n";
+    // The file's own counts, whatever the command line said.
+    const int customers = state.data.number(QStringLiteral("bench"), QStringLiteral("Select Count(*) From Customers"));
+    const int years = state.data.number(QStringLiteral("bench"), QStringLiteral("Select Count(Distinct [Orders Campaign Year]) From Orders"));
+    const int orderRows = state.data.number(QStringLiteral("bench"), QStringLiteral("Select Count(*) From Orders"));
+    out << "Database: " << path << "\n  " << customers << " customers, " << years << " years, " << orderRows << " order rows, "
+        << QFileInfo(path).size() / (1024 * 1024) << " MB\n\n";
     // One report alone, for profiling: --report NAME [--choice KEY=VALUE].
     if (args.contains(QStringLiteral("--report")))
         return benchOneReport(state, out, option(args, QStringLiteral("--report"), QString()),
                               option(args, QStringLiteral("--choice"), QString()));
+    for (int run = 1; run <= runs; ++run) {
+        if (runs > 1)
+            out << "--- run " << run << " of " << runs << " ---\n";
+        benchTimings(state, out, qMax(1, customers));
+    }
+    out.flush();
+    if (runs > 1 || args.contains(QStringLiteral("--compare")))
+        figures.printSummary(runs);
+    if (benchProductImport(out) || benchCustomerImport(out))
+        return 1;
+    return benchUpgrade(out, qMax(1, customers), qMax(1, years));
+}
 
+// Everything timed on the database: orders, balances, products, reports, customers.
+void benchTimings(AppState &state, QTextStream &out, int customers)
+{
+    ScriptedPrompter &prompter = static_cast<ScriptedPrompter &>(state.prompter);
+    PaymentSums sums(state.data);
     // Saving a 30-line order (deleting its old rows, computing, carrying its back order).
     const int saves = 50;
     QElapsedTimer timer;
@@ -135,7 +221,7 @@ int main(int argc, char **argv)
     for (int i = 0; i < saves; ++i) {
         if (!saveOrder(state.data, state.options, prompter, thirtyLineOrder(state, 1 + i % 50), 0)) {
             out << "An order could not be saved.\n";
-            return 1;
+            return;
         }
     }
     out << QStringLiteral("save a 30-line order:        %1 ms\n").arg(double(timer.nsecsElapsed()) / 1e6 / saves, 0, 'f', 2);
@@ -144,40 +230,38 @@ int main(int argc, char **argv)
     timer.restart();
     Currency check;
     for (int i = 0; i < balances; ++i) {
-        state.currentCustomer = 1 + (i * 37) % size.customers;
+        state.currentCustomer = 1 + (i * 37) % customers;
         check += CurrentCampaignBalance(state);
     }
     out << QStringLiteral("one customer's balance:      %1 ms\n").arg(double(timer.nsecsElapsed()) / 1e6 / balances, 0, 'f', 3);
 
     timer.restart();
-    for (int customer = 1; customer <= size.customers; ++customer)
+    for (int customer = 1; customer <= customers; ++customer)
         check += sums.balance(customer, state.options.CurrentCampaignYear, state.options.CurrentCampaignNumber);
-    out << QStringLiteral("all balances, one by one:    %1 ms (%2 customers)\n").arg(timer.elapsed()).arg(size.customers);
+    out << QStringLiteral("all balances, one by one:    %1 ms (%2 customers)\n").arg(timer.elapsed()).arg(customers);
 
     timer.restart();
     const auto all = sums.campaignBalances(state.options.CurrentCampaignYear, state.options.CurrentCampaignNumber);
     out << QStringLiteral("all balances at once:        %1 ms (%2 customers with a balance)\n").arg(timer.elapsed()).arg(all.size());
-    timer.restart();
-    const std::vector<Product> products = catalogue::load(state.data, catalogue::showAll());
-    out << QStringLiteral("show all products:           %1 ms (%2 products)\n").arg(timer.elapsed()).arg(products.size());
-
-    timer.restart();
-    const int lookups = 200;
-    int found = 0;
-    for (int i = 0; i < lookups; ++i)
-        found += ProductLookup(state.data, state.options, products[size_t(i * 97) % products.size()].catalogNumber) ? 1 : 0;
-    out << QStringLiteral("product look-up:             %1 ms (%2 found)\n").arg(double(timer.nsecsElapsed()) / 1e6 / lookups, 0, 'f', 3).arg(found);
-
+    {
+        timer.restart();
+        const std::vector<Product> products = catalogue::load(state.data, catalogue::showAll());
+        out << QStringLiteral("show all products:           %1 ms (%2 products)\n").arg(timer.elapsed()).arg(products.size());
+        timer.restart();
+        const int lookups = 200;
+        int found = 0;
+        for (int i = 0; i < lookups && !products.empty(); ++i)
+            found += ProductLookup(state.data, state.options, products[size_t(i * 97) % products.size()].catalogNumber) ? 1 : 0;
+        out << QStringLiteral("product look-up:             %1 ms (%2 found)\n")
+                   .arg(double(timer.nsecsElapsed()) / 1e6 / lookups, 0, 'f', 3)
+                   .arg(found);
+    }
     benchOrderEntry(state, out);
     benchCatalogueReports(state, out);
     benchUtilities(state, out);
     benchCampaignReports(state, out);
     benchCustomers(state, out);
-    out << "\n(checksum " << check.format(u"0.00") << ")\n";
-    benchProductImport(out);
-    if (const int failed = benchCustomerImport(out))
-        return failed;
-    return benchUpgrade(out, size.customers, size.years);
+    out << "(checksum " << check.format(u"0.00") << ")\n";
 }
 
 // ---- The upgrade of an older database ----
@@ -220,45 +304,46 @@ int benchUpgrade(QTextStream &out, int customers, int years)
 #include "reports/catalogue/catalogue_report.h"
 #include "reports/report_registry.h"
 
-// Every business report on its defaults for the current campaign: tables prepared and pages laid out.
-void benchCatalogueReports(AppState &state, QTextStream &out)
-{
-    for (const reports::Report *report : reports::standardReports().reports()) {
-        if (!dynamic_cast<const reports::catalogue::CatalogueReport *>(report))
-            continue;
-        reports::ReportParameters parameters;
-        parameters.campaign = {state.options.CurrentCampaignYear, state.options.CurrentCampaignNumber};
-        QElapsedTimer timer;
-        timer.start();
-        QString message;
-        const std::optional<reports::Document> document = report->run(state, parameters, &message);
-        out << QStringLiteral("report %1 %2 ms (%3)\n")
-                   .arg(report->name() + QLatin1Char(':'), -28)
-                   .arg(timer.elapsed())
-                   .arg(document ? QStringLiteral("%1 pages").arg(document->pages.size()) : message);
-    }
-}
-
-int benchOneReport(AppState &state, QTextStream &out, const QString &name, const QString &choice)
+// Prepares and lays out one report on the current campaign: its time and the process's peak
+// memory while it ran. Returns false when it made no document.
+bool timeReport(AppState &state, QTextStream &out, const QString &label, const QString &name, const QVariantMap &choices)
 {
     const reports::Report *report = reports::standardReports().find(name);
     if (!report) {
         out << "No report " << name << '\n';
-        return 1;
+        return false;
     }
     reports::ReportParameters parameters;
     parameters.campaign = {state.options.CurrentCampaignYear, state.options.CurrentCampaignNumber};
-    if (const qsizetype equals = choice.indexOf(QLatin1Char('=')); equals > 0)
-        parameters.choices.insert(choice.left(equals), choice.mid(equals + 1));
+    parameters.choices = choices;
+    BenchFigures::resetPeakMemory();
     QElapsedTimer timer;
     timer.start();
     QString message;
     const std::optional<reports::Document> document = report->run(state, parameters, &message);
-    out << QStringLiteral("report %1 %2 ms (%3)\n")
-               .arg(name + QLatin1Char(':'), -28)
-               .arg(timer.elapsed())
-               .arg(document ? QStringLiteral("%1 pages").arg(document->pages.size()) : message);
-    return document ? 0 : 1;
+    const qint64 elapsed = timer.elapsed();
+    out << QStringLiteral("%1 %2 ms (%3, peak %4 MB)\n")
+               .arg(label, -28)
+               .arg(elapsed)
+               .arg(document ? QStringLiteral("%1 pages").arg(document->pages.size()) : message)
+               .arg(BenchFigures::peakMemoryMegabytes());
+    return document.has_value();
+}
+
+// Every business report on its defaults for the current campaign: tables prepared and pages laid out.
+void benchCatalogueReports(AppState &state, QTextStream &out)
+{
+    for (const reports::Report *report : reports::standardReports().reports())
+        if (dynamic_cast<const reports::catalogue::CatalogueReport *>(report))
+            timeReport(state, out, QStringLiteral("report %1:").arg(report->name()), report->name(), {});
+}
+
+int benchOneReport(AppState &state, QTextStream &out, const QString &name, const QString &choice)
+{
+    QVariantMap choices;
+    if (const qsizetype equals = choice.indexOf(QLatin1Char('=')); equals > 0)
+        choices.insert(choice.left(equals), choice.mid(equals + 1));
+    return timeReport(state, out, QStringLiteral("report %1:").arg(name), name, choices) ? 0 : 1;
 }
 
 // ---- Order entry: opening an order of 30 lines into the screen's work table, and saving it ----
@@ -342,18 +427,7 @@ void benchUtilities(AppState &state, QTextStream &out)
 void benchCampaignReports(AppState &state, QTextStream &out)
 {
     const auto time = [&](const QString &label, const QString &name, const QVariantMap &choices) {
-        const reports::Report *report = reports::standardReports().find(name);
-        reports::ReportParameters parameters;
-        parameters.campaign = {state.options.CurrentCampaignYear, state.options.CurrentCampaignNumber};
-        parameters.choices = choices;
-        QElapsedTimer timer;
-        timer.start();
-        QString message;
-        const std::optional<reports::Document> document = report->run(state, parameters, &message);
-        out << QStringLiteral("%1 %2 ms (%3)\n")
-                   .arg(label, -28)
-                   .arg(timer.elapsed())
-                   .arg(document ? QStringLiteral("%1 pages").arg(document->pages.size()) : message);
+        timeReport(state, out, label, name, choices);
     };
     using reports::CampaignSummarySelection;
     using reports::LabelsSelection;
@@ -428,6 +502,14 @@ void benchCustomers(AppState &state, QTextStream &out)
     out << QStringLiteral("search with order criteria:  %1 ms (%2 found)\n")
                .arg(perRun(timer, 1), 0, 'f', 1)
                .arg(found ? int(found->size()) : 0);
+    customers::SearchCriteria byLastName;
+    byLastName.lastName = customers::loadCustomer(state.data, 2).value_or(customers::Customer{}).lastName.left(3);
+    timer.restart();
+    const std::optional<std::vector<int>> named = customers::findCustomers(state, byLastName);
+    out << QStringLiteral("search by last name:         %1 ms (%2 found for \"%3\")\n")
+               .arg(perRun(timer, 1), 0, 'f', 1)
+               .arg(named ? int(named->size()) : 0)
+               .arg(byLastName.lastName);
     customers::HistoryCriteria quick;
     quick.quick = QStringLiteral("lip");
     timer.restart();

@@ -100,9 +100,24 @@ void BandedLayout::setWatermarkText(const QString &text)
     m_watermark = text;
 }
 
+void BandedLayout::closePage()
+{
+    if (!m_started)
+        return;
+    m_footerItems.push_back(m_page.items.size());
+    if (m_footer) {
+        // The numbers are put in when the document is finished and the page counts are known.
+        Band footer(m_setup, m_page, m_setup.contentBottom() - m_footerHeight, m_footerHeight);
+        m_footer(footer);
+    }
+    m_pages.push_back(m_page);
+    m_page = Page{};
+}
+
 void BandedLayout::startPage()
 {
-    m_pages.push_back(Page{m_setup.size, {}});
+    closePage();
+    m_page = Page{m_setup.size, {}};
     if (!m_watermark.isEmpty()) {
         ReportFont font;
         font.family = QStringLiteral("Helvetica");
@@ -110,7 +125,7 @@ void BandedLayout::startPage()
         font.bold = true;
         font.color = QColor(0, 0, 0, 28);
         const QSizeF size = m_setup.size;
-        m_pages.back().items.push_back(TextItem{QRectF(0, size.height() / 2 - 60, size.width(), 120), m_watermark, font,
+        m_page.items.push_back(TextItem{QRectF(0, size.height() / 2 - 60, size.width(), 120), m_watermark, font,
                                                 Qt::AlignCenter, -35});
     }
     m_started = true;
@@ -142,7 +157,7 @@ void BandedLayout::keepTogether(double height)
 Band BandedLayout::band(double height)
 {
     keepTogether(height);
-    Band band(m_setup, m_pages.back(), m_y, height);
+    Band band(m_setup, m_page, m_y, height);
     m_y += height;
     return band;
 }
@@ -151,14 +166,14 @@ Band BandedLayout::at(double top, double height)
 {
     if (!m_started)
         startPage();
-    return Band(m_setup, m_pages.back(), top, height);
+    return Band(m_setup, m_page, top, height);
 }
 
 void BandedLayout::startGroup()
 {
     if (!m_started || !pageIsEmpty())
         startPage();
-    m_groupStarts.push_back(m_pages.size() - 1);
+    m_groupStarts.push_back(m_pages.size());
     m_groupLabels.emplace_back();
 }
 
@@ -172,29 +187,19 @@ Document BandedLayout::finish(const QString &title)
 {
     if (!m_started)
         startPage();
+    closePage();
+    m_started = false;
     const size_t count = m_pages.size();
     if (m_groupStarts.empty() || m_groupStarts.front() != 0) {
         m_groupStarts.insert(m_groupStarts.begin(), 0);
         m_groupLabels.insert(m_groupLabels.begin(), QStringLiteral("Page"));
     }
-    for (size_t i = 0; m_footer && i < count; ++i) {
-        // The group this page belongs to: the last one starting at or before it.
-        size_t group = 0;
-        while (group + 1 < m_groupStarts.size() && m_groupStarts[group + 1] <= i)
-            ++group;
+    for (size_t group = 0; m_footer && group < m_groupStarts.size(); ++group) {
         const size_t first = m_groupStarts[group];
         const size_t end = group + 1 < m_groupStarts.size() ? m_groupStarts[group + 1] : count;
-        Page &page = m_pages[i];
-        const size_t before = page.items.size();
-        Band footer(m_setup, page, m_setup.contentBottom() - m_footerHeight, m_footerHeight);
-        m_footer(footer);
-        for (size_t k = before; k < page.items.size(); ++k) {
-            if (auto *text = std::get_if<TextItem>(&page.items[k])) {
-                text->text.replace(QLatin1String("{PAGELABEL}"), m_groupLabels[group].isEmpty() ? QStringLiteral("Page") : m_groupLabels[group]);
-                text->text.replace(QLatin1String("{PAGES}"), QString::number(end - first));
-                text->text.replace(QLatin1String("{PAGE}"), QString::number(i - first + 1));
-            }
-        }
+        const QString label = m_groupLabels[group].isEmpty() ? QStringLiteral("Page") : m_groupLabels[group];
+        for (size_t i = first; i < end; ++i)
+            m_pages.setFooterNumbers(i, m_footerItems[i], int(i - first + 1), int(end - first), label);
     }
     return Document{title, std::move(m_pages)};
 }

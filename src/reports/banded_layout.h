@@ -49,9 +49,14 @@ public:
 
 private:
     void startPage();
+    // Draws the footer on the page being made and packs it away.
+    void closePage();
 
     PageSetup m_setup;
-    std::vector<Page> m_pages;
+    // Only the page being made is kept whole; the pages before it are packed.
+    Page m_page;
+    PageList m_pages;
+    std::vector<size_t> m_footerItems; // where each packed page's footer texts begin
     std::function<void(BandedLayout &)> m_header;
     std::function<void(Band &)> m_footer;
     double m_footerHeight = 0;

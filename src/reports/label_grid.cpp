@@ -1,5 +1,7 @@
 #include "reports/label_grid.h"
 
+#include <optional>
+
 namespace zel::reports {
 
 namespace {
@@ -20,12 +22,18 @@ Document layOutLabels(const LabelSheet &sheet, int count, int startAt,
 {
     Document document{title, {}};
     const int skip = qBound(0, startAt, sheet.labelsPerPage() - 1);
+    std::optional<Page> sheetPage;
     for (int i = 0; i < count; ++i) {
         const int slot = i + skip;
-        if (slot % sheet.labelsPerPage() == 0 || document.pages.empty())
-            document.pages.push_back(Page{sheet.paper * kPoints, {}});
-        draw(document.pages.back(), sheet.labelRect(slot), i);
+        if (slot % sheet.labelsPerPage() == 0 || !sheetPage) {
+            if (sheetPage)
+                document.pages.push_back(*sheetPage);
+            sheetPage = Page{sheet.paper * kPoints, {}};
+        }
+        draw(*sheetPage, sheet.labelRect(slot), i);
     }
+    if (sheetPage)
+        document.pages.push_back(*sheetPage);
     return document;
 }
 

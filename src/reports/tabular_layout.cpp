@@ -119,10 +119,11 @@ QString TabularLayout::formatted(const Column &column, const QVariant &value)
 
 Document TabularLayout::layOut(cDataAccess &data, const QString &documentTitle) const
 {
-    std::vector<TabularWriter::Row> rows;
     data.setSQL(listedColumnsOf(m_definition), m_definition.values);
     RecordSet records = data.GetSnapShot(documentTitle);
-    while (records.next()) {
+    const auto next = [&]() -> std::optional<TabularWriter::Row> {
+        if (!records.next())
+            return std::nullopt;
         TabularWriter::Row row;
         if (!m_definition.groupField.isEmpty())
             row.group = records.value(m_definition.groupField).toString().trimmed();
@@ -131,9 +132,9 @@ Document TabularLayout::layOut(cDataAccess &data, const QString &documentTitle) 
             row.totalled.push_back(c.totalField.isEmpty() ? row.values.back() : records.value(c.totalField));
             row.totalKeys.push_back(c.totalOncePer.isEmpty() ? QString() : records.value(c.totalOncePer).toString());
         }
-        rows.push_back(std::move(row));
-    }
-    return TabularWriter(m_definition).write(rows, documentTitle);
+        return row;
+    };
+    return TabularWriter(m_definition).write(next, documentTitle);
 }
 
 } // namespace zel::reports

@@ -25,6 +25,7 @@ TabularWriter::TabularWriter(const TabularLayout::Definition &definition)
     m_title.pointSize = definition.font.pointSize + 5;
     m_subtitle = definition.font;
     m_subtitle.pointSize = definition.font.pointSize + 1;
+    m_dates.resize(definition.columns.size());
 }
 
 int TabularWriter::alignmentOf(const TabularLayout::Column &column) const
@@ -43,11 +44,25 @@ bool TabularWriter::anyTotals() const
     return false;
 }
 
-QStringList TabularWriter::texts(const Row &row) const
+QString TabularWriter::text(size_t column, const QVariant &value)
 {
-    QStringList out;
+    const TabularLayout::Column &c = m_definition.columns[column];
+    if (c.format != TabularLayout::Format::Date || value.isNull())
+        return TabularLayout::formatted(c, value);
+    const QString stored = value.toString();
+    QHash<QString, QString> &known = m_dates[column];
+    auto found = known.constFind(stored);
+    if (found == known.constEnd())
+        found = known.insert(stored, TabularLayout::formatted(c, value));
+    return *found;
+}
+
+TabularWriter::Cells TabularWriter::cells(const Row &row)
+{
+    Cells out;
     for (size_t i = 0; i < m_definition.columns.size(); ++i)
-        out << TabularLayout::formatted(m_definition.columns[i], row.values[i]);
+        out.texts << text(i, row.values[i]);
+    out.height = rowHeight(out.texts, m_definition.font);
     return out;
 }
 
@@ -111,16 +126,14 @@ void TabularWriter::groupHeader(const QString &text)
     band.text(kPadding, band.width() - kPadding, text, m_bold, Qt::AlignLeft, 2);
 }
 
-void TabularWriter::detail(const Row &row, bool shaded)
+void TabularWriter::detail(const Cells &cells, bool shaded)
 {
-    const QStringList cells = texts(row);
-    const double height = rowHeight(cells, m_definition.font);
-    Band band = m_layout.band(height);
+    Band band = m_layout.band(cells.height);
     if (shaded)
-        band.box(0, 0, band.width(), height, kShade);
+        band.box(0, 0, band.width(), cells.height, kShade);
     for (size_t i = 0; i < m_definition.columns.size(); ++i) {
         const TabularLayout::Column &c = m_definition.columns[i];
-        band.text(m_x[i] + kPadding, c.width - 2 * kPadding, cells[qsizetype(i)], m_definition.font, alignmentOf(c), 1);
+        band.text(m_x[i] + kPadding, c.width - 2 * kPadding, cells.texts[qsizetype(i)], m_definition.font, alignmentOf(c), 1);
     }
 }
 
@@ -157,7 +170,7 @@ void TabularWriter::totals(const QString &label, const Sums &sums, double ruleWi
     band.text(kPadding, labelWidth, label, m_bold, Qt::AlignLeft, 3);
 }
 
-Document TabularWriter::write(const std::vector<Row> &rows, const QString &documentTitle)
+Document TabularWriter::write(const std::function<std::optional<Row>()> &next, const QString &documentTitle)
 {
     m_layout.setPageHeader([this](BandedLayout &layout) { pageHeader(layout); });
     const ReportFont small = m_definition.font;
@@ -173,36 +186,39 @@ Document TabularWriter::write(const std::vector<Row> &rows, const QString &docum
     Sums groupSums = zero;
     Sums grandSums = zero;
     bool shaded = false;
-    for (size_t i = 0; i < rows.size(); ++i) {
-        const Row &row = rows[i];
-        const bool last = i + 1 == rows.size();
-        const bool groupEnds = grouped && (last || rows[i + 1].group != row.group);
+    bool any = false;
+    // One row ahead is read, to know where a group ends.
+    for (std::optional<Row> row = next(), following; row; row = std::move(following)) {
+        any = true;
+        following = next();
+        const bool last = !following;
+        const bool groupEnds = grouped && (last || following->group != row->group);
         // A total never starts a page: the last row goes over with it.
         const int totalsBelow = totalled ? int(groupEnds) + int(last) : 0;
-        if (grouped && (!m_group || row.group != *m_group)) {
+        const Cells rowCells = cells(*row);
+        if (grouped && (!m_group || row->group != *m_group)) {
             m_group.reset();
             // A heading never stays alone at the foot of a page: its first row, and the totals of a
             // group of one row, go with it.
-            m_layout.keepTogether(BandedLayout::lineHeight(m_bold) + 4 + rowHeight(texts(row), m_definition.font)
-                                  + totalsBelow * totalsHeight());
-            groupHeader(m_definition.groupHeader.arg(row.group));
-            m_group = row.group;
+            m_layout.keepTogether(BandedLayout::lineHeight(m_bold) + 4 + rowCells.height + totalsBelow * totalsHeight());
+            groupHeader(m_definition.groupHeader.arg(row->group));
+            m_group = row->group;
             groupSums = zero;
             shaded = false;
         }
-        m_layout.keepTogether(rowHeight(texts(row), m_definition.font) + totalsBelow * totalsHeight());
-        detail(row, shaded);
+        m_layout.keepTogether(rowCells.height + totalsBelow * totalsHeight());
+        detail(rowCells, shaded);
         shaded = !shaded;
-        add(groupSums, row);
-        add(grandSums, row);
+        add(groupSums, *row);
+        add(grandSums, *row);
         if (groupEnds) {
             m_group.reset();
             if (totalled)
-                totals(m_definition.groupFooter.arg(row.group), groupSums, 0.5);
+                totals(m_definition.groupFooter.arg(row->group), groupSums, 0.5);
             m_layout.skip(6);
         }
     }
-    if (totalled && !rows.empty())
+    if (totalled && any)
         totals(m_definition.grandTotal, grandSums, 1.2);
     return m_layout.finish(documentTitle);
 }

@@ -4,7 +4,10 @@
 #include "reports/banded_layout.h"
 #include "reports/tabular_layout.h"
 
+#include <QHash>
 #include <QVariant>
+
+#include <functional>
 
 #include <optional>
 #include <set>
@@ -26,7 +29,9 @@ public:
 
     explicit TabularWriter(const TabularLayout::Definition &definition);
 
-    Document write(const std::vector<Row> &rows, const QString &documentTitle);
+    // Lays out the rows `next` gives, one at a time, until it gives none: a long report is never
+    // held whole in memory.
+    Document write(const std::function<std::optional<Row>()> &next, const QString &documentTitle);
 
 private:
     // A running sum of one column: whole numbers as integers, money as Currency.
@@ -41,11 +46,18 @@ private:
     void pageHeader(BandedLayout &layout);
     void columnHeadings(BandedLayout &layout);
     void groupHeader(const QString &text);
-    void detail(const Row &row, bool shaded);
+    // A row's cell texts and the height they need, worked out once.
+    struct Cells
+    {
+        QStringList texts;
+        double height = 0;
+    };
+    Cells cells(const Row &row);
+    void detail(const Cells &cells, bool shaded);
     void totals(const QString &label, const Sums &sums, double ruleWidth);
     double totalsHeight() const;
     double rowHeight(const QStringList &texts, const ReportFont &font) const;
-    QStringList texts(const Row &row) const;
+    QString text(size_t column, const QVariant &value);
     void add(Sums &sums, const Row &row) const;
     bool anyTotals() const;
     int alignmentOf(const TabularLayout::Column &column) const;
@@ -55,6 +67,9 @@ private:
     std::vector<double> m_x; // each column's left edge
     ReportFont m_title, m_subtitle, m_heading, m_bold;
     std::optional<QString> m_group; // the group being written, for its heading on a new page
+    // Dates as printed, by their stored text: a long list repeats few dates, and reading and
+    // formatting a date costs more than laying out its cell.
+    std::vector<QHash<QString, QString>> m_dates;
 };
 
 } // namespace zel::reports

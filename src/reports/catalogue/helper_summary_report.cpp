@@ -219,7 +219,7 @@ Document HelperSummaryReport::layOut(AppState &state, const ReportRequest &reque
     for (const int number : numbers) {
         const Document part = layoutFor(state, request, QStringLiteral(" Where [HelperNumber] = %1 ").arg(number))
                                   .layOut(state.data, title);
-        document.pages.insert(document.pages.end(), part.pages.begin(), part.pages.end());
+        document.pages.append(part.pages);
     }
     return document;
 }
