@@ -67,6 +67,8 @@ struct SpeedIndex
     const char *columns; // with an optional " Where ..." for a partial index
 };
 const std::vector<SpeedIndex> &speedIndexes();
+// Indexes of earlier versions that a newer speed index replaces; dropped where found.
+const QStringList &retiredSpeedIndexes();
 QString createSpeedIndexSql(const SpeedIndex &index);
 
 // A text value cut to its field's size, as it is written.

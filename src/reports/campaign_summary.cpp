@@ -23,13 +23,15 @@ bool selectOrders(cDataAccess &data, const CampaignSummarySelection &s)
     QVariantList values;
     QString sql = QStringLiteral(
         "Create Temp Table [CampaignSummaryKept] As Select Orders.rowid As Rid, Orders.[Orders Customer Number] As Cust, "
-        "Orders.[Orders Campaign Year] * 100 + Orders.[Orders Campaign Number] As CKey, Orders.[Orders Unit Total] As "
+        "Orders.[Orders Campaign Year] * 100 + Orders.[Orders Campaign Number] As CKey, Orders.[Orders Campaign Year] As Y, "
+        "Orders.[Orders Campaign Number] As N, Orders.[Orders Order Number] As Ord, Orders.[Orders Unit Total] As "
         "Total, Coalesce((Select Sum(P.[Payments "
         "Amount]) From Payments P Where P.[Payments Customer Number] = Orders.[Orders Customer Number] And P.[Payments "
         "Campaign Year] = Orders.[Orders Campaign Year] And P.[Payments Campaign Number] = Orders.[Orders Campaign Number] "
         "And P.[Payments Order Number] = Orders.[Orders Order Number]), 0) As Paid FROM Orders INNER JOIN Customers ON "
         "Orders.[Orders Customer Number] = Customers.[Customers Number] Where Orders.[Orders Internal Flag] = 'TOTAL' ");
     if (s.complete) {
+        // Nearly every order: read from the order totals index, which holds all the columns above.
         sql += QStringLiteral(" And ((Orders.[Orders Campaign Year] * 100) + Orders.[Orders Campaign Number]) <= ? ");
         values << s.campaign.key();
     } else {
@@ -79,13 +81,14 @@ bool sumCustomerCampaigns(cDataAccess &data, int selectedKey)
                {selectedKey, selectedKey, selectedKey, selectedKey})
         && run(data, QStringLiteral("Create Index temp.[CampaignSummarySelectedKey] On [CampaignSummarySelected] (Cust)"))
         && run(data, QStringLiteral("Drop Table If Exists temp.[CampaignSummaryOrderSums]"))
-        && run(data, QStringLiteral("Create Temp Table [CampaignSummaryOrderSums] As Select K.Rid, Sum(Case When O.[Orders Internal "
-                                    "Flag] = 'TOTAL' Then O.[Orders Unit Total] Else 0 End) As Total, Sum(Case When O.[Orders "
-                                    "Internal Flag] = 'DETAIL' Then O.[Orders Unit Total] Else 0 End) As Detail From "
-                                    "temp.[CampaignSummaryKept] K Join Orders T On T.rowid = K.Rid Join Orders O On O.[Orders "
-                                    "Customer Number] = T.[Orders Customer Number] And O.[Orders Campaign Year] = T.[Orders "
-                                    "Campaign Year] And O.[Orders Campaign Number] = T.[Orders Campaign Number] And O.[Orders "
-                                    "Order Number] = T.[Orders Order Number] Group By K.Rid"))
+        // Looked up by each listed order's key in the indexes, not by joining its rows to the table.
+        && run(data, QStringLiteral("Create Temp Table [CampaignSummaryOrderSums] As Select K.Rid, (Select Sum(O.[Orders Unit "
+                                    "Total]) From Orders O Where O.[Orders Customer Number] = K.Cust And O.[Orders Campaign "
+                                    "Year] = K.Y And O.[Orders Campaign Number] = K.N And O.[Orders Order Number] = K.Ord And "
+                                    "O.[Orders Internal Flag] = 'TOTAL') As Total, (Select Sum(O.[Orders Unit Total]) From "
+                                    "Orders O Where O.[Orders Customer Number] = K.Cust And O.[Orders Campaign Year] = K.Y And "
+                                    "O.[Orders Campaign Number] = K.N And O.[Orders Order Number] = K.Ord And O.[Orders "
+                                    "Internal Flag] = 'DETAIL') As Detail From temp.[CampaignSummaryKept] K"))
         && run(data, QStringLiteral("Create Index temp.[CampaignSummaryOrderSumsKey] On [CampaignSummaryOrderSums] (Rid)"));
 }
 

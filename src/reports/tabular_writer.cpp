@@ -60,9 +60,14 @@ QString TabularWriter::text(size_t column, const QVariant &value)
 TabularWriter::Cells TabularWriter::cells(const Row &row)
 {
     Cells out;
-    for (size_t i = 0; i < m_definition.columns.size(); ++i)
+    out.height = BandedLayout::lineHeight(m_definition.font);
+    for (size_t i = 0; i < m_definition.columns.size(); ++i) {
         out.texts << text(i, row.values[i]);
-    out.height = rowHeight(out.texts, m_definition.font);
+        out.heights.push_back(BandedLayout::textHeight(out.texts.back(), m_definition.font,
+                                                       m_definition.columns[i].width - 2 * kPadding));
+        out.height = qMax(out.height, out.heights.back());
+    }
+    out.height += 2;
     return out;
 }
 
@@ -133,7 +138,8 @@ void TabularWriter::detail(const Cells &cells, bool shaded)
         band.box(0, 0, band.width(), cells.height, kShade);
     for (size_t i = 0; i < m_definition.columns.size(); ++i) {
         const TabularLayout::Column &c = m_definition.columns[i];
-        band.text(m_x[i] + kPadding, c.width - 2 * kPadding, cells.texts[qsizetype(i)], m_definition.font, alignmentOf(c), 1);
+        band.text(m_x[i] + kPadding, c.width - 2 * kPadding, cells.texts[qsizetype(i)], m_definition.font, alignmentOf(c), 1,
+                  cells.heights[i]);
     }
 }
 

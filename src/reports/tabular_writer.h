@@ -50,7 +50,8 @@ private:
     struct Cells
     {
         QStringList texts;
-        double height = 0;
+        std::vector<double> heights; // each text's own
+        double height = 0;           // the row's
     };
     Cells cells(const Row &row);
     void detail(const Cells &cells, bool shaded);

@@ -159,6 +159,10 @@ void createWorkTables(AppState &state)
         QSqlQuery query(state.database.handle());
         query.exec(createSpeedIndexSql(index));
     }
+    for (const QString &retired : retiredSpeedIndexes()) {
+        QSqlQuery query(state.database.handle());
+        query.exec(QStringLiteral("Drop Index If Exists ") + bracket(retired));
+    }
     transaction.commit();
 }
 

@@ -154,3 +154,16 @@ TEST(Schema, DescribesItselfForOtherCode)
     EXPECT_TRUE(db::namedStatement("QryDeleteOrdersWork7").isEmpty());
     EXPECT_TRUE(db::findTable("rptOrders") == nullptr);
 }
+
+TEST_F(NewDatabaseTest, OpeningReplacesTheOrderTotalsIndexOfEarlierVersions)
+{
+    ASSERT_TRUE(runs("Drop Index [Orders Order Totals Index]"));
+    ASSERT_TRUE(runs("Create Index [Orders Totals Index] On Orders ([Orders Customer Number], [Orders Campaign Year], "
+                     "[Orders Campaign Number], [Orders Unit Total]) Where [Orders Internal Flag] = 'TOTAL'"));
+    ASSERT_TRUE(app.state->database.open(path));
+    db::createWorkTables(*app.state);
+    app.state->database.close();
+    EXPECT_EQ(TempApp::queryColumn(path, "Select name From sqlite_master Where type = 'index' And tbl_name = 'Orders' "
+                                         "And sql Is Not Null Order By name"),
+              QStringList({"Orders Helper Index", "Orders Index", "Orders Order Totals Index"}));
+}

@@ -120,14 +120,16 @@ std::optional<QString> PaymentSummaryReport::prepare(AppState &state, const Repo
         dates += QStringLiteral(" And Coalesce([Payments Deposited], '') <> 'Y' ");
     if (!rebuild(data, QStringLiteral("rptPaymentDates"), dates, values) || !fillBalances(state, parameters))
         return failedMessage();
-    const QString joined = QStringLiteral(
+    // The payments with their customers' names and balances and the group each is listed under,
+    // written once: the table is as long as the payments of the whole history.
+    const QString listed = QStringLiteral(
         "Select p.*, s.[CustomerName], s.[CustomerAddress], s.[HelperNumber], s.[HelperName], s.[Balance], s.[Customers Last Name], "
         "s.[Customers First Name], Trim(Coalesce(s.[Customers Phone 1], '') || ' ' || Coalesce(s.[Customers Phone 2], '')) "
-        "As [Phones] From [rptPaymentDates] p Inner Join [rptPaymentSummary2] s On s.[Customers Number] = p.[Payments Customer Number]");
-    const QString grouped = QStringLiteral("Select *, %1 As [GroupName], 'C' || [Payments Campaign Number] || '/' || "
-                                           "[Payments Campaign Year] As [CampaignName] From [rptPaymentSummaryTemp]")
-                                .arg(groupSql(word(parameters, kGroup, QStringLiteral("type"))));
-    if (!rebuild(data, QStringLiteral("rptPaymentSummaryTemp"), joined) || !rebuild(data, QStringLiteral("rptPaymentSummary"), grouped))
+        "As [Phones], %1 As [GroupName], 'C' || p.[Payments Campaign Number] || '/' || p.[Payments Campaign Year] As "
+        "[CampaignName] From [rptPaymentDates] p Inner Join [rptPaymentSummary2] s On s.[Customers Number] = p.[Payments "
+        "Customer Number]")
+                               .arg(groupSql(word(parameters, kGroup, QStringLiteral("type"))));
+    if (!drop(data, QStringLiteral("rptPaymentSummaryTemp")) || !rebuild(data, QStringLiteral("rptPaymentSummary"), listed))
         return failedMessage();
     const bool balances = word(parameters, kGroup, QStringLiteral("type")) == QLatin1String("balances");
     if (rowCount(data, balances ? QStringLiteral("rptPaymentSummary2") : QStringLiteral("rptPaymentSummary")) == 0)
