@@ -201,9 +201,11 @@ std::map<int, Currency> PaymentSums::campaignBalances(int year, int number)
     add(QStringLiteral("Select [Orders Customer Number], Sum([Orders Unit Total]) From Orders Where [Orders Internal Flag] = "
                        "'TOTAL' And ([Orders Campaign Year] < ? Or ([Orders Campaign Year] = ? And [Orders Campaign Number] "
                        "<= ?)) Group By [Orders Customer Number]"));
-    add(QStringLiteral("Select [Payments Customer Number], Sum([Payments Amount]) From Payments Where [Payments Campaign Year] "
-                       "< ? Or ([Payments Campaign Year] = ? And [Payments Campaign Number] <= ?) Group By [Payments Customer "
-                       "Number]"));
+    // Every payment is read: in file order and grouped by sorting, rather than fetched row by row
+    // along the payments index.
+    add(QStringLiteral("Select [Payments Customer Number], Sum([Payments Amount]) From Payments Not Indexed Where [Payments "
+                       "Campaign Year] < ? Or ([Payments Campaign Year] = ? And [Payments Campaign Number] <= ?) Group By "
+                       "[Payments Customer Number]"));
     return balances;
 }
 
