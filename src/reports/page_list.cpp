@@ -19,6 +19,7 @@ enum Tag : quint8 {
     kSameRow = 4,   // a text with the top and height of the text before it (a row's cells)
     kLatin1 = 8,    // a text stored one byte a character
     kRotated = 16,  // a text with a rotation
+    kLong = 32,     // a text of 65,536 characters or more, whose length takes four bytes
 };
 
 class Writer
@@ -26,9 +27,12 @@ class Writer
 public:
     explicit Writer(QByteArray &out) : m_out(out) {}
     template<typename T> void put(T value) { m_out.append(reinterpret_cast<const char *>(&value), sizeof value); }
-    void put(const QString &text, bool latin1)
+    void put(const QString &text, bool latin1, bool longText = true)
     {
-        put(quint32(text.size()));
+        if (longText)
+            put(quint32(text.size()));
+        else
+            put(quint16(text.size()));
         if (latin1)
             m_out.append(text.toLatin1());
         else
@@ -41,6 +45,16 @@ public:
             put(quint64(color.rgba64()));
     }
     void put(const QRectF &rect) { put(rect.left()), put(rect.top()), put(rect.width()), put(rect.height()); }
+    // A position in a table of `count` entries, in as few bytes as the table needs.
+    void putIndex(size_t index, size_t count)
+    {
+        if (count <= 0x100)
+            put(quint8(index));
+        else if (count <= 0x10000)
+            put(quint16(index));
+        else
+            put(quint32(index));
+    }
 
 private:
     QByteArray &m_out;
@@ -57,13 +71,17 @@ public:
         m_at += sizeof value;
         return value;
     }
-    QString text(bool latin1)
+    QString text(bool latin1, bool longText = true)
     {
-        const auto length = qsizetype(get<quint32>());
+        const auto length = qsizetype(longText ? get<quint32>() : get<quint16>());
         QString out = latin1 ? QString::fromLatin1(m_at, length)
                              : QString(reinterpret_cast<const QChar *>(m_at), length);
         m_at += latin1 ? length : length * qsizetype(sizeof(QChar));
         return out;
+    }
+    size_t index(size_t count)
+    {
+        return count <= 0x100 ? get<quint8>() : count <= 0x10000 ? get<quint16>() : get<quint32>();
     }
     QColor color() { return get<quint8>() ? QColor::fromRgba64(QRgba64::fromRgba64(get<quint64>())) : QColor(); }
     QRectF rect()
@@ -116,6 +134,20 @@ std::vector<ReportFont> fontsOf(const Page &page)
     return fonts;
 }
 
+// The page's distinct left edges and widths of texts: the cells of a list repeat a few columns on
+// every row, so each text names its column instead of carrying two numbers.
+std::vector<std::pair<double, double>> spansOf(const Page &page)
+{
+    std::vector<std::pair<double, double>> spans;
+    for (const PageItem &item : page.items)
+        if (const auto *text = std::get_if<TextItem>(&item)) {
+            const std::pair<double, double> span{text->rect.left(), text->rect.width()};
+            if (std::find(spans.begin(), spans.end(), span) == spans.end())
+                spans.push_back(span);
+        }
+    return spans;
+}
+
 } // namespace
 
 PageList::PageList(std::initializer_list<Page> pages)
@@ -154,23 +186,29 @@ PageList::Packed PageList::pack(const Page &page)
     out.put(quint16(fonts.size()));
     for (const ReportFont &font : fonts)
         putFont(out, font);
+    const std::vector<std::pair<double, double>> spans = spansOf(page);
+    out.put(quint32(spans.size()));
+    for (const auto &[left, width] : spans)
+        out.put(left), out.put(width);
     const TextItem *previous = nullptr;
     for (const PageItem &item : page.items) {
         if (const auto *text = std::get_if<TextItem>(&item)) {
             const bool sameRow = previous && previous->rect.top() == text->rect.top() && previous->rect.height() == text->rect.height();
             const bool latin1 = isLatin1(text->text);
-            out.put(quint8(kText | (sameRow ? kSameRow : 0) | (latin1 ? kLatin1 : 0) | (text->rotation != 0 ? kRotated : 0)));
-            out.put(text->rect.left());
-            out.put(text->rect.width());
+            const bool longText = text->text.size() > 0xffff;
+            out.put(quint8(kText | (sameRow ? kSameRow : 0) | (latin1 ? kLatin1 : 0) | (text->rotation != 0 ? kRotated : 0)
+                           | (longText ? kLong : 0)));
+            const auto span = std::find(spans.begin(), spans.end(), std::make_pair(text->rect.left(), text->rect.width()));
+            out.putIndex(size_t(span - spans.begin()), spans.size());
             if (!sameRow) {
                 out.put(text->rect.top());
                 out.put(text->rect.height());
             }
-            out.put(quint16(std::find(fonts.begin(), fonts.end(), text->font) - fonts.begin()));
+            out.putIndex(size_t(std::find(fonts.begin(), fonts.end(), text->font) - fonts.begin()), fonts.size());
             out.put(qint32(text->alignment));
             if (text->rotation != 0)
                 out.put(text->rotation);
-            out.put(text->text, latin1);
+            out.put(text->text, latin1, longText);
             previous = text;
         } else if (const auto *line = std::get_if<LineItem>(&item)) {
             out.put(quint8(kLine));
@@ -206,6 +244,11 @@ Page PageList::unpack(const Packed &packed)
     std::vector<ReportFont> fonts(in.get<quint16>());
     for (ReportFont &font : fonts)
         font = getFont(in);
+    std::vector<std::pair<double, double>> spans(in.get<quint32>());
+    for (auto &[left, spanWidth] : spans) {
+        left = in.get<double>();
+        spanWidth = in.get<double>();
+    }
     double top = 0;
     double height = 0;
     for (quint32 i = 0; i < count; ++i) {
@@ -213,18 +256,17 @@ Page PageList::unpack(const Packed &packed)
         switch (tag & kKind) {
         case kText: {
             TextItem text;
-            const double left = in.get<double>();
-            const double textWidth = in.get<double>();
+            const auto &[left, textWidth] = spans.at(in.index(spans.size()));
             if (!(tag & kSameRow)) {
                 top = in.get<double>();
                 height = in.get<double>();
             }
             text.rect = QRectF(left, top, textWidth, height);
-            text.font = fonts.at(in.get<quint16>());
+            text.font = fonts.at(in.index(fonts.size()));
             text.alignment = in.get<qint32>();
             if (tag & kRotated)
                 text.rotation = in.get<double>();
-            text.text = in.text(tag & kLatin1);
+            text.text = in.text(tag & kLatin1, tag & kLong);
             if (i >= packed.footerItem) {
                 text.text.replace(QLatin1String("{PAGELABEL}"), packed.label);
                 text.text.replace(QLatin1String("{PAGES}"), QString::number(packed.count));

@@ -62,6 +62,22 @@ TEST(PageList, APageReadBackHoldsExactlyWhatWasPutIn)
     EXPECT_EQ(image.opacity, 0.25);
 }
 
+TEST(PageList, ManyColumnsAndAVeryLongTextAreKeptToo)
+{
+    // More distinct columns than one byte can number, and a text longer than two bytes can count.
+    Page page{QSizeF(612, 792), {}};
+    for (int i = 0; i < 300; ++i)
+        page.items.push_back(TextItem{QRectF(i * 0.5, 10, 20 + i * 0.25, 12), QString::number(i), {}, 0, 0});
+    const QString book(70000, QLatin1Char('x'));
+    page.items.push_back(TextItem{QRectF(1, 2, 3, 4), book, {}, 0, 0});
+    const Page read = PageList{page}.at(0);
+    ASSERT_EQ(read.items.size(), page.items.size());
+    for (size_t i = 0; i < page.items.size(); ++i) {
+        EXPECT_EQ(std::get<TextItem>(read.items[i]).rect, std::get<TextItem>(page.items[i]).rect) << i;
+        EXPECT_EQ(std::get<TextItem>(read.items[i]).text, std::get<TextItem>(page.items[i]).text) << i;
+    }
+}
+
 TEST(PageList, PagesKeepTheirOrderThroughAppendAndIteration)
 {
     PageList first;
