@@ -2,9 +2,11 @@
 
 #include "app/command_line.h"
 #include "app/command_session.h"
+#include "db/durable_file.h"
 #include "db/jet_conversion.h"
 #include "db/jet_reader.h"
 #include "db/schema.h"
+#include "migration/database_rescue.h"
 #include "migration/upgrade.h"
 #include "migration/upgrade_check.h"
 #include "migration/upgrade_repair.h"
@@ -12,6 +14,8 @@
 #include "shell/access_header.h"
 #include "shell/database_connection.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QTextStream>
 
@@ -93,6 +97,44 @@ int upgradeCommand(const CommandLine &line, const QString &file, QTextStream &ou
     }
 }
 
+// A damaged file is rescued into a new one, which takes its name once it is complete; the damaged
+// file is kept beside it under another name. False when she said no or nothing could be rescued.
+bool rescueDamaged(AppState &state, const QString &file, const QString &damage, QTextStream &out, QTextStream &err)
+{
+    const QDateTime now = state.now();
+    const QString aside = db::DatabaseRescue::damagedName(file, now);
+    if (!state.prompter.askYesNo(lines({file + QStringLiteral(" is damaged: ") + damage,
+                                        QStringLiteral("Rescue every row that can still be read into a new database?"),
+                                        QStringLiteral("The damaged file is kept as ") + aside + QLatin1Char('.')}))) {
+        err << file << ": not rescued; nothing was changed.\n";
+        return false;
+    }
+    const QString rescued = QFileInfo(file).dir().filePath(QFileInfo(aside).completeBaseName() + QStringLiteral("_Rescue.ZELDB"));
+    db::removeDatabaseFile(rescued);
+    db::DatabaseRescue rescue(state);
+    if (!rescue.rescue(file, rescued)) {
+        db::removeDatabaseFile(rescued);
+        err << rescue.error() << '\n';
+        return false;
+    }
+    // The damaged file steps aside first, so the name is never without a database for longer than a rename.
+    if (!QFile::rename(file, aside)) {
+        db::removeDatabaseFile(rescued);
+        err << file << ": the damaged file could not be renamed to " << aside << "; nothing was changed.\n";
+        return false;
+    }
+    QFile::rename(file + QStringLiteral("-journal"), aside + QStringLiteral("-journal"));
+    if (const QString placed = db::putInPlace(rescued, file, db::PutMode::NeverReplace); !placed.isEmpty()) {
+        QFile::rename(aside, file);
+        err << placed << '\n';
+        return false;
+    }
+    out << "Rescued " << file << " (the damaged file is kept as " << aside << ")\n";
+    for (const QString &line : rescue.account().lines())
+        out << line << '\n';
+    return true;
+}
+
 int repairCommand(const CommandLine &line, const QString &file, QTextStream &out, QTextStream &err)
 {
     if (!isFile(file, err))
@@ -104,6 +146,11 @@ int repairCommand(const CommandLine &line, const QString &file, QTextStream &out
     }
     CommandSession session(line, err);
     AppState &state = session.state();
+    if (const QString damage = db::DatabaseRescue::damage(file); !damage.isEmpty()) {
+        session.setAnsweringOptions(QStringLiteral("--yes or --no"));
+        if (!rescueDamaged(state, file, damage, out, err))
+            return 1;
+    }
     state.seams.upgradeDb = nullptr; // a repair mends the file as it is
     if (!db::Gs_CheckDBVersion(state, file) || !db::Gfi_Compact_File(state, file) || !session.openDatabase(file))
         return 1;

@@ -140,3 +140,39 @@ TEST(RepairCommand, ADatabaseOfAnEarlierVersionIsNotMadeCurrentByTheRepair)
     EXPECT_EQ(TempApp::queryColumn(file, "Select [DBVersion Number] From Database_Version"), QStringList{"12"});
     EXPECT_EQ(TempApp::queryColumn(file, "Select count(*) From sqlite_master Where name = 'Payments'"), QStringList{"0"});
 }
+
+TEST(RepairCommand, ADamagedDatabaseIsRescuedOnlyWhenAskedAndTheDamagedFileIsKept)
+{
+    TempApp app;
+    const QString file = app.makeZelDatabase(
+        "Shop.ZELDB", {"Insert Into Customers ([Customers Number], [Customers First Name], [Customers Last Name]) Values "
+                       "(1, 'Ann', 'Adams'), (2, 'Bea', 'Brown'), (3, 'Cid', 'Cole')",
+                       "Insert Into Orders ([Orders Customer Number], [Orders Campaign Year], [Orders Campaign Number], [Orders Order "
+                       "Number], [Orders Sequence Number], [Orders Internal Flag], [Orders Unit Total]) Values "
+                       "(2, 2026, 1, 1, 1, 'DETAIL', 10), (2, 2026, 1, 1, 2, 'TOTAL', 10)"});
+    app.state->database.close();
+    const int ordersPage = TempApp::queryColumn(file, "Select pageno From dbstat Where name = 'Orders'").value(0).toInt();
+    ASSERT_GT(ordersPage, 1);
+    {
+        QFile damage(file);
+        ASSERT_TRUE(damage.open(QIODevice::ReadWrite));
+        damage.seek(qint64(ordersPage - 1) * 4096);
+        damage.write(QByteArray(4096, '\x5a'));
+    }
+    const QByteArray damaged = app.readFile("Shop.ZELDB").toUtf8();
+    const CommandRun unanswered = zel::test::runCli(app, {"db", "repair", file});
+    EXPECT_EQ(unanswered.code, 2);
+    EXPECT_TRUE(unanswered.err.contains("--yes")) << qPrintable(unanswered.err);
+    EXPECT_EQ(app.readFile("Shop.ZELDB").toUtf8(), damaged) << "nothing changes before she says yes";
+
+    const CommandRun rescued = zel::test::runCli(app, {"db", "repair", file, "--yes"});
+    ASSERT_EQ(rescued.code, 0) << qPrintable(rescued.err + rescued.out);
+    EXPECT_TRUE(rescued.out.contains("Customers: 3 / 3")) << qPrintable(rescued.out);
+    EXPECT_TRUE(rescued.out.contains("2 Bea Brown: lost 2 order rows")) << qPrintable(rescued.out);
+    const QStringList kept = QDir(app.path("")).entryList({"Shop_Damaged_*.ZELDB"});
+    ASSERT_EQ(kept.size(), 1);
+    EXPECT_EQ(app.readFile(kept.at(0)).toUtf8(), damaged);
+    EXPECT_EQ(zel::test::runCli(app, {"db", "check", file}).code, 0);
+    EXPECT_EQ(TempApp::queryColumn(file, "Select Count(*) From Customers"), QStringList{"3"});
+    EXPECT_TRUE(app.readFile("LogMsg.txt").contains("Rescue: ")) << "the account is in the log";
+}

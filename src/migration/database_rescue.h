@@ -1,0 +1,90 @@
+#pragma once
+
+#include "core/campaign.h"
+#include "core/currency.h"
+#include "db/page_salvage.h"
+
+#include <QDateTime>
+#include <QSqlDatabase>
+#include <QString>
+#include <QStringList>
+
+#include <map>
+#include <vector>
+
+namespace zel {
+
+class AppState;
+class cDataAccess;
+
+namespace db {
+
+// What a rescue found and kept, table by table, and whom the representative should check.
+struct RescueAccount
+{
+    struct TableCount
+    {
+        QString table;
+        qint64 found = 0;   // rows read from the damaged file's pages
+        qint64 rescued = 0; // rows written into the rescued database
+        int damagedPages = 0;
+    };
+    struct Customer
+    {
+        int number = 0;
+        QString name;
+        qint64 lostOrderRows = 0;
+        qint64 lostPaymentRows = 0;
+        bool lostRecord = false; // her own customer record was lost
+        Currency balance;        // as of `campaign`, from the rescued rows
+    };
+
+    std::vector<TableCount> tables;
+    qint64 looseRows = 0;  // rows of pages no table reaches any more
+    qint64 loosePlaced = 0; // of those, placed in their table by their columns
+    std::vector<Customer> customers;
+    Campaign campaign;
+    // False when pages of the indexes that name every row were damaged as well: some customers who
+    // lost rows may then be missing from the list.
+    bool everyLossNamed = true;
+
+    // The account as lines of text, for the screen, the log and the command line.
+    QStringList lines() const;
+};
+
+// Rescues what can still be read of a damaged database: every row of every page that still reads
+// (PageSalvage) is put into a fresh database made from the program's schema, table by table. Rows
+// of pages no table reaches are placed in the table whose columns they fit, when only one does,
+// and kept in "Rescued Rows" otherwise. The indexes, which name every row by its key, show whose
+// order and payment rows were lost.
+class DatabaseRescue
+{
+public:
+    explicit DatabaseRescue(AppState &state) : m_state(state) {}
+
+    // Why SQLite finds the file damaged (it cannot be read through, or its check fails); empty when
+    // it is sound.
+    static QString damage(const QString &path);
+
+    // Writes the rescued database to `target`, which must not exist yet. False with error().
+    bool rescue(const QString &damaged, const QString &target);
+    const RescueAccount &account() const { return m_account; }
+    QString error() const { return m_error; }
+
+    // The name the damaged file is kept under: "Shop_Damaged_20261207-101500.ZELDB".
+    static QString damagedName(const QString &path, const QDateTime &when);
+
+private:
+    using Rowids = std::map<QString, std::vector<qint64>>; // by table, lower-cased
+    void placeLooseRows(PageSalvage &salvage, QSqlDatabase out, Rowids &rowids);
+    void nameLosses(PageSalvage &salvage, Rowids &rowids);
+    void addBalances(cDataAccess &data);
+    RescueAccount::TableCount &countOf(const QString &table);
+
+    AppState &m_state;
+    RescueAccount m_account;
+    QString m_error;
+};
+
+} // namespace db
+} // namespace zel
