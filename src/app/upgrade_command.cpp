@@ -2,7 +2,6 @@
 
 #include "app/command_line.h"
 #include "app/command_session.h"
-#include "db/durable_file.h"
 #include "db/jet_conversion.h"
 #include "db/jet_reader.h"
 #include "db/schema.h"
@@ -14,8 +13,6 @@
 #include "shell/access_header.h"
 #include "shell/database_connection.h"
 
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QTextStream>
 
@@ -101,35 +98,13 @@ int upgradeCommand(const CommandLine &line, const QString &file, QTextStream &ou
 // file is kept beside it under another name. False when she said no or nothing could be rescued.
 bool rescueDamaged(AppState &state, const QString &file, const QString &damage, QTextStream &out, QTextStream &err)
 {
-    const QDateTime now = state.now();
-    const QString aside = db::DatabaseRescue::damagedName(file, now);
-    if (!state.prompter.askYesNo(lines({file + QStringLiteral(" is damaged: ") + damage,
-                                        QStringLiteral("Rescue every row that can still be read into a new database?"),
-                                        QStringLiteral("The damaged file is kept as ") + aside + QLatin1Char('.')}))) {
-        err << file << ": not rescued; nothing was changed.\n";
-        return false;
-    }
-    const QString rescued = QFileInfo(file).dir().filePath(QFileInfo(aside).completeBaseName() + QStringLiteral("_Rescue.ZELDB"));
-    db::removeDatabaseFile(rescued);
     db::DatabaseRescue rescue(state);
-    if (!rescue.rescue(file, rescued)) {
-        db::removeDatabaseFile(rescued);
-        err << rescue.error() << '\n';
-        return false;
+    switch (rescue.rescueInPlace(file, damage)) {
+    case db::DatabaseRescue::InPlace::Declined: err << file << ": not rescued; nothing was changed.\n"; return false;
+    case db::DatabaseRescue::InPlace::Failed: err << rescue.error() << '\n'; return false;
+    case db::DatabaseRescue::InPlace::Rescued: break;
     }
-    // The damaged file steps aside first, so the name is never without a database for longer than a rename.
-    if (!QFile::rename(file, aside)) {
-        db::removeDatabaseFile(rescued);
-        err << file << ": the damaged file could not be renamed to " << aside << "; nothing was changed.\n";
-        return false;
-    }
-    QFile::rename(file + QStringLiteral("-journal"), aside + QStringLiteral("-journal"));
-    if (const QString placed = db::putInPlace(rescued, file, db::PutMode::NeverReplace); !placed.isEmpty()) {
-        QFile::rename(aside, file);
-        err << placed << '\n';
-        return false;
-    }
-    out << "Rescued " << file << " (the damaged file is kept as " << aside << ")\n";
+    out << "Rescued " << file << " (the damaged file is kept as " << rescue.keptAs() << ")\n";
     for (const QString &line : rescue.account().lines())
         out << line << '\n';
     return true;

@@ -1,8 +1,10 @@
 #include "migration/database_rescue.h"
 
+#include "core/prompter.h"
+#include "core/text.h"
+#include "db/durable_file.h"
 #include "db/page_salvage.h"
 #include "db/schema.h"
-#include "core/text.h"
 #include "payments/payment_sums.h"
 #include "session/app_state.h"
 #include "session/database_creation.h"
@@ -11,6 +13,7 @@
 #include "shell/transaction.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -214,6 +217,38 @@ bool DatabaseRescue::rescue(const QString &damaged, const QString &target)
     for (const QString &line : m_account.lines())
         m_state.LogWrite(QStringLiteral("MSG"), QStringLiteral("Rescue: ") + line);
     return true;
+}
+
+DatabaseRescue::InPlace DatabaseRescue::rescueInPlace(const QString &file, const QString &damage)
+{
+    m_keptAs = damagedName(file, m_state.now());
+    if (!m_state.prompter.askYesNo(lines({file + QStringLiteral(" is damaged: ") + damage, QString(),
+                                          QStringLiteral("Rescue every row that can still be read into a new database?"),
+                                          QStringLiteral("The damaged file is kept as ") + m_keptAs + QLatin1Char('.')})))
+        return InPlace::Declined;
+    const QString rescued = QFileInfo(m_keptAs).dir().filePath(QFileInfo(m_keptAs).completeBaseName() + QStringLiteral("_Rescue.ZELDB"));
+    removeDatabaseFile(rescued);
+    m_state.prompter.hourglass(true);
+    const bool done = rescue(file, rescued);
+    m_state.prompter.hourglass(false);
+    if (!done) {
+        removeDatabaseFile(rescued);
+        return InPlace::Failed;
+    }
+    // The damaged file steps aside first, so the name is without a database only between two renames.
+    if (!QFile::rename(file, m_keptAs)) {
+        removeDatabaseFile(rescued);
+        m_error = file + QStringLiteral(": the damaged file could not be renamed to ") + m_keptAs + QStringLiteral("; nothing was changed.");
+        return InPlace::Failed;
+    }
+    QFile::rename(file + QStringLiteral("-journal"), m_keptAs + QStringLiteral("-journal"));
+    if (const QString placed = putInPlace(rescued, file, PutMode::NeverReplace); !placed.isEmpty()) {
+        QFile::rename(m_keptAs, file);
+        m_error = placed;
+        return InPlace::Failed;
+    }
+    m_state.LogWrite(QStringLiteral("MSG"), QStringLiteral("Rescue: ") + file + QStringLiteral(" rescued; the damaged file is kept as ") + m_keptAs);
+    return InPlace::Rescued;
 }
 
 RescueAccount::TableCount &DatabaseRescue::countOf(const QString &table)

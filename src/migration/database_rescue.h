@@ -71,6 +71,12 @@ public:
     const RescueAccount &account() const { return m_account; }
     QString error() const { return m_error; }
 
+    enum class InPlace { Declined, Failed, Rescued };
+    // Asks, then rescues `file` into a new database that takes its name once complete; the damaged
+    // file is kept beside it (keptAs()). Nothing is changed when she says no or the rescue fails.
+    InPlace rescueInPlace(const QString &file, const QString &damage);
+    QString keptAs() const { return m_keptAs; }
+
     // The name the damaged file is kept under: "Shop_Damaged_20261207-101500.ZELDB".
     static QString damagedName(const QString &path, const QDateTime &when);
 
@@ -84,6 +90,7 @@ private:
     AppState &m_state;
     RescueAccount m_account;
     QString m_error;
+    QString m_keptAs;
 };
 
 } // namespace db

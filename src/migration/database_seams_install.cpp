@@ -1,5 +1,7 @@
 #include "migration/database_seams_install.h"
 
+#include "core/prompter.h"
+#include "migration/database_rescue.h"
 #include "migration/upgrade.h"
 #include "migration/upgrade_check.h"
 #include "migration/upgrade_repair.h"
@@ -25,6 +27,19 @@ void installDatabaseSeams(AppState &state)
     seams.compactFile = [&state](const QString &path) { Gfi_Compact_File(state, path); };
     seams.noticeLeftovers = [&state](const QString &path) { noticeUnfinishedCopies(state, path); };
     seams.offerWholeCopy = [&state](const QString &path, const QString &problem) { return offerWholeCopy(state, path, problem); };
+    seams.damageOf = [](const QString &path) { return DatabaseRescue::damage(path); };
+    seams.rescueDamaged = [&state](const QString &path, const QString &damage) {
+        DatabaseRescue rescue(state);
+        switch (rescue.rescueInPlace(path, damage)) {
+        case DatabaseRescue::InPlace::Declined: return false;
+        case DatabaseRescue::InPlace::Failed: state.prompter.information(rescue.error()); return false;
+        case DatabaseRescue::InPlace::Rescued: break;
+        }
+        state.prompter.information(lines(QStringList{QStringLiteral("The database has been rescued. The damaged file is kept as ")
+                                                         + rescue.keptAs() + QLatin1Char('.'), QString()}
+                                         + rescue.account().lines()));
+        return true;
+    };
     seams.checkDbVersion = [&state](const QString &path) { return Gs_CheckDBVersion(state, path); };
     seams.upgradeDb = [&state] { DatabaseUpgrade(state).Gs_Upgrade_Db(); };
     seams.repairNulls = [&state] { Gs_Repair_Nulls(state, true); };

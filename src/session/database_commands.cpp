@@ -228,6 +228,15 @@ bool DatabaseCommands::compactOrRepair(bool repair)
             m_session.reopenDatabase(QStringLiteral("Ms_Compact_Database"));
         return false;
     }
+    // A damaged file cannot be compacted: what can still be read of it is rescued first.
+    if (repair && m_state.seams.damageOf) {
+        if (const QString damage = m_state.seams.damageOf(path);
+            !damage.isEmpty() && !(m_state.seams.rescueDamaged && m_state.seams.rescueDamaged(path, damage))) {
+            if (wasOpen)
+                m_session.reopenDatabase(QStringLiteral("Ms_Compact_Database"));
+            return false;
+        }
+    }
     m_state.prompter.hourglass(true);
     const bool done = Gfi_Compact_File(m_state, path);
     m_state.prompter.hourglass(false);

@@ -28,6 +28,11 @@ struct DatabaseSeams
     std::function<void(const QString &path)> noticeLeftovers;   // unfinished copies beside a database being opened
     // Offers a whole copy of a missing or damaged database; true when one was put in its place.
     std::function<bool(const QString &path, const QString &problem)> offerWholeCopy;
+    // Why SQLite finds the file damaged; empty when it is sound.
+    std::function<QString(const QString &path)> damageOf;
+    // Offers to rescue what can be read of a damaged file into a new one in its place, and shows
+    // what was rescued; true when the rescued file is in place.
+    std::function<bool(const QString &path, const QString &damage)> rescueDamaged;
 };
 
 } // namespace zel

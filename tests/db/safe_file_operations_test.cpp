@@ -162,8 +162,7 @@ TEST_F(SafeFileOperations, ADamagedDatabaseIsKeptAsideWhenItsCopyTakesItsPlace)
     file.close();
     app.prompter.clear();
 
-    app.prompter.queueAnswer(Answer::Ignore); // the error report of the failed open
-    app.prompter.queueAnswer(Answer::Yes);    // take the copy
+    app.prompter.queueAnswer(Answer::Yes); // take the copy, offered before a rescue
     ASSERT_TRUE(db::DatabaseCommands(*app.state).Ms_Open_Database(path));
     EXPECT_EQ(app.column("Select count(*) From Customers"), QStringList{"2"});
     EXPECT_EQ(files("Shop_ZELDB_*.ZELWK").size(), 1) << "the damaged file is kept, not deleted";

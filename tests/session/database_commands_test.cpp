@@ -74,7 +74,7 @@ TEST_F(DatabaseCommandsTest, OpenByDialogRemembersTheFolderAndLoadsTheOptions)
               app.path("Gone.ZELDB") + " Not Found.\nPlease use File/Open to open an existing database.");
 }
 
-TEST_F(DatabaseCommandsTest, ATruncatedDatabaseGivesTheErrorReportAndStaysUntouched)
+TEST_F(DatabaseCommandsTest, ATruncatedDatabaseIsSaidToBeDamagedAndIsRescuedOnlyWhenAsked)
 {
     const QString path = shop();
     QFile file(path);
@@ -85,12 +85,22 @@ TEST_F(DatabaseCommandsTest, ATruncatedDatabaseGivesTheErrorReportAndStaysUntouc
     file.close();
     const QByteArray damaged = [&] { QFile f(path); f.open(QIODevice::ReadOnly); return f.readAll(); }();
 
+    app.prompter.queueAnswer(Answer::No);
     EXPECT_FALSE(commands().Ms_Open_Database(path));
-    EXPECT_TRUE(app.prompter.messageTexts().last().startsWith("An error occurred in Ms_Open_Database."));
+    const QString asked = app.prompter.messageTexts().last();
+    EXPECT_TRUE(asked.startsWith(path + " is damaged: ")) << qPrintable(asked);
+    EXPECT_TRUE(asked.contains("Rescue every row that can still be read into a new database?")) << qPrintable(asked);
+    EXPECT_FALSE(app.prompter.messageTexts().join('\n').contains("An error occurred")) << "no technical report";
     EXPECT_FALSE(app.state->isDatabaseOpen());
     QFile after(path);
     after.open(QIODevice::ReadOnly);
-    EXPECT_EQ(after.readAll(), damaged);
+    EXPECT_EQ(after.readAll(), damaged) << "No leaves the file exactly as it was";
+
+    app.prompter.queueAnswer(Answer::Yes);
+    ASSERT_TRUE(commands().Ms_Open_Database(path));
+    EXPECT_TRUE(app.state->isDatabaseOpen());
+    EXPECT_TRUE(app.prompter.messageTexts().join('\n').contains("The database has been rescued."));
+    EXPECT_EQ(QDir(app.path("")).entryList({"Shop_Damaged_*.ZELDB"}).size(), 1) << "the damaged file is kept";
 }
 
 TEST_F(DatabaseCommandsTest, NewDatabaseIsCreatedOpenedAndAsksForTheOptions)
@@ -201,4 +211,26 @@ TEST_F(DatabaseCommandsTest, CloseRemembersTheDatabase)
     EXPECT_FALSE(app.state->isDatabaseOpen());
     EXPECT_EQ(app.state->settings.read(settings::lastUsed(1)), path);
     EXPECT_EQ(app.state->settings.read(settings::LastDBName), path);
+}
+
+TEST_F(DatabaseCommandsTest, RepairRescuesADamagedFileBeforeCompactingIt)
+{
+    const QString path = shop();
+    app.state->database.close();
+    const int customersPage = TempApp::queryColumn(path, "Select pageno From dbstat Where name = 'Customers'").value(0).toInt();
+    ASSERT_GT(customersPage, 1);
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        file.seek(qint64(customersPage - 1) * 4096 + 8); // the cell pointers: the page no longer reads
+        file.write(QByteArray(64, '\xff'));
+    }
+    app.prompter.queueFile(path);
+    app.prompter.queueAnswer(Answer::Yes);
+    ASSERT_TRUE(commands().Ms_Repair_Database());
+    EXPECT_TRUE(app.prompter.messageTexts().join('\n').contains(" is damaged: ")) << qPrintable(app.prompter.messageTexts().join('\n'));
+    EXPECT_EQ(QDir(app.path("")).entryList({"Shop_Damaged_*.ZELDB"}).size(), 1);
+    EXPECT_EQ(TempApp::queryColumn(path, "PRAGMA integrity_check"), QStringList{"ok"});
+    EXPECT_TRUE(app.prompter.messageTexts().join('\n').contains("Customers to check against your paper invoices"))
+        << "the index still names the two customers whose record was lost";
 }
