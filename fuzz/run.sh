@@ -15,7 +15,7 @@ jet_samples=$(cd "$(dirname "$0")/.." && pwd)/../shared/fixtures/jet
 if [ -d /dev/shm ] && [ -w /dev/shm ]; then export TMPDIR=/dev/shm; fi
 
 mkdir -p "$build/findings"
-for harness in ini_file database_open jet_reader delimited_text product_database zip_archive work_archive; do
+for harness in ini_file database_open database_rescue jet_reader delimited_text product_database zip_archive work_archive; do
   mkdir -p "$build/corpus/$harness"
   echo "== fuzz_$harness: $runs inputs"
   extra=()

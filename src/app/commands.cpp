@@ -159,7 +159,8 @@ const std::vector<CommandWord> &commandWords()
          "Upgrade a database of an earlier version (an Access file is converted first); a backup is written beside it.", nullptr},
         {"db", "zel db convert ACCESS_FILE OUT", "Convert an Access (Jet 3 / Jet 4) database into a new database OUT, no upgrade.",
          nullptr},
-        {"db", "zel db repair FILE", "Compact a database and fill its empty values (File/Repair).", nullptr},
+        {"db", "zel db repair FILE [--yes]",
+         "Compact a database and fill its empty values (File/Repair); a damaged one is first rescued into a new file.", nullptr},
         {"customer",
          "zel customer new --db FILE [--first F] [--last L] [--house H] [--address A] [--city C] [--state S] [--zip Z] "
          "[--phone P] [--email E]",

@@ -137,13 +137,14 @@ QString DatabaseRescue::damage(const QString &path)
     DatabaseConnection connection;
     if (!connection.openForReading(path))
         return connection.errorString();
-    QSqlQuery check(connection.handle());
     QString problem;
-    if (!check.exec(QStringLiteral("PRAGMA quick_check")))
-        problem = check.lastError().text();
-    else if (!check.next() || check.value(0).toString() != QLatin1String("ok"))
-        problem = check.value(0).toString();
-    check.finish();
+    {
+        QSqlQuery check(connection.handle());
+        if (!check.exec(QStringLiteral("PRAGMA quick_check")))
+            problem = check.lastError().text();
+        else if (!check.next() || check.value(0).toString() != QLatin1String("ok"))
+            problem = check.value(0).toString();
+    }
     connection.close();
     return problem;
 }
@@ -327,8 +328,14 @@ void DatabaseRescue::nameLosses(PageSalvage &salvage, Rowids &rowids)
                 return;
             RescueAccount::Customer &customer = lost[key.front().toInt()];
             customer.number = key.front().toInt();
-            if (name == QLatin1String("Orders"))
+            if (name == QLatin1String("Orders")) {
                 ++customer.lostOrderRows;
+                if (key.size() >= 5)
+                    customer.orders.insert(QStringLiteral("Campaign %1 / %2 order %3")
+                                               .arg(key[2].toInt())
+                                               .arg(key[1].toInt())
+                                               .arg(key[3].toInt()));
+            }
             else if (name == QLatin1String("Payments"))
                 ++customer.lostPaymentRows;
             else if (name == QLatin1String("Customers"))
@@ -386,7 +393,10 @@ QStringList RescueAccount::lines() const
     for (const Customer &c : customers) {
         QStringList lost;
         if (c.lostOrderRows)
-            lost << QStringLiteral("%1 order row%2").arg(c.lostOrderRows).arg(c.lostOrderRows == 1 ? "" : "s");
+            lost << QStringLiteral("%1 order row%2 (%3)")
+                        .arg(c.lostOrderRows)
+                        .arg(c.lostOrderRows == 1 ? "" : "s")
+                        .arg(QStringList(c.orders.begin(), c.orders.end()).join(QStringLiteral(", ")));
         if (c.lostPaymentRows)
             lost << QStringLiteral("%1 payment row%2").arg(c.lostPaymentRows).arg(c.lostPaymentRows == 1 ? "" : "s");
         if (c.lostRecord)

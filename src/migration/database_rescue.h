@@ -10,6 +10,7 @@
 #include <QStringList>
 
 #include <map>
+#include <set>
 #include <vector>
 
 namespace zel {
@@ -34,6 +35,7 @@ struct RescueAccount
         int number = 0;
         QString name;
         qint64 lostOrderRows = 0;
+        std::set<QString> orders; // the orders that lost rows, "Campaign 5 / 2026 order 1"
         qint64 lostPaymentRows = 0;
         bool lostRecord = false; // her own customer record was lost
         Currency balance;        // as of `campaign`, from the rescued rows

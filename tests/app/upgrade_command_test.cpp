@@ -168,7 +168,8 @@ TEST(RepairCommand, ADamagedDatabaseIsRescuedOnlyWhenAskedAndTheDamagedFileIsKep
     const CommandRun rescued = zel::test::runCli(app, {"db", "repair", file, "--yes"});
     ASSERT_EQ(rescued.code, 0) << qPrintable(rescued.err + rescued.out);
     EXPECT_TRUE(rescued.out.contains("Customers: 3 / 3")) << qPrintable(rescued.out);
-    EXPECT_TRUE(rescued.out.contains("2 Bea Brown: lost 2 order rows")) << qPrintable(rescued.out);
+    EXPECT_TRUE(rescued.out.contains("2 Bea Brown: lost 2 order rows (Campaign 1 / 2026 order 1); balance $0.00"))
+        << qPrintable(rescued.out);
     const QStringList kept = QDir(app.path("")).entryList({"Shop_Damaged_*.ZELDB"});
     ASSERT_EQ(kept.size(), 1);
     EXPECT_EQ(app.readFile(kept.at(0)).toUtf8(), damaged);

@@ -176,3 +176,40 @@ TEST_F(DatabaseRescueTest, ASoundFileIsNotDamaged)
     EXPECT_EQ(db::DatabaseRescue::damagedName("/x/Shop.ZELDB", QDateTime(QDate(2026, 12, 7), QTime(10, 15, 0))),
               "/x/Shop_Damaged_20261207-101500.ZELDB");
 }
+
+TEST_F(DatabaseRescueTest, RandomBytesInAPaymentsPageNameThoseWhosePaymentsWereOnIt)
+{
+    const auto pages = leafPages("Payments");
+    ASSERT_FALSE(pages.empty());
+    const int page = pages[pages.size() / 2].first;
+    {
+        QFile file(damaged);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        file.seek(qint64(page - 1) * 4096);
+        QByteArray noise(4096, '\0');
+        for (int i = 0; i < noise.size(); ++i)
+            noise[i] = char((i * 7919 + 13) % 251);
+        file.write(noise);
+    }
+    db::DatabaseRescue rescue(*app.state);
+    ASSERT_TRUE(rescue.rescue(damaged, rescued)) << qPrintable(rescue.error());
+    const auto keys = [](const QString &path) {
+        const QStringList rows = TempApp::queryColumn(path, "Select [Payments Customer Number] || '/' || [Payments Campaign Year] || '/' || "
+                                                            "[Payments Campaign Number] || '/' || [Payments Order Number] || '/' || "
+                                                            "[Payments Sequence] From Payments");
+        return std::set<QString>(rows.begin(), rows.end());
+    };
+    const std::set<QString> before = keys(healthy);
+    const std::set<QString> after = keys(rescued);
+    std::set<int> whoLost;
+    for (const QString &key : before)
+        if (!after.count(key))
+            whoLost.insert(key.section('/', 0, 0).toInt());
+    ASSERT_FALSE(whoLost.empty());
+    std::set<int> named;
+    for (const auto &customer : rescue.account().customers)
+        if (customer.lostPaymentRows > 0)
+            named.insert(customer.number);
+    EXPECT_EQ(named, whoLost);
+    EXPECT_TRUE(db::checkDatabase(rescued).healthy());
+}
