@@ -4,6 +4,7 @@
 #include "desktop/start_command.h"
 #include "session/app_state.h"
 #include "session/database_commands.h"
+#include "session/database_session.h"
 #include "transmit/macro_files.h"
 
 #include <QDir>
@@ -192,6 +193,10 @@ bool Startup::testOpen(const QString &path)
     if (m_state.seams.checkDbVersion && !m_state.seams.checkDbVersion(path))
         return false;
     DatabaseConnection probe;
+    // A damaged file is said to be so in plain words, and a whole copy or a rescue offered.
+    bool damaged = false;
+    if (!probe.open(path) && !DatabaseSession(m_state).offerMending(path, &damaged) && damaged)
+        return false;
     const bool opened = m_state.errors.retryUntilDone(QStringLiteral("Gs_Get_Last_Used"), [&]() -> std::optional<ErrorInfo> {
         if (probe.open(path))
             return std::nullopt;

@@ -79,6 +79,14 @@ bool isScratch(const QString &table)
     return false;
 }
 
+// A row of SQLite's own schema (type, name, table, root page, statement), found on a page the lost
+// first page no longer leads to: it describes the old file and belongs in no table.
+bool isSchemaRow(const PageSalvage::Row &row)
+{
+    static const QStringList kinds{QStringLiteral("table"), QStringLiteral("index"), QStringLiteral("view"), QStringLiteral("trigger")};
+    return row.values.size() == 5 && kinds.contains(row.values[0].toString()) && row.values[3].typeId() == QMetaType::LongLong;
+}
+
 // The rows of one table written into the rescued database through one prepared statement.
 class TableWriter
 {
@@ -159,6 +167,7 @@ QString DatabaseRescue::damagedName(const QString &path, const QDateTime &when)
 bool DatabaseRescue::rescue(const QString &damaged, const QString &target)
 {
     m_account = {};
+    m_emptied.clear();
     PageSalvage salvage;
     if (!salvage.open(damaged)) {
         m_error = damaged + QStringLiteral(": ") + salvage.error();
@@ -173,51 +182,56 @@ bool DatabaseRescue::rescue(const QString &damaged, const QString &target)
         m_error = out.errorString();
         return false;
     }
-    QSqlDatabase handle = out.handle();
-    bool written = false;
-    {
-        Transaction transaction(handle);
-        // Rowids read per table, to tell which rows the indexes name that no page gave back.
-        std::map<QString, std::vector<qint64>> readRowids;
-        for (const PageSalvage::Table &table : salvage.tables()) {
-            if (isScratch(table.name)) {
-                salvage.walk(table, [](const PageSalvage::Row &) {}); // its pages are not loose rows
-                continue;
-            }
-            const std::vector<Column> from = columnsOf(table.sql, table.name);
-            if (!out.hasTable(table.name))
-                QSqlQuery(handle).exec(table.sql); // a table of another program is kept as it was
-            const TableDef *own = findTable(table.name);
-            const std::vector<Column> to = own ? columnsOfTable(*own) : from;
-            TableWriter writer(handle, table.name, from, to);
-            RescueAccount::TableCount count{table.name, 0, 0, 0};
-            bool emptied = false;
-            std::vector<qint64> &rowids = readRowids[table.name.toLower()];
-            const PageSalvage::Walk walk = salvage.walk(table, [&](const PageSalvage::Row &row) {
-                // The starting rows of a new file give way to the file's own.
-                if (!emptied)
-                    emptied = QSqlQuery(handle).exec(QStringLiteral("Delete From ") + bracket(table.name));
-                rowids.push_back(row.rowid);
-                count.rescued += writer.write(row) ? 1 : 0;
-            });
-            count.found = walk.rows;
-            count.damagedPages = walk.damagedPages;
-            m_account.tables.push_back(count);
-        }
-        placeLooseRows(salvage, handle, readRowids);
-        nameLosses(salvage, readRowids);
-        written = transaction.commit();
-    }
-    if (!written) {
-        m_error = QStringLiteral("The rescued rows could not be saved: ") + handle.lastError().text();
+    if (!writeRows(salvage, out)) {
+        m_error = QStringLiteral("The rescued rows could not be saved: ") + out.handle().lastError().text();
         return false;
     }
-    cDataAccess data(out, m_state.logs, m_state.errors);
-    addBalances(data);
+    {
+        cDataAccess data(out, m_state.logs, m_state.errors);
+        addBalances(data);
+    }
     out.close();
     for (const QString &line : m_account.lines())
         m_state.LogWrite(QStringLiteral("MSG"), QStringLiteral("Rescue: ") + line);
     return true;
+}
+
+bool DatabaseRescue::writeRows(PageSalvage &salvage, DatabaseConnection &out)
+{
+    QSqlDatabase handle = out.handle();
+    Transaction transaction(handle);
+    // Rowids read per table, to tell which rows the indexes name that no page gave back.
+    Rowids readRowids;
+    for (const PageSalvage::Table &table : salvage.tables()) {
+        if (isScratch(table.name)) {
+            salvage.walk(table, [](const PageSalvage::Row &) {}); // its pages are not loose rows
+            continue;
+        }
+        const std::vector<Column> from = columnsOf(table.sql, table.name);
+        if (!out.hasTable(table.name))
+            QSqlQuery(handle).exec(table.sql); // a table of another program is kept as it was
+        const TableDef *own = findTable(table.name);
+        TableWriter writer(handle, table.name, from, own ? columnsOfTable(*own) : from);
+        RescueAccount::TableCount &count = countOf(table.name);
+        std::vector<qint64> &rowids = readRowids[table.name.toLower()];
+        const PageSalvage::Walk walk = salvage.walk(table, [&](const PageSalvage::Row &row) {
+            makeRoomFor(handle, table.name);
+            rowids.push_back(row.rowid);
+            count.rescued += writer.write(row) ? 1 : 0;
+        });
+        count.found += walk.rows;
+        count.damagedPages += walk.damagedPages;
+    }
+    placeLooseRows(salvage, handle, readRowids);
+    nameLosses(salvage, readRowids);
+    return transaction.commit();
+}
+
+// The starting rows of a new file give way to the damaged file's own, once the first of them is read.
+void DatabaseRescue::makeRoomFor(QSqlDatabase out, const QString &table)
+{
+    if (m_emptied.insert(table.toLower()).second)
+        QSqlQuery(out).exec(QStringLiteral("Delete From ") + bracket(table));
 }
 
 DatabaseRescue::InPlace DatabaseRescue::rescueInPlace(const QString &file, const QString &damage)
@@ -275,13 +289,19 @@ void DatabaseRescue::placeLooseRows(PageSalvage &salvage, QSqlDatabase out, Rowi
     std::map<QString, std::unique_ptr<TableWriter>> writers;
     std::unique_ptr<QSqlQuery> apart;
     size_t apartWidth = 0;
+    qint64 schemaRows = 0;
     const PageSalvage::Walk walk = salvage.looseRows([&](const PageSalvage::Row &row) {
+        if (isSchemaRow(row)) {
+            ++schemaRows;
+            return;
+        }
         const auto fit = byWidth.find(row.values.size());
         if (fit != byWidth.end() && !shared.count(fit->first)) {
             const TableDef &table = *fit->second;
             auto &writer = writers[table.tableName()];
             if (!writer)
                 writer = std::make_unique<TableWriter>(out, table.tableName(), columnsOfTable(table), columnsOfTable(table));
+            makeRoomFor(out, table.tableName());
             rowids[table.tableName().toLower()].push_back(row.rowid);
             ++m_account.loosePlaced;
             RescueAccount::TableCount &count = countOf(table.tableName());
@@ -307,11 +327,14 @@ void DatabaseRescue::placeLooseRows(PageSalvage &salvage, QSqlDatabase out, Rowi
             apart->bindValue(int(i) + 2, i < row.values.size() ? row.values[i] : QVariant());
         apart->exec();
     });
-    m_account.looseRows = walk.rows;
+    m_account.looseRows = walk.rows - schemaRows;
 }
 
 void DatabaseRescue::nameLosses(PageSalvage &salvage, Rowids &rowids)
 {
+    // Without the schema the indexes cannot be found, and nobody's losses can be named.
+    if (salvage.schemaDamaged())
+        m_account.everyLossNamed = false;
     std::map<int, RescueAccount::Customer> lost;
     for (auto &[table, numbers] : rowids)
         std::sort(numbers.begin(), numbers.end());

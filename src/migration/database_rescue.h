@@ -17,6 +17,7 @@ namespace zel {
 
 class AppState;
 class cDataAccess;
+class DatabaseConnection;
 
 namespace db {
 
@@ -84,6 +85,8 @@ public:
 
 private:
     using Rowids = std::map<QString, std::vector<qint64>>; // by table, lower-cased
+    bool writeRows(PageSalvage &salvage, DatabaseConnection &out);
+    void makeRoomFor(QSqlDatabase out, const QString &table);
     void placeLooseRows(PageSalvage &salvage, QSqlDatabase out, Rowids &rowids);
     void nameLosses(PageSalvage &salvage, Rowids &rowids);
     void addBalances(cDataAccess &data);
@@ -93,6 +96,7 @@ private:
     RescueAccount m_account;
     QString m_error;
     QString m_keptAs;
+    std::set<QString> m_emptied; // tables whose starting rows made room for the rescued ones
 };
 
 } // namespace db

@@ -51,23 +51,31 @@ bool DatabaseSession::openConnection(const QString &path, const QString &procedu
             return std::nullopt;
         return ErrorInfo{0, m_state.database.errorString(), 0};
     };
-    // A file SQLite finds damaged is said to be so in plain words, without the technical report:
-    // first a whole copy beside it is offered, then a rescue of what can still be read.
     if (!attempt())
-        return true;
-    const QString damage = QFileInfo(path).isFile() && m_state.seams.damageOf ? m_state.seams.damageOf(path) : QString();
-    if (!damage.isEmpty()) {
-        const QString problem = path + QStringLiteral(" is damaged: ") + damage;
-        const bool replaced = (m_state.seams.offerWholeCopy && m_state.seams.offerWholeCopy(path, problem))
-                           || (m_state.seams.rescueDamaged && m_state.seams.rescueDamaged(path, damage));
-        return replaced && m_state.errors.retryUntilDone(procedure, attempt);
-    }
+        return true; // opened
+    // A damaged file is said to be so without the technical report.
+    bool damaged = false;
+    if (offerMending(path, &damaged))
+        return m_state.errors.retryUntilDone(procedure, attempt);
+    if (damaged)
+        return false;
     if (m_state.errors.retryUntilDone(procedure, attempt))
         return true;
     // A damaged file may have a whole copy beside it from an interrupted compact.
     const QString problem = path + QStringLiteral(" could not be opened: ") + m_state.database.errorString();
     return QFileInfo(path).isFile() && m_state.seams.offerWholeCopy && m_state.seams.offerWholeCopy(path, problem)
         && m_state.errors.retryUntilDone(procedure, attempt);
+}
+
+bool DatabaseSession::offerMending(const QString &path, bool *damaged)
+{
+    const QString damage = QFileInfo(path).isFile() && m_state.seams.damageOf ? m_state.seams.damageOf(path) : QString();
+    *damaged = !damage.isEmpty();
+    if (damage.isEmpty())
+        return false;
+    const QString problem = path + QStringLiteral(" is damaged: ") + damage;
+    return (m_state.seams.offerWholeCopy && m_state.seams.offerWholeCopy(path, problem))
+        || (m_state.seams.rescueDamaged && m_state.seams.rescueDamaged(path, damage));
 }
 
 bool DatabaseSession::openForReading(const QString &path)

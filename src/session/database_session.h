@@ -31,6 +31,11 @@ public:
     // Every return to the main menu starts from a freshly opened connection.
     void reopenOnActivation();
 
+    // For a file SQLite finds damaged: says so in plain words and offers first a whole copy beside
+    // it, then a rescue of what can still be read. `damaged` tells whether it was damaged at all;
+    // true when a copy or the rescued file is now in its place.
+    bool offerMending(const QString &path, bool *damaged);
+
 private:
     bool openConnection(const QString &path, const QString &procedure);
     void addExeHistory(const QString &comment);

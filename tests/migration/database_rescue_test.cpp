@@ -154,6 +154,10 @@ TEST_F(DatabaseRescueTest, WithoutItsFirstPageTheRowsArePlacedByTheirColumns)
     // Orders and Customers have column counts no other table shares.
     EXPECT_EQ(count(rescued, "Orders"), count(healthy, "Orders"));
     EXPECT_EQ(count(rescued, "Customers"), count(healthy, "Customers"));
+    // The rows placed replace a new file's starting rows rather than adding to them.
+    for (const QString &table : {"Earnings", "Translations", "Options"})
+        EXPECT_EQ(count(rescued, table), count(healthy, table)) << qPrintable(table);
+    EXPECT_FALSE(rescue.account().everyLossNamed) << "without the schema no index names the lost rows";
     EXPECT_TRUE(db::checkDatabase(rescued).healthy());
 }
 
