@@ -140,11 +140,23 @@ std::vector<Column> columnsOfTable(const TableDef &table)
 
 } // namespace
 
+// True when the file still holds pages of a database, though its header may be gone: any file
+// that does not open is not taken for a damaged database (a letter renamed, an empty file).
+static bool holdsDatabasePages(const QString &path)
+{
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly) && file.read(16).startsWith("SQLite format 3"))
+        return true;
+    PageSalvage salvage;
+    qint64 rows = 0;
+    return salvage.open(path) && salvage.looseRows([&](const PageSalvage::Row &) { ++rows; }).rows > 0;
+}
+
 QString DatabaseRescue::damage(const QString &path)
 {
     DatabaseConnection connection;
     if (!connection.openForReading(path))
-        return connection.errorString();
+        return holdsDatabasePages(path) ? connection.errorString() : QString();
     QString problem;
     {
         QSqlQuery check(connection.handle());
