@@ -1,12 +1,14 @@
 #include "app/sample_data.h"
 #include "db/database_check.h"
 #include "migration/database_rescue.h"
+#include "shell/database_connection.h"
 
 #include "test_support.h"
 
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QSqlQuery>
 
 #include <set>
 
@@ -215,5 +217,34 @@ TEST_F(DatabaseRescueTest, RandomBytesInAPaymentsPageNameThoseWhosePaymentsWereO
         if (customer.lostPaymentRows > 0)
             named.insert(customer.number);
     EXPECT_EQ(named, whoLost);
+    EXPECT_TRUE(db::checkDatabase(rescued).healthy());
+}
+
+TEST_F(DatabaseRescueTest, AHotJournalOfAnotherDatabaseLeavesARescuableFile)
+{
+    // A change cut short in another database leaves its journal; copied beside this file (as a
+    // stick carried between two computers can), SQLite takes it for this file's own.
+    const QString other = app.makeZelDatabase("Other.ZELDB", {"Insert Into Customers ([Customers Number]) Values (1)"});
+    app.state->database.close();
+    {
+        DatabaseConnection writer;
+        ASSERT_TRUE(writer.open(other));
+        QSqlQuery query(writer.handle());
+        ASSERT_TRUE(query.exec("PRAGMA journal_mode = DELETE"));
+        ASSERT_TRUE(query.exec("Begin"));
+        ASSERT_TRUE(query.exec("Update Customers Set [Customers Last Name] = 'Zed'"));
+        ASSERT_TRUE(query.exec("Delete From Translations"));
+        ASSERT_TRUE(QFile::exists(other + "-journal"));
+        ASSERT_TRUE(QFile::copy(other + "-journal", damaged + "-journal"));
+        query.exec("Rollback");
+    }
+    const QString why = db::DatabaseRescue::damage(damaged);
+    if (why.isEmpty()) {
+        EXPECT_EQ(count(damaged, "Customers"), count(healthy, "Customers")) << "the journal was refused and the file is whole";
+        return;
+    }
+    db::DatabaseRescue rescue(*app.state);
+    ASSERT_TRUE(rescue.rescue(damaged, rescued)) << qPrintable(rescue.error());
+    EXPECT_GT(count(rescued, "Orders"), 0);
     EXPECT_TRUE(db::checkDatabase(rescued).healthy());
 }
