@@ -63,6 +63,12 @@ const std::vector<ScratchTable> &scratchTables()
     return tables;
 }
 
+bool isTemporaryTableName(const QString &table)
+{
+    const QString upper = table.toUpper();
+    return upper.startsWith(QLatin1String("REP")) || upper.startsWith(QLatin1String("WOR")) || upper.startsWith(QLatin1String("RPT"));
+}
+
 QString bracket(const QString &name)
 {
     return QLatin1Char('[') + name + QLatin1Char(']');

@@ -49,6 +49,9 @@ const std::vector<TableDef> &schemaTables();
 // The table of that name, compared without case; null when there is none.
 const TableDef *findTable(const QString &name);
 const std::vector<ScratchTable> &scratchTables();
+// True for the names of report and work tables ("REP", "WOR", "RPT" in any case), which are
+// deleted at exit; no permanent table is named so.
+bool isTemporaryTableName(const QString &table);
 
 // CREATE TABLE for `table` under the name `as` (the upgrade builds "New" tables this way).
 // With its index, the key fields are NOT NULL; text compares without case, as the original engine

@@ -2,6 +2,7 @@
 
 #include "core/prompter.h"
 #include "core/text.h"
+#include "db/schema.h"
 #include "desktop/start_command.h"
 #include "desktop/startup.h"
 #include "session/app_state.h"
@@ -228,9 +229,7 @@ void MainMenuOperations::mUpdateDateTable()
 void MainMenuOperations::Ms_Delete_Temp_Tables()
 {
     for (const QString &table : m_state.database.tableNames()) {
-        const QString upper = table.toUpper();
-        if (!upper.startsWith(QLatin1String("REP")) && !upper.startsWith(QLatin1String("WOR"))
-            && !upper.startsWith(QLatin1String("RPT")))
+        if (!db::isTemporaryTableName(table))
             continue;
         QString name = table;
         m_state.data.setSQL(QStringLiteral("Drop Table \"") + name.replace(QLatin1Char('"'), QLatin1String("\"\"")) + QLatin1Char('"'));

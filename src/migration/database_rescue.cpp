@@ -69,9 +69,7 @@ std::vector<Column> columnsOf(const QString &createSql, const QString &table)
 // Work and report tables are made afresh by the program; their rows are not worth rescuing.
 bool isScratch(const QString &table)
 {
-    const QString upper = table.toUpper();
-    if (upper.startsWith(QLatin1String("RPT")) || upper.startsWith(QLatin1String("REP")) || upper.startsWith(QLatin1String("WOR"))
-        || upper.startsWith(QLatin1String("SQLITE_")))
+    if (isTemporaryTableName(table) || table.startsWith(QLatin1String("sqlite_"), Qt::CaseInsensitive))
         return true;
     for (const ScratchTable &scratch : scratchTables())
         if (scratch.name.compare(table, Qt::CaseInsensitive) == 0)

@@ -60,22 +60,26 @@ QString TabularWriter::text(size_t column, const QVariant &value)
 TabularWriter::Cells TabularWriter::cells(const Row &row)
 {
     Cells out;
-    out.height = BandedLayout::lineHeight(m_definition.font);
-    for (size_t i = 0; i < m_definition.columns.size(); ++i) {
+    for (size_t i = 0; i < m_definition.columns.size(); ++i)
         out.texts << text(i, row.values[i]);
-        out.heights.push_back(BandedLayout::textHeight(out.texts.back(), m_definition.font,
-                                                       m_definition.columns[i].width - 2 * kPadding));
-        out.height = qMax(out.height, out.heights.back());
-    }
-    out.height += 2;
+    out.heights = cellHeights(out.texts, m_definition.font);
+    out.height = rowHeight(out.heights, m_definition.font);
     return out;
 }
 
-double TabularWriter::rowHeight(const QStringList &texts, const ReportFont &font) const
+std::vector<double> TabularWriter::cellHeights(const QStringList &texts, const ReportFont &font) const
+{
+    std::vector<double> heights;
+    for (qsizetype i = 0; i < texts.size(); ++i)
+        heights.push_back(BandedLayout::textHeight(texts[i], font, m_definition.columns[size_t(i)].width - 2 * kPadding));
+    return heights;
+}
+
+double TabularWriter::rowHeight(const std::vector<double> &cellHeights, const ReportFont &font)
 {
     double height = BandedLayout::lineHeight(font);
-    for (qsizetype i = 0; i < texts.size(); ++i)
-        height = qMax(height, BandedLayout::textHeight(texts[i], font, m_definition.columns[size_t(i)].width - 2 * kPadding));
+    for (const double cell : cellHeights)
+        height = qMax(height, cell);
     return height + 2;
 }
 
@@ -100,7 +104,7 @@ void TabularWriter::columnHeadings(BandedLayout &layout)
     QStringList headings;
     for (const TabularLayout::Column &c : m_definition.columns)
         headings << c.heading;
-    const double height = rowHeight(headings, m_heading) + 2;
+    const double height = rowHeight(cellHeights(headings, m_heading), m_heading) + 2;
     Band band = layout.band(height);
     band.box(0, 0, band.width(), height, kHeadingFill);
     for (size_t i = 0; i < m_definition.columns.size(); ++i) {

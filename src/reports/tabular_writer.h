@@ -57,7 +57,9 @@ private:
     void detail(const Cells &cells, bool shaded);
     void totals(const QString &label, const Sums &sums, double ruleWidth);
     double totalsHeight() const;
-    double rowHeight(const QStringList &texts, const ReportFont &font) const;
+    // Each text's height wrapped in its column, and the row's: the tallest, at least a line.
+    std::vector<double> cellHeights(const QStringList &texts, const ReportFont &font) const;
+    static double rowHeight(const std::vector<double> &cellHeights, const ReportFont &font);
     QString text(size_t column, const QVariant &value);
     void add(Sums &sums, const Row &row) const;
     bool anyTotals() const;
