@@ -7,6 +7,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libgl-dev
+  qt6-charts-dev qtkeychain-qt6-dev
   libsqlite3-dev sqlite3
   libzip-dev libcurl4-openssl-dev mdbtools-dev nlohmann-json3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
@@ -15,7 +16,7 @@ packages=(
   fonts-symbola fonts-wqy-microhei fonts-noto-color-emoji
   xvfb xauth xdotool
   chromium chromium-driver
-  python3 python3-pyftpdlib python3-openssl
+  python3 python3-pyftpdlib python3-openssl python3-aiosmtpd
 )
 if [ $# -gt 0 ]; then packages=("$@"); fi
 
