@@ -19,7 +19,7 @@ LAYERS = [
     ("session", ["session"]),
     ("records", ["payments", "customers", "orders"]),
     ("business", ["earnings", "exchange", "transfer", "utilities", "migration"]),
-    ("reports", ["reports", "reports/catalogue", "reports/server"]),
+    ("reports", ["reports", "reports/catalogue", "reports/glance", "reports/server"]),
     ("transmission", ["transmit"]),
     ("screens", ["shell/ui", "reports/ui", "customers/ui", "earnings/ui", "options/ui", "orders/ui",
                  "transfer/ui", "transmit/ui", "utilities/ui"]),

@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libgl-dev
-  qt6-charts-dev qtkeychain-qt6-dev
+  qt6-charts-dev libqt6opengl6-dev qtkeychain-qt6-dev
   libsqlite3-dev sqlite3
   libzip-dev libcurl4-openssl-dev mdbtools-dev nlohmann-json3-dev
   libgtest-dev libgmock-dev libbenchmark-dev

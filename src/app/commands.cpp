@@ -8,6 +8,7 @@
 #include "app/product_exchange_commands.h"
 #include "app/expense_commands.h"
 #include "app/ftp_commands.h"
+#include "app/glance_command.h"
 #include "app/order_commands.h"
 #include "app/record_commands.h"
 #include "app/report_command.h"
@@ -58,6 +59,7 @@ const QMap<QString, QStringList> &optionsOfWords()
                      QStringLiteral("--short"), QStringLiteral("--pdf")}
              + reportChoiceOptions()},
         {QStringLiteral("sample"), {QStringLiteral("--customers"), QStringLiteral("--years")}},
+        {QStringLiteral("glance"), {QStringLiteral("--year"), QStringLiteral("--campaign")}},
         {QStringLiteral("expense"),
          {QStringLiteral("--year"), QStringLiteral("--campaign"), QStringLiteral("--amount"), QStringLiteral("--description"),
           QStringLiteral("--payee"), QStringLiteral("--category"), QStringLiteral("--external")}},
@@ -208,6 +210,10 @@ const std::vector<CommandWord> &commandWords()
          "Open the order entry screen on a customer's order (a new one without --order).", nullptr},
         {"balance", "zel balance --db FILE --customer N --year Y --campaign C",
          "Print a customer's balance as of a campaign and the sums it is made of.", runBalanceCommand},
+        {"glance", "zel glance --db FILE [--year Y --campaign C]",
+         "The campaign at a glance (the current one without --year): sales beside the six campaigns before and a year ago "
+         "with her earnings, open orders, balances, coming dates, customers to call back and short products.",
+         runGlanceCommand},
         {"report", "zel report NAME --db FILE [options] (--pdf OUT.pdf | --preview)",
          "Print a report to a PDF file; the reports and their options are listed below.", runReportCommand},
         {"expense", "zel expense list --db FILE --year Y [--campaign C]",

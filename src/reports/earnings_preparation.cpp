@@ -81,10 +81,16 @@ bool rebuildTable(cDataAccess &data)
 
 } // namespace
 
-std::optional<Currency> prepareEarnings(cDataAccess &data, const EarningsSelection &selection)
+Currency EarningsFigures::earned() const
 {
-    if (!rebuildTable(data))
-        return std::nullopt;
+    Currency sum;
+    for (const EarningsLine &line : lines)
+        sum += line.earned;
+    return sum;
+}
+
+std::optional<EarningsFigures> computeEarnings(cDataAccess &data, const EarningsSelection &selection)
+{
     const std::optional<Currency> volume = salesVolume(data, selection);
     const std::optional<std::vector<TypeTotal>> totals = volume ? totalsByType(data, selection) : std::nullopt;
     if (!totals)
@@ -93,20 +99,33 @@ std::optional<Currency> prepareEarnings(cDataAccess &data, const EarningsSelecti
     std::map<QString, EarningsRow> schedules;
     for (EarningsRow &row : earnings::load(data))
         schedules.emplace(row.typeCode, std::move(row));
+    EarningsFigures figures{*volume, {}};
+    for (const TypeTotal &type : *totals) {
+        EarningsLine line{type.code, QStringLiteral("Missing Description"), type.unitTotal, Currency(), Currency()};
+        if (const auto found = schedules.find(type.code); found != schedules.end()) {
+            line.description = found->second.description;
+            line.percent = earnings::tierPercent(found->second, *volume);
+        }
+        line.earned = type.unitTotal.percentRound2(line.percent);
+        figures.lines.push_back(line);
+    }
+    return figures;
+}
+
+std::optional<Currency> prepareEarnings(cDataAccess &data, const EarningsSelection &selection)
+{
+    if (!rebuildTable(data))
+        return std::nullopt;
+    const std::optional<EarningsFigures> figures = computeEarnings(data, selection);
+    if (!figures)
+        return std::nullopt;
     const QString insert = QStringLiteral("Insert Into [rptEarnings] ([EarningsTypeCode], [EarningsDescripton], [UnitTotal], "
                                           "[TypePercent], [EarningsTotal]) Values (?, ?, ?, ?, ?)");
-    for (const TypeTotal &type : *totals) {
-        QString description = QStringLiteral("Missing Description");
-        Currency percent;
-        if (const auto found = schedules.find(type.code); found != schedules.end()) {
-            description = found->second.description;
-            percent = earnings::tierPercent(found->second, *volume);
-        }
-        const Currency earned = type.unitTotal.percentRound2(percent);
-        if (!data.exec(kProcedure, insert, {type.code, description, type.unitTotal.toDouble(), percent.toDouble(), earned.toDouble()}))
+    for (const EarningsLine &line : figures->lines)
+        if (!data.exec(kProcedure, insert,
+                       {line.typeCode, line.description, line.unitTotal.toDouble(), line.percent.toDouble(), line.earned.toDouble()}))
             return std::nullopt;
-    }
-    return volume;
+    return figures->volume;
 }
 
 } // namespace zel

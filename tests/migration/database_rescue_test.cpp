@@ -126,7 +126,7 @@ TEST_F(DatabaseRescueTest, ZeroedOrdersPagesLoseTheirRowsAloneAndNameTheirCustom
     ASSERT_TRUE(counted(rescue, "Orders"));
     EXPECT_EQ(counted(rescue, "Orders")->rescued, int(before.size()) - lost);
     EXPECT_EQ(counted(rescue, "Orders")->damagedPages, 3);
-    for (const QString &table : {"Customers", "Payments", "Products", "Options"})
+    for (const QString table : {"Customers", "Payments", "Products", "Options"})
         EXPECT_EQ(count(rescued, table), count(healthy, table)) << qPrintable(table);
     EXPECT_TRUE(db::checkDatabase(rescued).healthy());
     EXPECT_TRUE(rescue.account().lines().join('\n').contains("Customers to check against your paper invoices"));
@@ -157,7 +157,7 @@ TEST_F(DatabaseRescueTest, WithoutItsFirstPageTheRowsArePlacedByTheirColumns)
     EXPECT_EQ(count(rescued, "Orders"), count(healthy, "Orders"));
     EXPECT_EQ(count(rescued, "Customers"), count(healthy, "Customers"));
     // The rows placed replace a new file's starting rows rather than adding to them.
-    for (const QString &table : {"Earnings", "Translations", "Options"})
+    for (const QString table : {"Earnings", "Translations", "Options"})
         EXPECT_EQ(count(rescued, table), count(healthy, table)) << qPrintable(table);
     EXPECT_FALSE(rescue.account().everyLossNamed) << "without the schema no index names the lost rows";
     EXPECT_TRUE(db::checkDatabase(rescued).healthy());

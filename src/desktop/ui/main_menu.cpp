@@ -8,6 +8,7 @@
 #include "orders/ui/inventory_screen.h"
 #include "orders/ui/order_screen.h"
 #include "orders/ui/products_screen.h"
+#include "reports/ui/glance_screen.h"
 #include "reports/ui/reports_screen.h"
 #include "session/app_state.h"
 #include "session/database_commands.h"
@@ -65,6 +66,8 @@ constexpr CommandText kCommands[] = {
     {MainMenu::Inventory, "&Inventory", "Maintain Inventory."},
     {MainMenu::WebSubmission, "&Web Submission", "Order Summary / Web Submission."},
     {MainMenu::Exit, "E&xit", "Exit Customer Management System, Remember to keep current backups."},
+    // Below the two columns, across both.
+    {MainMenu::Glance, "Campaign at a &Glance", "How the Current #### went: sales, earnings, open orders and balances."},
 };
 
 struct FileText
@@ -119,6 +122,9 @@ void MainMenu::buildMenus()
     buildFileMenu();
 
     QMenu *misc = menuBar()->addMenu(QStringLiteral("&Misc"));
+    // The same screen as its button; Alt+G is the button's, so the menu entry has its own letter.
+    m_glanceAction = misc->addAction(QStringLiteral("&Campaign at a Glance"), this, [this] { runCommand(Glance); });
+    misc->addSeparator();
     misc->addAction(QStringLiteral("&Print Screen"), this, [this] { zel::printScreen(this); });
     misc->addAction(QStringLiteral("&Reset Screen Size / Positon"), this, &MainMenu::resetScreenSize);
     misc->addAction(QStringLiteral("Reset &All Screens Sizes / Positions"), this, &MainMenu::resetAllScreens);
@@ -193,7 +199,10 @@ void MainMenu::buildCentre()
     int index = 0;
     for (const CommandText &text : kCommands) {
         QPushButton *button = makeCommandButton(text.command, QString::fromUtf8(text.caption), QString::fromUtf8(text.tooltip));
-        commands->addWidget(button, index % 5, index / 5);
+        if (text.command == Glance)
+            commands->addWidget(button, 5, 0, 1, 2);
+        else
+            commands->addWidget(button, index % 5, index / 5);
         ++index;
     }
     layout->addLayout(commands);
@@ -289,6 +298,7 @@ void MainMenu::refresh()
         m_buttons[c]->setToolTip(Gs_Tooltip_Replace(m_tooltips[c]));
     }
     m_previous->setEnabled(open);
+    m_glanceAction->setEnabled(open && bool(m_screens[Glance]));
     m_next->setEnabled(open);
 
     const auto needs = [open](FileCommand c) {
@@ -419,6 +429,10 @@ void MainMenu::registerCommands()
         screen.exec();
     });
     setScreen(Histories, [openHistory] { openHistory(0); });
+    setScreen(Glance, [this] {
+        reports::GlanceScreen screen(m_state, this);
+        screen.exec();
+    });
     setScreen(Options, [this] {
         OptionsScreen screen(m_state, this);
         screen.exec();

@@ -27,7 +27,7 @@ class MainMenu : public QMainWindow
     Q_OBJECT
 public:
     enum Command { Customers, Products, Options, Reports, Expenses, Utilities, Histories, Exit, Inventory,
-                   WebSubmission, CommandCount };
+                   WebSubmission, Glance, CommandCount };
     enum FileCommand { NewDatabase, OpenDatabase, CloseDatabase, BackupDatabase, RestoreBackup, RepairDatabase,
                        CompactDatabase, UploadFile, DownloadFile, ImportProductDatabase, FileCommandCount };
 
@@ -97,6 +97,7 @@ private:
     std::array<QString, 10> m_lastUsedPaths;
     QAction *m_lastUsedSeparator = nullptr;
     QPushButton *m_previous = nullptr;
+    QAction *m_glanceAction = nullptr; // Misc / Campaign at a Glance
     QPushButton *m_next = nullptr;
     QRadioButton *m_backupAuto = nullptr;
     QRadioButton *m_backupManual = nullptr;

@@ -23,14 +23,12 @@ Campaign CallBackReport::windowStart(const ReportParameters &parameters, int las
     return parameters.campaign.back(pastCampaigns(parameters) - 1, qMax(1, lastNumberOfYear));
 }
 
-std::optional<QString> CallBackReport::prepare(AppState &state, const ReportParameters &parameters) const
+QString CallBackReport::customersSelect(const AppState &state, const ReportParameters &parameters, QVariantList &values)
 {
-    if (parameters.campaign.year <= 0)
-        return QStringLiteral("Please select a Year.");
     // Each customer's last campaign before the window and what she ordered in it, found by two
     // grouped passes over the order totals rather than once per customer and order.
     const Campaign first = windowStart(parameters, state.options.LastCampaignNumberOfYear);
-    QVariantList values{first.year, first.number};
+    values << first.year << first.number;
     const QString inWindow = campaignBetween(first, parameters.campaign, values);
     QString select = QStringLiteral(
         "With LastCampaign As (Select [Orders Customer Number] As Cust, Max([Orders Campaign Year] * 100 + [Orders Campaign "
@@ -52,6 +50,15 @@ std::optional<QString> CallBackReport::prepare(AppState &state, const ReportPara
         values << referrer;
     }
     select += helper(parameters).clause(QStringLiteral("Customers Business Helper Number"), values);
+    return select;
+}
+
+std::optional<QString> CallBackReport::prepare(AppState &state, const ReportParameters &parameters) const
+{
+    if (parameters.campaign.year <= 0)
+        return QStringLiteral("Please select a Year.");
+    QVariantList values;
+    const QString select = customersSelect(state, parameters, values);
     cDataAccess &data = state.data;
     if (!rebuild(data, QStringLiteral("rptCallBack"), select, values)
         || !data.exec(QStringLiteral("Call Back"),

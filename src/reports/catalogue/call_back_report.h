@@ -25,6 +25,8 @@ public:
     ReportRequest request(const AppState &state, const ReportParameters &parameters) const override;
     Document layOut(AppState &state, const ReportRequest &request) const override;
 
+    // The customers the report lists (with her last order before the window), as one select.
+    static QString customersSelect(const AppState &state, const ReportParameters &parameters, QVariantList &values);
     static int pastCampaigns(const ReportParameters &parameters);
     // The first campaign of the window of N campaigns that ends with the selected one.
     static Campaign windowStart(const ReportParameters &parameters, int lastNumberOfYear);

@@ -13,9 +13,8 @@ std::vector<ReportChoice> DatesReport::choices() const
             wordChoice(QStringLiteral("--sort"), kSort, {QStringLiteral("date"), QStringLiteral("name"), QStringLiteral("number")})};
 }
 
-std::optional<QString> DatesReport::prepare(AppState &state, const ReportParameters &parameters) const
+QString DatesReport::datesSelect(const QDate &now, const ReportParameters &parameters, QVariantList &values)
 {
-    const QDate now = state.now().date();
     const QString today = now.toString(Qt::ISODate);
     const QString events = word(parameters, kEvents, QStringLiteral("all"));
     // The day the event falls on: this year's anniversary when the date comes back every year. Among
@@ -23,10 +22,10 @@ std::optional<QString> DatesReport::prepare(AppState &state, const ReportParamet
     const QString thisYear = QString::number(now.year());
     const QString monthDay = QStringLiteral("Substr(Dates.[Dates Date], 5, 6)");
     QString anniversary = QStringLiteral("? || ") + monthDay;
-    QVariantList values{thisYear};
+    values << thisYear;
     if (events == QLatin1String("future")) {
         anniversary = QStringLiteral("Case When ? || %1 >= ? Then ? || %1 Else ? || %1 End").arg(monthDay);
-        values = {thisYear, today, thisYear, QString::number(now.year() + 1)};
+        values << today << thisYear << QString::number(now.year() + 1);
     }
     QString select = QStringLiteral(
         "Select * From (Select Dates.*, Customers.[Customers Last Name], Customers.[Customers First Name], "
@@ -44,6 +43,13 @@ std::optional<QString> DatesReport::prepare(AppState &state, const ReportParamet
         select += QStringLiteral(" And [EventDay] >= ? ");
         values << today;
     }
+    return select;
+}
+
+std::optional<QString> DatesReport::prepare(AppState &state, const ReportParameters &parameters) const
+{
+    QVariantList values;
+    const QString select = datesSelect(state.now().date(), parameters, values);
     if (!rebuild(state.data, QStringLiteral("rptDates"), select, values))
         return failedMessage();
     if (rowCount(state.data, QStringLiteral("rptDates")) == 0)

@@ -21,6 +21,8 @@ public:
     std::vector<ReportOption> options() const override { return {}; }
     std::vector<ReportChoice> choices() const override;
 
+    // The dates the report lists as of `today`, with the day each falls on ([EventDay]), as one select.
+    static QString datesSelect(const QDate &today, const ReportParameters &parameters, QVariantList &values);
     std::optional<QString> prepare(AppState &state, const ReportParameters &parameters) const override;
     ReportRequest request(const AppState &state, const ReportParameters &parameters) const override;
     Document layOut(AppState &state, const ReportRequest &request) const override;

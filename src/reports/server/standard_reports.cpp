@@ -8,6 +8,7 @@
 #include "reports/customer_payment_summary_report.h"
 #include "reports/customer_profile_report.h"
 #include "reports/earnings_report.h"
+#include "reports/glance/glance_report.h"
 #include "reports/inventory_report.h"
 #include "reports/invoice_report.h"
 #include "reports/labels_report.h"
@@ -34,6 +35,7 @@ const ReportRegistry &standardReports()
         registry.add(std::make_unique<CampaignSummaryReport>());
         registry.add(std::make_unique<LabelsReport>());
         registry.add(std::make_unique<InventoryReport>());
+        registry.add(std::make_unique<GlanceReport>());
         catalogue::addCatalogueReports(registry);
         return true;
     }();

@@ -9,6 +9,7 @@
 #include "orders/ui/inventory_screen.h"
 #include "orders/ui/order_screen.h"
 #include "orders/ui/products_screen.h"
+#include "reports/ui/glance_screen.h"
 #include "reports/ui/reports_screen.h"
 #include "transmit/ui/transmit_screen.h"
 #include "utilities/ui/utilities_screen.h"
@@ -119,6 +120,10 @@ TEST_F(AccessibilityWalk, EveryInputOfEveryScreenHasAName)
     }
     {
         reports::ReportsScreen screen(*app.state);
+        expectNamed(screen);
+    }
+    {
+        reports::GlanceScreen screen(*app.state);
         expectNamed(screen);
     }
     {

@@ -1,0 +1,316 @@
+#include "reports/ui/glance_screen.h"
+
+#include "reports/campaign_summary.h"
+#include "reports/catalogue/call_back_report.h"
+#include "reports/catalogue/payment_summary_report.h"
+#include "reports/glance/glance_report.h"
+#include "reports/report_parameters.h"
+#include "reports/ui/report_preview.h"
+#include "reports/ui/report_runner.h"
+#include "session/app_state.h"
+
+#include <QApplication>
+#include <QBarCategoryAxis>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QStackedBarSeries>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QValueAxis>
+#include <QVBoxLayout>
+
+namespace zel::reports {
+
+namespace {
+
+// A read-only list; `stretch` is the column that takes the width left over.
+QTableWidget *makeTable(const QStringList &headings, const QString &name, int stretch, QWidget *parent)
+{
+    auto *table = new QTableWidget(0, int(headings.size()), parent);
+    table->setHorizontalHeaderLabels(headings);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setTabKeyNavigation(false); // Tab leaves the list, as in every other screen
+    table->verticalHeader()->hide();
+    table->horizontalHeader()->setStretchLastSection(false);
+    table->setProperty("stretch", stretch);
+    table->setAccessibleName(name);
+    return table;
+}
+
+void fillTable(QTableWidget *table, const std::vector<QStringList> &rows)
+{
+    table->setRowCount(int(rows.size()));
+    for (int r = 0; r < int(rows.size()); ++r)
+        for (int c = 0; c < int(rows[size_t(r)].size()); ++c) {
+            auto *item = new QTableWidgetItem(rows[size_t(r)][c]);
+            if (table->horizontalHeaderItem(c) && table->horizontalHeaderItem(c)->data(Qt::UserRole).toBool())
+                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            table->setItem(r, c, item);
+        }
+    table->resizeColumnsToContents();
+    const int stretch = table->property("stretch").toInt();
+    for (int c = 0; c < table->columnCount(); ++c)
+        table->horizontalHeader()->setSectionResizeMode(c, c == stretch ? QHeaderView::Stretch : QHeaderView::ResizeToContents);
+}
+
+QString shortName(const Campaign &campaign)
+{
+    return QStringLiteral("%1/%2").arg(campaign.number).arg(campaign.year);
+}
+
+} // namespace
+
+GlanceScreen::GlanceScreen(AppState &state, QWidget *parent) : ScreenBase(state, QStringLiteral("ZEL_Glance"), parent)
+{
+    setWindowTitle(QStringLiteral("Campaign at a Glance"));
+    auto *layout = new QVBoxLayout(this);
+    Q_UNUSED(layout);
+    buildHeader();
+    buildFigures();
+    buildLists();
+    buildButtons();
+    resize(980, 700);
+    setUpScreen();
+    showCampaign({state.options.CurrentCampaignYear, state.options.CurrentCampaignNumber});
+}
+
+void GlanceScreen::buildHeader()
+{
+    auto *header = new QHBoxLayout;
+    m_title = new QLabel(this);
+    QFont larger = m_title->font();
+    larger.setPointSizeF(larger.pointSizeF() * 1.4);
+    larger.setBold(true);
+    m_title->setFont(larger);
+    m_previous = new QPushButton(QStringLiteral("Pre&vious Campaign"), this);
+    m_next = new QPushButton(QStringLiteral("&Next Campaign"), this);
+    m_previous->setAutoDefault(false);
+    m_next->setAutoDefault(false);
+    connect(m_previous, &QPushButton::clicked, this, [this] { stepCampaign(false); });
+    connect(m_next, &QPushButton::clicked, this, [this] { stepCampaign(true); });
+    header->addWidget(m_title, 1);
+    header->addWidget(m_previous);
+    header->addWidget(m_next);
+    static_cast<QVBoxLayout *>(this->layout())->addLayout(header);
+}
+
+void GlanceScreen::buildFigures()
+{
+    auto *row = new QHBoxLayout;
+    m_chart = new QChartView(this);
+    m_chart->setRenderHint(QPainter::Antialiasing);
+    m_chart->setMinimumSize(560, 300);
+    m_chart->setAccessibleName(QStringLiteral("Sales chart"));
+    m_chart->setFocusPolicy(Qt::NoFocus); // the Figures tab holds the same numbers for the keyboard
+    row->addWidget(m_chart, 1);
+
+    auto *box = new QGroupBox(QStringLiteral("This campaign"), this);
+    auto *grid = new QVBoxLayout(box);
+    m_sales = new QLabel(box);
+    m_sales->setWordWrap(true);
+    m_sales->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    grid->addWidget(m_sales);
+    const auto link = [&](QPushButton *&button, const QString &name, const QString &tip, auto open) {
+        button = new QPushButton(box);
+        button->setAutoDefault(false);
+        button->setAccessibleName(name);
+        button->setToolTip(tip);
+        button->setStyleSheet(QStringLiteral("text-align: left; padding: 4px 8px;"));
+        connect(button, &QPushButton::clicked, this, open);
+        grid->addWidget(button);
+    };
+    using S = CampaignSummarySelection;
+    using P = catalogue::PaymentSummaryReport;
+    link(m_typed, QStringLiteral("Orders typed"), QStringLiteral("Opens the campaign summary of these orders."),
+         [this] { openReport(QStringLiteral("campaign-summary"), {}); });
+    link(m_undelivered, QStringLiteral("Orders not delivered"), QStringLiteral("Opens the campaign summary of the orders not delivered."),
+         [this] { openReport(QStringLiteral("campaign-summary"), {{S::kExcludeDelivered, true}}); });
+    link(m_unpaid, QStringLiteral("Orders not paid"), QStringLiteral("Opens the campaign summary with every order's payments."),
+         [this] { openReport(QStringLiteral("campaign-summary"), {}); });
+    link(m_debits, QStringLiteral("Customers owing her"), QStringLiteral("Opens the payment summary of the debit balances."),
+         [this] { openReport(QStringLiteral("payment-summary"), {{P::kGroup, QStringLiteral("balances")}, {P::kBalance, QStringLiteral("debit")}}); });
+    link(m_credits, QStringLiteral("Customers she owes"), QStringLiteral("Opens the payment summary of the credit balances."),
+         [this] { openReport(QStringLiteral("payment-summary"), {{P::kGroup, QStringLiteral("balances")}, {P::kBalance, QStringLiteral("credit")}}); });
+    link(m_callBack, QStringLiteral("Customers to call back"), QStringLiteral("Opens the call back list of these customers."),
+         [this] { openReport(QStringLiteral("call-back"), {{catalogue::CallBackReport::kPast, CampaignGlance::kCallBackCampaigns}}); });
+    grid->addStretch(1);
+    row->addWidget(box);
+    static_cast<QVBoxLayout *>(layout())->addLayout(row, 3);
+}
+
+void GlanceScreen::buildLists()
+{
+    m_tabs = new QTabWidget(this);
+    m_figures = makeTable({QStringLiteral("Campaign"), QStringLiteral("Sales"), QStringLiteral("Earnings")},
+                          QStringLiteral("Sales and earnings by campaign"), 0, m_tabs);
+    for (int c : {1, 2})
+        m_figures->horizontalHeaderItem(c)->setData(Qt::UserRole, true);
+    m_dates = makeTable({QStringLiteral("Date"), QStringLiteral("Description"), QStringLiteral("No."), QStringLiteral("Customer")},
+                        QStringLiteral("Dates in the next %1 days").arg(CampaignGlance::kDateDays), 3, m_tabs);
+    m_callBackList = makeTable({QStringLiteral("No."), QStringLiteral("Customer"), QStringLiteral("Last order")},
+                               QStringLiteral("Customers with no order in %1 campaigns").arg(CampaignGlance::kCallBackCampaigns), 2, m_tabs);
+    m_products = makeTable({QStringLiteral("Catalog No."), QStringLiteral("Product"), QStringLiteral("Why")},
+                           QStringLiteral("Products short or out of stock"), 2, m_tabs);
+    m_tabs->addTab(m_figures, QStringLiteral("&Figures"));
+    m_tabs->addTab(m_dates, QString());
+    m_tabs->addTab(m_callBackList, QString());
+    m_tabs->addTab(m_products, QString());
+    static_cast<QVBoxLayout *>(layout())->addWidget(m_tabs, 2);
+}
+
+void GlanceScreen::buildButtons()
+{
+    auto *buttons = new QHBoxLayout;
+    auto *print = new QPushButton(QStringLiteral("P&rint..."), this);
+    print->setToolTip(QStringLiteral("Preview the glance to print it or save it as PDF."));
+    auto *close = new QPushButton(QStringLiteral("C&lose"), this);
+    print->setAutoDefault(false);
+    close->setDefault(true);
+    connect(print, &QPushButton::clicked, this, &GlanceScreen::print);
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+    buttons->addStretch(1);
+    buttons->addWidget(print);
+    buttons->addWidget(close);
+    static_cast<QVBoxLayout *>(layout())->addLayout(buttons);
+}
+
+void GlanceScreen::showCampaign(const Campaign &campaign)
+{
+    m_campaign = campaign;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    m_glance = glanceAt(state(), campaign, state().now().date());
+    QApplication::restoreOverrideCursor();
+    m_title->setText(glanceCampaignName(campaign));
+    fillChart();
+    fillFigures();
+    fillLists();
+    if (!m_glance)
+        m_title->setText(glanceCampaignName(campaign) + QStringLiteral(" - the figures could not be read (see the error log)"));
+}
+
+void GlanceScreen::stepCampaign(bool forward)
+{
+    const int last = qMax(1, state().options.LastCampaignNumberOfYear);
+    showCampaign(forward ? m_campaign.next(last) : m_campaign.previous(last));
+}
+
+void GlanceScreen::fillChart()
+{
+    auto *chart = new QChart;
+    chart->setTitle(QStringLiteral("Sales with her earnings: the six campaigns before and, marked *, a year ago"));
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    auto *earned = new QBarSet(QStringLiteral("Her earnings"));
+    auto *rest = new QBarSet(QStringLiteral("Rest of the sales"));
+    earned->setColor(QColor(70, 110, 170));
+    rest->setColor(QColor(170, 195, 225));
+    QStringList categories;
+    QStringList description;
+    double highest = 0;
+    if (m_glance)
+        for (const CampaignSales &bar : m_glance->sales) {
+            const double sales = qMax(0.0, bar.sales.toDouble());
+            const double earnings = qBound(0.0, bar.earnings.toDouble(), sales);
+            *earned << earnings;
+            *rest << sales - earnings;
+            highest = qMax(highest, sales);
+            categories << (bar.yearAgo ? QStringLiteral("%1*") : QStringLiteral("%1")).arg(shortName(bar.campaign));
+            description << QStringLiteral("%1: sales %2, earnings %3")
+                               .arg(glanceCampaignName(bar.campaign), bar.sales.toCurrencyText(), bar.earnings.toCurrencyText());
+        }
+    auto *series = new QStackedBarSeries;
+    series->append(earned);
+    series->append(rest);
+    chart->addSeries(series);
+    auto *axisX = new QBarCategoryAxis;
+    axisX->append(categories);
+    chart->addAxis(axisX, Qt::AlignBottom);
+    series->attachAxis(axisX);
+    auto *axisY = new QValueAxis;
+    axisY->setRange(0, highest > 0 ? highest * 1.1 : 100);
+    axisY->applyNiceNumbers();
+    axisY->setLabelFormat(QStringLiteral("$%.0f"));
+    chart->addAxis(axisY, Qt::AlignLeft);
+    series->attachAxis(axisY);
+    QChart *old = m_chart->chart();
+    m_chart->setChart(chart);
+    delete old;
+    m_chart->setAccessibleDescription(description.join(QStringLiteral("; ")));
+}
+
+void GlanceScreen::fillFigures()
+{
+    const CampaignGlance empty{};
+    const CampaignGlance &g = m_glance ? *m_glance : empty;
+    if (m_glance && !g.sales.empty()) {
+        const CampaignSales &now = g.current();
+        const CampaignSales &yearAgo = g.sales.front();
+        m_sales->setText(QStringLiteral("Sales %1, her earnings %2.\nA year ago: sales %3, earnings %4.")
+                             .arg(now.sales.toCurrencyText(), now.earnings.toCurrencyText(), yearAgo.sales.toCurrencyText(),
+                                  yearAgo.earnings.toCurrencyText()));
+    } else {
+        m_sales->clear();
+    }
+    m_typed->setText(QStringLiteral("Orders &typed: %1").arg(g.ordersTyped));
+    m_undelivered->setText(QStringLiteral("Orders not &delivered: %1").arg(g.ordersUndelivered));
+    m_unpaid->setText(QStringLiteral("Orders not &paid: %1 (%2 owing)").arg(g.ordersUnpaid).arg(g.unpaidAmount.toCurrencyText()));
+    m_debits->setText(QStringLiteral("Customers owing &her: %1 (%2)").arg(g.debits.customers).arg(g.debits.total.toCurrencyText()));
+    m_credits->setText(QStringLiteral("Customers she &owes: %1 (%2)").arg(g.credits.customers).arg(g.credits.total.toCurrencyText()));
+    m_callBack->setText(QStringLiteral("No order in %1 campaigns: %2 - call &back").arg(CampaignGlance::kCallBackCampaigns).arg(g.callBack.size()));
+    for (QPushButton *button : {m_typed, m_undelivered, m_unpaid, m_debits, m_credits, m_callBack})
+        button->setEnabled(bool(m_glance));
+    std::vector<QStringList> rows;
+    for (const CampaignSales &bar : g.sales)
+        rows.push_back({glanceCampaignName(bar.campaign) + (bar.yearAgo ? QStringLiteral(" (a year ago)") : QString()),
+                        bar.sales.toCurrencyText(), bar.earnings.toCurrencyText()});
+    fillTable(m_figures, rows);
+}
+
+void GlanceScreen::fillLists()
+{
+    const CampaignGlance empty{};
+    const CampaignGlance &g = m_glance ? *m_glance : empty;
+    std::vector<QStringList> rows;
+    for (const ComingDate &date : g.dates)
+        rows.push_back({date.day.toString(QStringLiteral("MM/dd/yyyy")), date.description, QString::number(date.customer), date.name});
+    fillTable(m_dates, rows);
+    rows.clear();
+    for (const CallBackCustomer &customer : g.callBack)
+        rows.push_back({QString::number(customer.customer), customer.name, customer.lastOrder});
+    fillTable(m_callBackList, rows);
+    rows.clear();
+    for (const ShortProduct &product : g.shortProducts)
+        rows.push_back({product.catalogNumber, product.description, QStringLiteral("Short on %1 order lines").arg(product.lines)});
+    for (const ShortProduct &product : g.outOfStock)
+        rows.push_back({product.catalogNumber, product.description, QStringLiteral("None left in stock")});
+    fillTable(m_products, rows);
+    m_tabs->setTabText(1, QStringLiteral("D&ates in %1 days (%2)").arg(CampaignGlance::kDateDays).arg(g.dates.size()));
+    m_tabs->setTabText(2, QStringLiteral("C&ustomers to call (%1)").arg(g.callBack.size()));
+    m_tabs->setTabText(3, QStringLiteral("Products &short (%1)").arg(g.shortProducts.size() + g.outOfStock.size()));
+}
+
+void GlanceScreen::openReport(const QString &name, const QVariantMap &choices)
+{
+    ReportParameters parameters;
+    parameters.campaign = m_campaign;
+    parameters.view = true;
+    parameters.choices = choices;
+    runRegisteredReport(state(), name, parameters, this);
+}
+
+void GlanceScreen::print()
+{
+    if (!m_glance)
+        return;
+    ReportPreview preview(state(), GlanceReport::pages(state(), *m_glance), this);
+    preview.exec();
+}
+
+} // namespace zel::reports
