@@ -47,6 +47,7 @@ QTableWidget *makeTable(const QStringList &headings, const QString &name, int st
 
 void fillTable(QTableWidget *table, const std::vector<QStringList> &rows)
 {
+    table->setUpdatesEnabled(false);
     table->setRowCount(int(rows.size()));
     for (int r = 0; r < int(rows.size()); ++r)
         for (int c = 0; c < int(rows[size_t(r)].size()); ++c) {
@@ -55,10 +56,16 @@ void fillTable(QTableWidget *table, const std::vector<QStringList> &rows)
                 item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             table->setItem(r, c, item);
         }
-    table->resizeColumnsToContents();
+    // Measured once, on the first rows: twenty years can list a thousand customers to call back.
+    QHeaderView *header = table->horizontalHeader();
+    header->setResizeContentsPrecision(200);
     const int stretch = table->property("stretch").toInt();
     for (int c = 0; c < table->columnCount(); ++c)
-        table->horizontalHeader()->setSectionResizeMode(c, c == stretch ? QHeaderView::Stretch : QHeaderView::ResizeToContents);
+        header->setSectionResizeMode(c, c == stretch ? QHeaderView::Stretch : QHeaderView::Interactive);
+    for (int c = 0; c < table->columnCount(); ++c)
+        if (c != stretch)
+            table->resizeColumnToContents(c);
+    table->setUpdatesEnabled(true);
 }
 
 QString shortName(const Campaign &campaign)
@@ -225,6 +232,8 @@ void GlanceScreen::fillChart()
             description << QStringLiteral("%1: sales %2, earnings %3")
                                .arg(glanceCampaignName(bar.campaign), bar.sales.toCurrencyText(), bar.earnings.toCurrencyText());
         }
+    if (highest <= 0)
+        chart->setTitle(QStringLiteral("No sales yet in these campaigns: the bars grow as orders are typed"));
     auto *series = new QStackedBarSeries;
     series->append(earned);
     series->append(rest);
