@@ -24,6 +24,14 @@ void printGlance(QTextStream &out, const reports::CampaignGlance &glance)
     for (const auto &[label, value] : glance.figures())
         out << label << ": " << value << '\n';
     QStringList lines;
+    for (const reports::UnpaidOrder &order : glance.unpaidOrders)
+        lines << QStringLiteral("%1 (%2), order %3: %4 owing of %5")
+                     .arg(order.name)
+                     .arg(order.customer)
+                     .arg(order.order)
+                     .arg(order.owing.toCurrencyText(), order.total.toCurrencyText());
+    printList(out, QStringLiteral("Orders not paid"), lines);
+    lines.clear();
     for (const reports::ComingDate &date : glance.dates)
         lines << QStringLiteral("%1  %2 - %3 (%4)").arg(date.day.toString(Qt::ISODate), date.description, date.name).arg(date.customer);
     printList(out, QStringLiteral("Dates in the next %1 days").arg(reports::CampaignGlance::kDateDays), lines);

@@ -24,6 +24,10 @@ public:
     // The text shown when a statement failed while preparing.
     QString failedMessage() const;
 
+    // SQL for "First Last" and "Last, First" of the Customers columns of `table` (may be empty).
+    static QString firstLastSql(const QString &table = {});
+    static QString lastFirstSql(const QString &table = {});
+
 protected:
     // Command-line choices: one of some words, yes or no, or a free value described by `usage`.
     static ReportChoice wordChoice(const QString &option, const QString &key, const QStringList &values);
@@ -59,9 +63,6 @@ protected:
     // " And column = ?" for a customer status other than "All".
     static QString statusClause(const QString &column, const QString &status, QVariantList &values);
 
-    // SQL for "First Last" and "Last, First" of the Customers columns of `table` (may be empty).
-    static QString firstLastSql(const QString &table = {});
-    static QString lastFirstSql(const QString &table = {});
     // SQL for the customer's first phone and for "12 Main St, Springfield IL 12345".
     static QString addressSql(const QString &table = {});
     // "Campaign 5 - Year 2008".

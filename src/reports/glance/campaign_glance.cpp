@@ -46,25 +46,32 @@ bool readSales(cDataAccess &data, CampaignGlance &glance, int lastNumberOfYear)
 bool readOrders(cDataAccess &data, CampaignGlance &glance)
 {
     data.setSQL(QStringLiteral(
-                    "Select Count(*), Sum(Case When Coalesce(o.[Orders Delivered], '') <> 'Y' Then 1 Else 0 End), "
-                    "Sum(Case When Round(o.[Orders Unit Total] + Coalesce(p.Paid, 0), 4) > 0 Then 1 Else 0 End), "
-                    "Round(Sum(Case When Round(o.[Orders Unit Total] + Coalesce(p.Paid, 0), 4) > 0 Then o.[Orders Unit Total] + "
-                    "Coalesce(p.Paid, 0) Else 0 End), 4) From Orders o Inner Join Customers c On c.[Customers Number] = "
-                    "o.[Orders Customer Number] Left Join (Select [Payments Customer Number] As Cust, [Payments Order Number] "
-                    "As Ord, Sum([Payments Amount]) As Paid From Payments Where [Payments Campaign Year] = ? And [Payments "
-                    "Campaign Number] = ? Group By [Payments Customer Number], [Payments Order Number]) p On p.Cust = "
-                    "o.[Orders Customer Number] And p.Ord = o.[Orders Order Number] Where o.[Orders Internal Flag] = 'TOTAL' "
-                    "And o.[Orders Campaign Year] = ? And o.[Orders Campaign Number] = ?"),
+                    "Select o.[Orders Customer Number], %1, o.[Orders Order Number], o.[Orders Unit Total], "
+                    "Round(o.[Orders Unit Total] + Coalesce(p.Paid, 0), 4), Coalesce(o.[Orders Delivered], '') = 'Y' "
+                    "From Orders o Inner Join Customers On Customers.[Customers Number] = o.[Orders Customer Number] "
+                    "Left Join (Select [Payments Customer Number] As Cust, [Payments Order Number] As Ord, Sum([Payments "
+                    "Amount]) As Paid From Payments Where [Payments Campaign Year] = ? And [Payments Campaign Number] = ? "
+                    "Group By [Payments Customer Number], [Payments Order Number]) p On p.Cust = o.[Orders Customer Number] "
+                    "And p.Ord = o.[Orders Order Number] Where o.[Orders Internal Flag] = 'TOTAL' And o.[Orders Campaign "
+                    "Year] = ? And o.[Orders Campaign Number] = ? Order By Customers.[Customers Last Name], "
+                    "Customers.[Customers First Name], o.[Orders Customer Number], o.[Orders Order Number]")
+                    .arg(catalogue::CatalogueReport::lastFirstSql(QStringLiteral("Customers"))),
                 {glance.campaign.year, glance.campaign.number, glance.campaign.year, glance.campaign.number});
     RecordSet rows = data.GetSnapShot(kProcedure);
     if (!rows.isValid())
         return false;
-    if (rows.next()) {
-        glance.ordersTyped = rows.value(0).toInt();
-        glance.ordersUndelivered = rows.value(1).toInt();
-        glance.ordersUnpaid = rows.value(2).toInt();
-        glance.unpaidAmount = Currency::fromDouble(rows.value(3).toDouble());
+    while (rows.next()) {
+        ++glance.ordersTyped;
+        if (!rows.value(5).toBool())
+            ++glance.ordersUndelivered;
+        const Currency owing = Currency::fromDouble(rows.value(4).toDouble());
+        if (owing <= Currency())
+            continue;
+        glance.unpaidOrders.push_back({rows.value(0).toInt(), rows.value(1).toString(), rows.value(2).toInt(),
+                                       Currency::fromDouble(rows.value(3).toDouble()), owing});
+        glance.unpaidAmount += owing;
     }
+    glance.ordersUnpaid = int(glance.unpaidOrders.size());
     return true;
 }
 

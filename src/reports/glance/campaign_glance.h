@@ -47,6 +47,16 @@ struct CallBackCustomer
     QString lastOrder; // "Campaign 5 / 2008" or "Never"
 };
 
+// An order of the campaign not paid in full by the payments carrying its number.
+struct UnpaidOrder
+{
+    int customer = 0;
+    QString name;
+    int order = 0;
+    Currency total;
+    Currency owing;
+};
+
 struct ShortProduct
 {
     QString catalogNumber;
@@ -70,6 +80,7 @@ struct CampaignGlance
     int ordersUndelivered = 0;
     int ordersUnpaid = 0;
     Currency unpaidAmount;
+    std::vector<UnpaidOrder> unpaidOrders; // by customer name
     OwedBalances debits;
     OwedBalances credits;
     std::vector<ComingDate> dates;

@@ -119,6 +119,12 @@ void section(PageWriter &writer, const QString &heading)
 void writeLists(PageWriter &writer, const CampaignGlance &glance)
 {
     const ReportFont body = font(9);
+    section(writer, QStringLiteral("Orders not paid"));
+    if (glance.unpaidOrders.empty())
+        writer.text(QStringLiteral("None"), body, 12);
+    for (const UnpaidOrder &order : glance.unpaidOrders)
+        writer.text(QStringLiteral("%1 (%2), order %3").arg(order.name).arg(order.customer).arg(order.order), body, 12, 260,
+                    QStringLiteral("%1 owing of %2").arg(order.owing.toCurrencyText(), order.total.toCurrencyText()));
     section(writer, QStringLiteral("Dates in the next %1 days").arg(CampaignGlance::kDateDays));
     if (glance.dates.empty())
         writer.text(QStringLiteral("None"), body, 12);

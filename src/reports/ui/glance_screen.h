@@ -55,6 +55,7 @@ private:
     QPushButton *m_callBack = nullptr;
     QTabWidget *m_tabs = nullptr;
     QTableWidget *m_figures = nullptr;
+    QTableWidget *m_unpaidList = nullptr;
     QTableWidget *m_dates = nullptr;
     QTableWidget *m_callBackList = nullptr;
     QTableWidget *m_products = nullptr;

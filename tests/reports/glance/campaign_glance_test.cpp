@@ -114,6 +114,15 @@ TEST_F(GlanceOnSample, OrderCountsAreTheCampaignSummaryRows)
                                           "rptCampaignSummary")
                            + mine + QStringLiteral(" And Round([Orders Unit Total] + [PaymentsForThisOrder], 4) > 0"))
                         .value(0)));
+    QStringList unpaid;
+    for (const UnpaidOrder &order : g.unpaidOrders)
+        unpaid << QStringLiteral("%1/%2 %3").arg(order.customer).arg(order.order).arg(order.owing.toPlainText());
+    unpaid.sort();
+    QStringList reported = column(QStringLiteral("Select [Orders Customer Number] || '/' || [Orders Order Number] || ' ' || "
+                                                 "Round([Orders Unit Total] + [PaymentsForThisOrder], 4) From rptCampaignSummary")
+                                  + mine + QStringLiteral(" And Round([Orders Unit Total] + [PaymentsForThisOrder], 4) > 0"));
+    reported.sort();
+    EXPECT_EQ(unpaid, reported);
     prepare(QStringLiteral("campaign-summary"), {{CampaignSummarySelection::kExcludeDelivered, true}});
     EXPECT_EQ(g.ordersUndelivered, count(QStringLiteral("Select Count(*) From rptCampaignSummary") + mine));
     EXPECT_LT(g.ordersUndelivered, g.ordersTyped);

@@ -66,6 +66,14 @@ TEST_F(GlanceScreenTest, ShowsTheCurrentCampaignsFiguresAndStepsThroughCampaigns
     EXPECT_EQ(figures->item(figures->rowCount() - 1, 2)->text(), g.current().earnings.toCurrencyText());
     EXPECT_FALSE(screen.findChild<QChartView *>()->accessibleDescription().isEmpty());
 
+    // The unpaid orders are listed behind their figure.
+    button(screen, QStringLiteral("Orders not paid"))->click();
+    auto *tabs = screen.findChild<QTabWidget *>();
+    auto *unpaid = qobject_cast<QTableWidget *>(tabs->currentWidget());
+    ASSERT_TRUE(unpaid);
+    EXPECT_EQ(unpaid->accessibleName(), QStringLiteral("Orders not paid"));
+    EXPECT_EQ(unpaid->rowCount(), g.ordersUnpaid);
+
     // Stepping shows another campaign without moving the options' current one.
     button(screen, QStringLiteral("Previous Campaign"))->click();
     EXPECT_EQ(screen.glance()->campaign, current.previous(app.state->options.LastCampaignNumberOfYear));
