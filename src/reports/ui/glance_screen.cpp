@@ -8,6 +8,7 @@
 #include "reports/ui/report_preview.h"
 #include "reports/ui/report_runner.h"
 #include "session/app_state.h"
+#include "shell/grid_layout_store.h"
 
 #include <QApplication>
 #include <QBarCategoryAxis>
@@ -20,6 +21,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStackedBarSeries>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -29,6 +31,38 @@
 namespace zel::reports {
 
 namespace {
+
+// Sorts money, numbers and dates by their value, and other texts as the desktop's language does.
+class GlanceItem : public QTableWidgetItem
+{
+public:
+    using QTableWidgetItem::QTableWidgetItem;
+    bool operator<(const QTableWidgetItem &other) const override
+    {
+        const std::optional<double> mine = number(text());
+        const std::optional<double> theirs = number(other.text());
+        if (mine && theirs)
+            return *mine < *theirs;
+        const QDate myDay = QDate::fromString(text(), QStringLiteral("MM/dd/yyyy"));
+        const QDate theirDay = QDate::fromString(other.text(), QStringLiteral("MM/dd/yyyy"));
+        if (myDay.isValid() && theirDay.isValid())
+            return myDay < theirDay;
+        return QString::localeAwareCompare(text(), other.text()) < 0;
+    }
+
+private:
+    // "$1,234.50", "($1.00)" and "42" as numbers.
+    static std::optional<double> number(QString text)
+    {
+        const bool negative = text.startsWith(QLatin1Char('(')) || text.startsWith(QLatin1Char('-'));
+        text.remove(QRegularExpression(QStringLiteral("[$,()\\s-]")));
+        bool ok = false;
+        const double value = text.toDouble(&ok);
+        if (!ok || text.isEmpty())
+            return std::nullopt;
+        return negative ? -value : value;
+    }
+};
 
 // A read-only list; `stretch` is the column that takes the width left over.
 QTableWidget *makeTable(const QStringList &headings, const QString &name, int stretch, QWidget *parent)
@@ -40,6 +74,7 @@ QTableWidget *makeTable(const QStringList &headings, const QString &name, int st
     table->setTabKeyNavigation(false); // Tab leaves the list, as in every other screen
     table->verticalHeader()->hide();
     table->horizontalHeader()->setStretchLastSection(false);
+    table->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder); // in the order read until she sorts
     table->setProperty("stretch", stretch);
     table->setAccessibleName(name);
     return table;
@@ -48,10 +83,12 @@ QTableWidget *makeTable(const QStringList &headings, const QString &name, int st
 void fillTable(QTableWidget *table, const std::vector<QStringList> &rows)
 {
     table->setUpdatesEnabled(false);
+    table->setSortingEnabled(false); // rows go in as read; the chosen sort follows
+    table->clearContents();
     table->setRowCount(int(rows.size()));
     for (int r = 0; r < int(rows.size()); ++r)
         for (int c = 0; c < int(rows[size_t(r)].size()); ++c) {
-            auto *item = new QTableWidgetItem(rows[size_t(r)][c]);
+            auto *item = new GlanceItem(rows[size_t(r)][c]);
             if (table->horizontalHeaderItem(c) && table->horizontalHeaderItem(c)->data(Qt::UserRole).toBool())
                 item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             table->setItem(r, c, item);
@@ -60,11 +97,13 @@ void fillTable(QTableWidget *table, const std::vector<QStringList> &rows)
     QHeaderView *header = table->horizontalHeader();
     header->setResizeContentsPrecision(200);
     const int stretch = table->property("stretch").toInt();
-    for (int c = 0; c < table->columnCount(); ++c)
-        header->setSectionResizeMode(c, c == stretch ? QHeaderView::Stretch : QHeaderView::Interactive);
-    for (int c = 0; c < table->columnCount(); ++c)
-        if (c != stretch)
-            table->resizeColumnToContents(c);
+    if (!table->property("laidOut").toBool()) // her own widths, once she has set them, stay
+        for (int c = 0; c < table->columnCount(); ++c) {
+            header->setSectionResizeMode(c, c == stretch ? QHeaderView::Stretch : QHeaderView::Interactive);
+            if (c != stretch)
+                table->resizeColumnToContents(c);
+        }
+    table->setSortingEnabled(true);
     table->setUpdatesEnabled(true);
 }
 
@@ -86,6 +125,7 @@ GlanceScreen::GlanceScreen(AppState &state, QWidget *parent) : ScreenBase(state,
     buildButtons();
     resize(980, 700);
     setUpScreen();
+    restoreGrids();
     showCampaign({state.options.CurrentCampaignYear, state.options.CurrentCampaignNumber});
 }
 
@@ -192,6 +232,32 @@ void GlanceScreen::buildButtons()
     buttons->addWidget(print);
     buttons->addWidget(close);
     static_cast<QVBoxLayout *>(layout())->addLayout(buttons);
+}
+
+// "GlanceTab1" to "GlanceTab5": each list's columns, widths and sort as she left them.
+std::vector<std::pair<QString, QTableWidget *>> GlanceScreen::grids() const
+{
+    std::vector<std::pair<QString, QTableWidget *>> out;
+    for (int tab = 0; tab < m_tabs->count(); ++tab)
+        out.emplace_back(QStringLiteral("GlanceTab%1").arg(tab + 1), qobject_cast<QTableWidget *>(m_tabs->widget(tab)));
+    return out;
+}
+
+void GlanceScreen::restoreGrids()
+{
+    const GridLayoutStore store(state().settings);
+    for (const auto &[name, table] : grids()) {
+        const QByteArray layout = store.load(name);
+        if (!layout.isEmpty() && table->horizontalHeader()->restoreState(layout))
+            table->setProperty("laidOut", true);
+    }
+}
+
+void GlanceScreen::finishClosing()
+{
+    const GridLayoutStore store(state().settings);
+    for (const auto &[name, table] : grids())
+        store.save(name, table->horizontalHeader()->saveState());
 }
 
 void GlanceScreen::showCampaign(const Campaign &campaign)

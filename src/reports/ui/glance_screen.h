@@ -5,6 +5,8 @@
 #include "shell/ui/screen_base.h"
 
 #include <optional>
+#include <utility>
+#include <vector>
 
 class QChartView;
 class QLabel;
@@ -29,7 +31,12 @@ public:
     void stepCampaign(bool forward);
     void print();
 
+protected:
+    void finishClosing() override;
+
 private:
+    std::vector<std::pair<QString, QTableWidget *>> grids() const;
+    void restoreGrids();
     void buildHeader();
     void buildFigures();
     void buildLists();

@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QChartView>
 #include <QGuiApplication>
+#include <QHeaderView>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
@@ -114,4 +115,36 @@ TEST_F(GlanceScreenTest, TheMainMenuOpensItFromItsButtonAndTheMiscMenu)
     entry->trigger();
     EXPECT_EQ(opened, 2);
     EXPECT_EQ(test::repeatedMnemonics(&menu), QStringList());
+}
+
+TEST_F(GlanceScreenTest, ListsSortByValueAndKeepTheirLayout)
+{
+    int owingWidth = 0;
+    {
+        GlanceScreen screen(*app.state);
+        screen.show();
+        QTableWidget *figures = nullptr;
+        for (QTableWidget *table : screen.findChildren<QTableWidget *>())
+            if (table->accessibleName() == QStringLiteral("Sales and earnings by campaign"))
+                figures = table;
+        ASSERT_TRUE(figures && figures->rowCount() > 2);
+        figures->sortByColumn(1, Qt::DescendingOrder);
+        for (int row = 1; row < figures->rowCount(); ++row) {
+            const QString higher = figures->item(row - 1, 1)->text().remove('$').remove(',');
+            const QString lower = figures->item(row, 1)->text().remove('$').remove(',');
+            EXPECT_GE(higher.toDouble(), lower.toDouble()) << "row " << row; // as money, not as text ("$956" after "$1,213")
+        }
+        figures->horizontalHeader()->resizeSection(1, 155);
+        owingWidth = figures->horizontalHeader()->sectionSize(1);
+        screen.reject();
+    }
+    GlanceScreen again(*app.state);
+    QTableWidget *figures = nullptr;
+    for (QTableWidget *table : again.findChildren<QTableWidget *>())
+        if (table->accessibleName() == QStringLiteral("Sales and earnings by campaign"))
+            figures = table;
+    ASSERT_TRUE(figures);
+    EXPECT_EQ(figures->horizontalHeader()->sectionSize(1), owingWidth);
+    EXPECT_EQ(figures->horizontalHeader()->sortIndicatorSection(), 1);
+    EXPECT_EQ(figures->horizontalHeader()->sortIndicatorOrder(), Qt::DescendingOrder);
 }
