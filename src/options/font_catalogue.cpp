@@ -37,6 +37,7 @@ const std::vector<FontEntry> &screenFonts()
         {"ZEL_ActiveReports", "Reports"},
         {"ZEL_Campaign_Summary", "Campaign Summary"},
         {"ZEL_Customer", "Customer"},
+        {"ZEL_Glance", "Campaign at a Glance"},
         {"ZEL_History_1", "History Search"},
         {"ZEL_History_2", "History"},
         {"ZEL_Main", "Main Menu"},
