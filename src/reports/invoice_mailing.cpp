@@ -27,12 +27,13 @@ bool isUsableAddress(const QString &address)
     return form.match(address).hasMatch();
 }
 
+// "Has an order" as the invoice counts it: a row of the campaign that is on the order.
 QString recipientsSql(InvoiceMailing::Choice choice, const std::vector<int> &only, QVariantList &values)
 {
     QString sql = QStringLiteral(
         "Select C.[Customers Number], C.[Customers First Name], C.[Customers Last Name], C.[Customers Email], Exists (Select 1 From "
         "Orders O Where O.[Orders Customer Number] = C.[Customers Number] And O.[Orders Campaign Year] = ? And O.[Orders Campaign "
-        "Number] = ?) As HasOrder From Customers C Where ");
+        "Number] = ? And O.[Orders Include On Order] <> 0) As HasOrder From Customers C Where ");
     if (!only.empty()) {
         QStringList marks;
         for (const int customer : only) {

@@ -95,8 +95,10 @@ QByteArray MailMessage::addressHeader(const MailAddress &address)
     const QString name = oneLine(address.name);
     if (name.isEmpty())
         return mailbox;
+    // A name is one encoded word, however long: some parsers put a blank between the words of a
+    // name that was split, where the standard joins them.
     if (!isPlainAscii(name))
-        return encodeHeaderText(name) + "\r\n " + mailbox;
+        return "=?UTF-8?B?" + name.toUtf8().toBase64() + "?=\r\n " + mailbox;
     QString quoted = name;
     quoted.replace(QLatin1Char('\\'), QLatin1String("\\\\")).replace(QLatin1Char('"'), QLatin1String("\\\""));
     return '"' + quoted.toLatin1() + "\" " + mailbox;
@@ -123,7 +125,7 @@ QByteArray MailMessage::toMime() const
     header("Subject", encodeHeaderText(subject));
     header("Message-ID", messageId.isEmpty() ? newMessageId(from.address) : messageId);
     header("MIME-Version", "1.0");
-    header("Content-Type", "multipart/mixed; boundary=\"" + boundary + '"');
+    header("Content-Type", "multipart/mixed;\r\n boundary=\"" + boundary + '"');
     out += "\r\n";
 
     QString body = text;

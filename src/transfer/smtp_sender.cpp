@@ -34,7 +34,7 @@ struct Upload
 {
     const QByteArray &data;
     qsizetype offset = 0;
-    QString lastReply;
+    QString lastReply; // the server's last refusal
 
     static size_t read(char *buffer, size_t size, size_t count, void *self)
     {
@@ -46,18 +46,21 @@ struct Upload
         return chunk;
     }
 
+    // Only refusals are kept: after one, libcurl still says QUIT and the server's goodbye would
+    // hide the reason.
     static int debug(CURL *, curl_infotype type, char *text, size_t size, void *self)
     {
-        if (type == CURLINFO_HEADER_IN)
-            static_cast<Upload *>(self)->lastReply = QString::fromUtf8(text, qsizetype(size)).trimmed();
+        const QString reply = QString::fromUtf8(text, qsizetype(size)).trimmed();
+        if (type == CURLINFO_HEADER_IN && isRefusal(reply))
+            static_cast<Upload *>(self)->lastReply = reply;
         return 0;
     }
-};
 
-bool isRefusal(const QString &reply)
-{
-    return reply.size() >= 3 && (reply[0] == QLatin1Char('4') || reply[0] == QLatin1Char('5')) && reply[1].isDigit();
-}
+    static bool isRefusal(const QString &reply)
+    {
+        return reply.size() >= 3 && (reply[0] == QLatin1Char('4') || reply[0] == QLatin1Char('5')) && reply[1].isDigit();
+    }
+};
 
 } // namespace
 
@@ -111,7 +114,7 @@ SmtpSender::Result SmtpSender::send(const QString &fromAddress, const QString &t
         return {true, {}, false};
     const QString said = detail[0] ? QString::fromLocal8Bit(detail) : QString::fromLocal8Bit(curl_easy_strerror(code));
     Result result{false, said, false};
-    if (isRefusal(upload.lastReply))
+    if (!upload.lastReply.isEmpty())
         result.reason = said + QStringLiteral(" (the server said: ") + upload.lastReply + QLatin1Char(')');
     switch (code) {
     case CURLE_LOGIN_DENIED:
