@@ -156,7 +156,7 @@ TEST_F(InvoiceMailingTest, ARefusedRecipientAndADroppedConnectionFailAloneAndAre
     EXPECT_EQ(outcomes[1].result, Result::Failed);
     EXPECT_TRUE(outcomes[1].detail.contains("550 5.1.1")) << qPrintable(outcomes[1].line());
     EXPECT_EQ(outcomes[2].result, Result::Failed);
-    EXPECT_FALSE(outcomes[2].detail.isEmpty());
+    EXPECT_TRUE(outcomes[2].detail.startsWith("The connection to the mail server broke off")) << qPrintable(outcomes[2].line());
     EXPECT_EQ(outcomes[5].result, Result::Sent) << qPrintable(outcomes[5].line());
 
     SmtpTestServer again(SmtpTestServer::Behaviour{SmtpTestServer::Mode::Plain, {}, {}});
