@@ -17,7 +17,8 @@ bool isFlag(const QString &name)
                                       QStringLiteral("--refund"), QStringLiteral("--all"), QStringLiteral("--unavailable"),
                                       QStringLiteral("--add-on"), QStringLiteral("--headless"),
                                       QStringLiteral("--external"), QStringLiteral("--in-stock"), QStringLiteral("--sold"),
-                                      QStringLiteral("--header"), QStringLiteral("--logs"), QStringLiteral("--replace")};
+                                      QStringLiteral("--header"), QStringLiteral("--logs"), QStringLiteral("--replace"),
+                                      QStringLiteral("--marked"), QStringLiteral("--dry-run")};
     // --yes and --no are read above.
     return flags.contains(name) || isReportFlag(name);
 }

@@ -9,6 +9,7 @@
 #include "app/expense_commands.h"
 #include "app/ftp_commands.h"
 #include "app/glance_command.h"
+#include "app/invoice_mail_command.h"
 #include "app/order_commands.h"
 #include "app/record_commands.h"
 #include "app/report_command.h"
@@ -88,6 +89,9 @@ const QMap<QString, QStringList> &optionsOfWords()
          {QStringLiteral("--selection"), QStringLiteral("--sort"), QStringLiteral("--content"), QStringLiteral("--header"),
           QStringLiteral("--replace")}},
         {QStringLiteral("ftp"), {QStringLiteral("--file"), QStringLiteral("--logs"), QStringLiteral("--first"), QStringLiteral("--last")}},
+        {QStringLiteral("invoice"),
+         {QStringLiteral("--year"), QStringLiteral("--campaign"), QStringLiteral("--customers"), QStringLiteral("--marked"),
+          QStringLiteral("--dry-run"), QStringLiteral("--eml-folder")}},
     };
     return options;
 }
@@ -254,6 +258,14 @@ const std::vector<CommandWord> &commandWords()
          runFtpCommand},
         {"ftp", "zel ftp download ID", "Fetch ID.ZIP from support's server ([DownloadOptions] of ZELFTPINI.600) into the "
          "application folder; prints where it was saved.", nullptr},
+        {"invoice",
+         "zel invoice mail --db FILE --year Y --campaign C [--customers N,N,...|--marked] [--dry-run [--eml-folder DIR]] [--yes]",
+         "E-mail each customer with an order in the campaign (or those given, or those the customer search marked) her "
+         "invoice as a PDF through the mail server of the mail settings (ZELMAILINI.600); invoices already sent are not "
+         "sent again. Sending needs --yes. The password comes from the desktop's keyring, or from the environment variable "
+         "ZEL_SMTP_PASSWORD where no keyring runs. --dry-run writes the messages as .eml files into DIR instead (default: "
+         "'Invoice Mail C-Y' in the current folder) and prints their paths.",
+         runInvoiceCommand},
     };
     return words;
 }

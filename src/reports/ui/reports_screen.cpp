@@ -10,6 +10,7 @@
 #include "reports/server/standard_reports.h"
 #include "reports/ui/campaign_summary_tab.h"
 #include "reports/ui/choices_tab.h"
+#include "reports/ui/invoice_mail_screen.h"
 #include "reports/ui/labels_tab.h"
 #include "reports/ui/order_summary_tab.h"
 #include "reports/ui/report_preview.h"
@@ -53,6 +54,10 @@ ReportsScreen::ReportsScreen(AppState &state, QWidget *parent) : ScreenBase(stat
     auto *bar = new QMenuBar(this);
     layout->setMenuBar(bar);
     QMenu *file = bar->addMenu(QStringLiteral("&File"));
+    file->addAction(QStringLiteral("&E-mail Invoices of the Campaign..."), this, [this] {
+        InvoiceMailScreen mail(this->state(), {selectedYear(), selectedNumber()}, this);
+        mail.exec();
+    });
     file->addAction(QStringLiteral("E&xit"), this, &QDialog::reject);
     QMenu *misc = bar->addMenu(QStringLiteral("&Misc"));
     misc->addAction(QStringLiteral("&Reset all Options / Check Boxes to defaults"), this, [this] { resetToDefaults(); });
