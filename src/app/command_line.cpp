@@ -18,7 +18,7 @@ bool isFlag(const QString &name)
                                       QStringLiteral("--add-on"), QStringLiteral("--headless"),
                                       QStringLiteral("--external"), QStringLiteral("--in-stock"), QStringLiteral("--sold"),
                                       QStringLiteral("--header"), QStringLiteral("--logs"), QStringLiteral("--replace"),
-                                      QStringLiteral("--marked"), QStringLiteral("--dry-run")};
+                                      QStringLiteral("--marked"), QStringLiteral("--dry-run"), QStringLiteral("--password-stdin")};
     // --yes and --no are read above.
     return flags.contains(name) || isReportFlag(name);
 }

@@ -91,7 +91,9 @@ const QMap<QString, QStringList> &optionsOfWords()
         {QStringLiteral("ftp"), {QStringLiteral("--file"), QStringLiteral("--logs"), QStringLiteral("--first"), QStringLiteral("--last")}},
         {QStringLiteral("invoice"),
          {QStringLiteral("--year"), QStringLiteral("--campaign"), QStringLiteral("--customers"), QStringLiteral("--marked"),
-          QStringLiteral("--dry-run"), QStringLiteral("--eml-folder")}},
+          QStringLiteral("--dry-run"), QStringLiteral("--eml-folder"), QStringLiteral("--server"), QStringLiteral("--port"),
+          QStringLiteral("--security"), QStringLiteral("--user"), QStringLiteral("--sender"), QStringLiteral("--ca-file"),
+          QStringLiteral("--subject"), QStringLiteral("--text"), QStringLiteral("--password-stdin")}},
     };
     return options;
 }
@@ -139,6 +141,9 @@ const QMap<QString, QStringList> &optionsOfSubcommands()
         {QStringLiteral("import products"), list({"--dashes", "--year", "--campaign"})},
         {QStringLiteral("ftp download"), {}},
         {QStringLiteral("order edit"), list({"--customer", "--order", "--year", "--campaign"})},
+        {QStringLiteral("invoice mail"), list({"--year", "--campaign", "--customers", "--marked", "--dry-run", "--eml-folder"})},
+        {QStringLiteral("invoice settings"), list({"--server", "--port", "--security", "--user", "--sender", "--ca-file", "--subject",
+                                                   "--text", "--password-stdin"})},
     };
     return options;
 }
@@ -266,6 +271,13 @@ const std::vector<CommandWord> &commandWords()
          "ZEL_SMTP_PASSWORD where no keyring runs. --dry-run writes the messages as .eml files into DIR instead (default: "
          "'Invoice Mail C-Y' in the current folder) and prints their paths.",
          runInvoiceCommand},
+        {"invoice",
+         "zel invoice settings [--server HOST] [--port N] [--security starttls|tls|none] [--user NAME] [--sender ADDRESS] "
+         "[--ca-file FILE] [--subject TEXT] [--text TEXT] [--password-stdin]",
+         "Print the mail server and letter settings of the invoice mailing and change those given (as the screen's Mail "
+         "Server Settings do); in --text, \\n starts a new line. --password-stdin stores the password read from the "
+         "standard input in the desktop's keyring.",
+         nullptr},
     };
     return words;
 }

@@ -20,6 +20,9 @@ using reports::MailRecipient;
 
 constexpr const char *kUsage = "zel invoice mail --db FILE --year Y --campaign C [--customers N,N,...|--marked] "
                                "[--dry-run [--eml-folder DIR]] [--yes]";
+constexpr const char *kSettingsUsage = "zel invoice settings [--server HOST] [--port N] [--security starttls|tls|none] "
+                                       "[--user NAME] [--sender ADDRESS] [--ca-file FILE] [--subject TEXT] [--text TEXT] "
+                                       "[--password-stdin]";
 constexpr int kHighestCustomer = 32767;
 
 int usage(QTextStream &err)
@@ -144,12 +147,82 @@ int mail(const CommandLine &line, QTextStream &out, QTextStream &err)
     return printOutcomes(mailing.run(recipients, InvoiceMailing::smtpDelivery(sender, settings.senderAddress), true), out);
 }
 
+void printSettings(const transfer::MailSettings &s, QTextStream &out)
+{
+    out << "Server: " << s.host << '\n'
+        << "Port: " << s.port << '\n'
+        << "Security: " << transfer::MailSettings::securityWord(s.security) << '\n'
+        << "User: " << s.user << '\n'
+        << "Sender: " << s.senderAddress << '\n'
+        << "Certificate file: " << s.caFile << '\n'
+        << "Subject: " << s.subject << '\n'
+        << "Text: " << QString(s.body).replace(QLatin1Char('\n'), QStringLiteral("\\n")) << '\n';
+}
+
+// The mail server settings the screen's settings dialog keeps: printed, and changed where given.
+int settingsCommand(const CommandLine &line, QTextStream &out, QTextStream &err)
+{
+    const QString security = line.option(QStringLiteral("--security")).toLower();
+    if (line.flag(QStringLiteral("--security")) && !QStringList{QStringLiteral("starttls"), QStringLiteral("tls"), QStringLiteral("none")}.contains(security)) {
+        err << "--security is starttls, tls or none.\n";
+        return 2;
+    }
+    const std::optional<int> port = wholeOption(line, QStringLiteral("--port"), 1, 65535, err, 0);
+    if (!port)
+        return 2;
+    CommandSession session(line, err);
+    AppState &state = session.state();
+    transfer::MailSettings s = transfer::MailSettings::read(state.settings);
+    const auto given = [&](const char *option, QString &into) {
+        if (line.flag(QString::fromLatin1(option)))
+            into = line.option(QString::fromLatin1(option)).trimmed();
+    };
+    given("--server", s.host);
+    given("--user", s.user);
+    given("--sender", s.senderAddress);
+    given("--ca-file", s.caFile);
+    if (line.flag(QStringLiteral("--subject")))
+        s.subject = line.option(QStringLiteral("--subject"));
+    if (line.flag(QStringLiteral("--text")))
+        s.body = line.option(QStringLiteral("--text")).replace(QStringLiteral("\\n"), QStringLiteral("\n"));
+    if (line.flag(QStringLiteral("--security"))) {
+        const transfer::MailSettings::Security chosen = transfer::MailSettings::securityFromWord(security);
+        if (*port == 0 && s.port == transfer::MailSettings::usualPort(s.security))
+            s.port = transfer::MailSettings::usualPort(chosen); // the usual port follows, a chosen one stays
+        s.security = chosen;
+    }
+    if (*port > 0)
+        s.port = *port;
+    if (!s.write(state.settings)) {
+        err << "The mail settings could not be written to " << transfer::MailSettings::kFile << ".\n";
+        return 1;
+    }
+    if (line.flag(QStringLiteral("--password-stdin"))) {
+        QTextStream in(stdin);
+        const QString password = in.readLine();
+        QString error;
+        if (password.isEmpty() || !transfer::MailPassword::write(s.passwordKey(), password, &error)) {
+            err << (password.isEmpty() ? QStringLiteral("No password was given on the standard input.") : error) << '\n';
+            return 1;
+        }
+        out << "The password of " << s.passwordKey() << " is kept in the desktop's keyring.\n";
+    }
+    printSettings(s, out);
+    if (const QString problem = s.problem(); !problem.isEmpty())
+        out << "Not ready to send: " << problem << '\n';
+    return 0;
+}
+
 } // namespace
 
 int runInvoiceCommand(const CommandLine &line, QTextStream &out, QTextStream &err)
 {
-    if (line.arguments.value(0) != QLatin1String("mail") || line.arguments.size() != 1)
+    if (line.arguments == QStringList{QStringLiteral("settings")})
+        return settingsCommand(line, out, err);
+    if (line.arguments != QStringList{QStringLiteral("mail")}) {
+        err << "Usage: " << kSettingsUsage << '\n';
         return usage(err);
+    }
     return mail(line, out, err);
 }
 

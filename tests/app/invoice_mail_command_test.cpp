@@ -85,3 +85,39 @@ TEST_F(InvoiceMailCommand, ADryRunWritesMessagesThatParseAndSendsNothing)
     // Nothing was recorded as sent.
     EXPECT_TRUE(run({"--dry-run", "--eml-folder", app.path("out")}).out.contains("written"));
 }
+
+TEST_F(InvoiceMailCommand, TheSettingsCommandKeepsWhatTheDialogKeepsAndSendingUsesIt)
+{
+    SmtpTestServer server;
+    if (!server.unavailable().isEmpty())
+        GTEST_SKIP() << qPrintable(server.unavailable());
+    const transfer::MailSettings wanted = server.settings();
+    CommandRun r = zel::test::runCli(
+        app, {"invoice", "settings", "--server", wanted.host, "--port", QString::number(wanted.port), "--security",
+              transfer::MailSettings::securityWord(wanted.security), "--user", wanted.user, "--sender", wanted.senderAddress,
+              "--ca-file", wanted.caFile, "--subject", "Invoice {campaign}", "--text", "Dear {name},\\nthank you."});
+    ASSERT_EQ(r.code, 0) << qPrintable(r.err);
+    const transfer::MailSettings kept = transfer::MailSettings::read(AppSettings(app.path("")));
+    EXPECT_EQ(kept.host, wanted.host);
+    EXPECT_EQ(kept.port, wanted.port);
+    EXPECT_EQ(kept.security, wanted.security);
+    EXPECT_EQ(kept.user, wanted.user);
+    EXPECT_EQ(kept.senderAddress, wanted.senderAddress);
+    EXPECT_EQ(kept.body, QStringLiteral("Dear {name},\nthank you."));
+    EXPECT_FALSE(r.out.contains("Not ready")) << qPrintable(r.out);
+
+    qputenv("ZEL_SMTP_PASSWORD", SmtpTestServer::kPassword.toUtf8());
+    r = run({"--yes"});
+    ASSERT_EQ(r.code, 0) << qPrintable(r.err + r.out);
+    ASSERT_EQ(server.messages().size(), 1);
+
+    // Only what is given changes; a wrong word or port changes nothing.
+    EXPECT_EQ(zel::test::runCli(app, {"invoice", "settings", "--security", "plain"}).code, 2);
+    EXPECT_EQ(zel::test::runCli(app, {"invoice", "settings", "--port", "0"}).code, 2);
+    r = zel::test::runCli(app, {"invoice", "settings", "--sender", "ruth@example.org"});
+    ASSERT_EQ(r.code, 0);
+    const transfer::MailSettings changed = transfer::MailSettings::read(AppSettings(app.path("")));
+    EXPECT_EQ(changed.senderAddress, QStringLiteral("ruth@example.org"));
+    EXPECT_EQ(changed.host, wanted.host);
+    EXPECT_EQ(changed.port, wanted.port);
+}

@@ -9,6 +9,7 @@
 #include "orders/ui/order_screen.h"
 #include "orders/ui/products_screen.h"
 #include "reports/ui/glance_screen.h"
+#include "reports/ui/invoice_mail_screen.h"
 #include "reports/ui/reports_screen.h"
 #include "session/app_state.h"
 #include "session/database_commands.h"
@@ -124,6 +125,10 @@ void MainMenu::buildMenus()
     QMenu *misc = menuBar()->addMenu(QStringLiteral("&Misc"));
     // The same screen as its button; Alt+G is the button's, so the menu entry has its own letter.
     m_glanceAction = misc->addAction(QStringLiteral("&Campaign at a Glance"), this, [this] { runCommand(Glance); });
+    m_mailAction = misc->addAction(QStringLiteral("&E-mail Invoices of the Current Campaign..."), this, [this] {
+        reports::InvoiceMailScreen screen(m_state, {m_state.options.CurrentCampaignYear, m_state.options.CurrentCampaignNumber}, this);
+        screen.exec();
+    });
     misc->addSeparator();
     misc->addAction(QStringLiteral("&Print Screen"), this, [this] { zel::printScreen(this); });
     misc->addAction(QStringLiteral("&Reset Screen Size / Positon"), this, &MainMenu::resetScreenSize);
@@ -299,6 +304,7 @@ void MainMenu::refresh()
     }
     m_previous->setEnabled(open);
     m_glanceAction->setEnabled(open && bool(m_screens[Glance]));
+    m_mailAction->setEnabled(open);
     m_next->setEnabled(open);
 
     const auto needs = [open](FileCommand c) {

@@ -98,6 +98,7 @@ private:
     QAction *m_lastUsedSeparator = nullptr;
     QPushButton *m_previous = nullptr;
     QAction *m_glanceAction = nullptr; // Misc / Campaign at a Glance
+    QAction *m_mailAction = nullptr;   // Misc / E-mail Invoices of the Current Campaign
     QPushButton *m_next = nullptr;
     QRadioButton *m_backupAuto = nullptr;
     QRadioButton *m_backupManual = nullptr;

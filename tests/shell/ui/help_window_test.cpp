@@ -81,7 +81,7 @@ TEST(HelpWindow, EveryScreenHasItsSectionInTheManual)
     const QString manual = manualText();
     for (const char *form : {"Zel_Search", "Zel_Customer", "Zel_CustomerSummary", "Zel_History", "Zel_Order", "Zel_Products",
                              "Zel_Options", "Zel_Reports", "Zel_ReportPreview", "Zel_Transmit", "Zel_Totals", "Zel_Inventory",
-                             "Zel_Utilities", "Zel_FTPUpload", "Zel_FTPDownload"}) {
+                             "Zel_Utilities", "Zel_FTPUpload", "Zel_FTPDownload", "ZEL_Glance", "Zel_InvoiceMail", "Zel_MailServer"}) {
         const QString section = HelpWindow::sectionOf(QString::fromLatin1(form));
         ASSERT_FALSE(section.isEmpty()) << form;
         EXPECT_TRUE(manual.contains(QStringLiteral("id=\"%1\"").arg(section))) << form << " -> " << section.toStdString();
