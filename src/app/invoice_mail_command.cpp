@@ -124,6 +124,10 @@ int mail(const CommandLine &line, QTextStream &out, QTextStream &err)
         return 0;
     }
     if (dryRun) {
+        if (!settings.senderAddress.contains(QLatin1Char('@'))) {
+            err << "The messages need your own e-mail address as their sender: give it with zel invoice settings --sender ADDRESS.\n";
+            return 1;
+        }
         const QString folder = line.options.contains(QStringLiteral("--eml-folder"))
                                  ? line.option(QStringLiteral("--eml-folder"))
                                  : QDir::current().filePath(QStringLiteral("Invoice Mail %1-%2").arg(*number).arg(*year));

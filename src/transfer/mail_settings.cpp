@@ -13,6 +13,13 @@ const QString kServer = QStringLiteral("Server");
 const QString kLetter = QStringLiteral("InvoiceLetter");
 
 // An INI value is one line: the letter's line breaks are kept as "\n", a backslash as "\\".
+// The file's reader takes one pair of matching quotes off a value, so the letter is kept inside a
+// pair of its own: a subject that starts and ends with quotes keeps them.
+QString quoted(const QString &text)
+{
+    return QLatin1Char('"') + text + QLatin1Char('"');
+}
+
 QString escapeLines(const QString &text)
 {
     QString out = text;
@@ -48,7 +55,7 @@ MailSettings MailSettings::read(const AppSettings &settings)
     s.user = ini.read(kServer, QStringLiteral("User"), QString()).trimmed();
     s.senderAddress = ini.read(kServer, QStringLiteral("Sender"), QString()).trimmed();
     s.caFile = ini.read(kServer, QStringLiteral("CAFile"), QString(), IniFile::kPathChars).trimmed();
-    s.subject = ini.read(kLetter, QStringLiteral("Subject"), kDefaultSubject);
+    s.subject = ini.read(kLetter, QStringLiteral("Subject"), kDefaultSubject, IniFile::kUnlimited);
     s.body = unescapeLines(ini.read(kLetter, QStringLiteral("Body"), escapeLines(kDefaultBody), IniFile::kUnlimited));
     return s;
 }
@@ -60,8 +67,8 @@ bool MailSettings::write(const AppSettings &settings) const
         && ini.write(kServer, QStringLiteral("Security"), securityWord(security))
         && ini.write(kServer, QStringLiteral("User"), user.trimmed())
         && ini.write(kServer, QStringLiteral("Sender"), senderAddress.trimmed())
-        && ini.write(kServer, QStringLiteral("CAFile"), caFile.trimmed()) && ini.write(kLetter, QStringLiteral("Subject"), subject)
-        && ini.write(kLetter, QStringLiteral("Body"), escapeLines(body));
+        && ini.write(kServer, QStringLiteral("CAFile"), caFile.trimmed()) && ini.write(kLetter, QStringLiteral("Subject"), quoted(subject))
+        && ini.write(kLetter, QStringLiteral("Body"), quoted(escapeLines(body)));
 }
 
 int MailSettings::usualPort(Security security)

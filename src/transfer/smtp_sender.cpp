@@ -132,10 +132,13 @@ SmtpSender::Result SmtpSender::send(const QString &fromAddress, const QString &t
         result.reason = QStringLiteral("Could not reach the mail server ") + m_settings.host + QStringLiteral(": ") + result.reason;
         result.serverUnusable = true;
         break;
+    case CURLE_OPERATION_TIMEDOUT:
+        // A server that stalls on one message stalls on the next: the rest wait for another run.
+        result.serverUnusable = true;
+        [[fallthrough]];
     case CURLE_RECV_ERROR:
     case CURLE_SEND_ERROR:
     case CURLE_GOT_NOTHING:
-    case CURLE_OPERATION_TIMEDOUT:
         if (upload.lastReply.isEmpty())
             result.reason = QStringLiteral("The connection to the mail server broke off before it accepted the message: ") + said;
         break;

@@ -71,7 +71,13 @@ TEST_F(InvoiceMailCommand, SendingAsksAndWithoutAnAnswerStopsNamingYes)
 
 TEST_F(InvoiceMailCommand, ADryRunWritesMessagesThatParseAndSendsNothing)
 {
+    // Without her own address the messages would have no sender.
     CommandRun r = run({"--dry-run", "--eml-folder", app.path("out")});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_TRUE(r.err.contains("--sender")) << qPrintable(r.err);
+    ASSERT_EQ(zel::test::runCli(app, {"invoice", "settings", "--sender", "ruth@example.org"}).code, 0);
+
+    r = run({"--dry-run", "--eml-folder", app.path("out")});
     ASSERT_EQ(r.code, 0) << qPrintable(r.err + r.out);
     const QString eml = QDir(app.path("out")).filePath("1 Ann Adams.eml");
     EXPECT_TRUE(r.out.contains("1 Ann Adams <ann@example.com>: written: " + eml)) << qPrintable(r.out);
@@ -110,6 +116,12 @@ TEST_F(InvoiceMailCommand, TheSettingsCommandKeepsWhatTheDialogKeepsAndSendingUs
     r = run({"--yes"});
     ASSERT_EQ(r.code, 0) << qPrintable(r.err + r.out);
     ASSERT_EQ(server.messages().size(), 1);
+
+    // The letter comes back as typed: quotes at both ends, and longer than a line of the file.
+    const QString subject = QStringLiteral("\"Invoice\" {campaign} ; #1 \"{name}\" ") + QString(300, QLatin1Char('x'));
+    ASSERT_EQ(zel::test::runCli(app, {"invoice", "settings", "--subject", subject, "--text", "\"Hello\""}).code, 0);
+    EXPECT_EQ(transfer::MailSettings::read(AppSettings(app.path(""))).subject, subject);
+    EXPECT_EQ(transfer::MailSettings::read(AppSettings(app.path(""))).body, QStringLiteral("\"Hello\""));
 
     // Only what is given changes; a wrong word or port changes nothing.
     EXPECT_EQ(zel::test::runCli(app, {"invoice", "settings", "--security", "plain"}).code, 2);

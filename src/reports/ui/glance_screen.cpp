@@ -347,8 +347,10 @@ void GlanceScreen::fillFigures()
     m_debits->setText(QStringLiteral("Customers owing &her: %1 (%2)").arg(g.debits.customers).arg(g.debits.total.toCurrencyText()));
     m_credits->setText(QStringLiteral("Customers she &owes: %1 (%2)").arg(g.credits.customers).arg(g.credits.total.toCurrencyText()));
     m_callBack->setText(QStringLiteral("No order in %1 campaigns: %2 - call &back").arg(CampaignGlance::kCallBackCampaigns).arg(g.callBack.size()));
-    for (QPushButton *button : {m_typed, m_undelivered, m_unpaid, m_debits, m_credits, m_callBack})
+    for (QPushButton *button : {m_typed, m_undelivered, m_unpaid, m_debits, m_credits, m_callBack}) {
         button->setEnabled(bool(m_glance));
+        button->setAccessibleName(QString(button->text()).remove(QLatin1Char('&'))); // the number is what she listens for
+    }
     std::vector<QStringList> rows;
     for (const CampaignSales &bar : g.sales)
         rows.push_back({glanceCampaignName(bar.campaign) + (bar.yearAgo ? QStringLiteral(" (a year ago)") : QString()),
