@@ -18,7 +18,8 @@ bool isFlag(const QString &name)
                                       QStringLiteral("--add-on"), QStringLiteral("--headless"),
                                       QStringLiteral("--external"), QStringLiteral("--in-stock"), QStringLiteral("--sold"),
                                       QStringLiteral("--header"), QStringLiteral("--logs"), QStringLiteral("--replace"),
-                                      QStringLiteral("--marked"), QStringLiteral("--dry-run"), QStringLiteral("--password-stdin")};
+                                      QStringLiteral("--marked"), QStringLiteral("--dry-run"), QStringLiteral("--password-stdin"),
+                                      QStringLiteral("--again")};
     // --yes and --no are read above.
     return flags.contains(name) || isReportFlag(name);
 }

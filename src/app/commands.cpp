@@ -91,7 +91,7 @@ const QMap<QString, QStringList> &optionsOfWords()
         {QStringLiteral("ftp"), {QStringLiteral("--file"), QStringLiteral("--logs"), QStringLiteral("--first"), QStringLiteral("--last")}},
         {QStringLiteral("invoice"),
          {QStringLiteral("--year"), QStringLiteral("--campaign"), QStringLiteral("--customers"), QStringLiteral("--marked"),
-          QStringLiteral("--dry-run"), QStringLiteral("--eml-folder"), QStringLiteral("--server"), QStringLiteral("--port"),
+          QStringLiteral("--dry-run"), QStringLiteral("--eml-folder"), QStringLiteral("--again"), QStringLiteral("--server"), QStringLiteral("--port"),
           QStringLiteral("--security"), QStringLiteral("--user"), QStringLiteral("--sender"), QStringLiteral("--ca-file"),
           QStringLiteral("--subject"), QStringLiteral("--text"), QStringLiteral("--password-stdin")}},
     };
@@ -141,7 +141,7 @@ const QMap<QString, QStringList> &optionsOfSubcommands()
         {QStringLiteral("import products"), list({"--dashes", "--year", "--campaign"})},
         {QStringLiteral("ftp download"), {}},
         {QStringLiteral("order edit"), list({"--customer", "--order", "--year", "--campaign"})},
-        {QStringLiteral("invoice mail"), list({"--year", "--campaign", "--customers", "--marked", "--dry-run", "--eml-folder"})},
+        {QStringLiteral("invoice mail"), list({"--year", "--campaign", "--customers", "--marked", "--dry-run", "--eml-folder", "--again"})},
         {QStringLiteral("invoice settings"), list({"--server", "--port", "--security", "--user", "--sender", "--ca-file", "--subject",
                                                    "--text", "--password-stdin"})},
     };
@@ -264,12 +264,13 @@ const std::vector<CommandWord> &commandWords()
         {"ftp", "zel ftp download ID", "Fetch ID.ZIP from support's server ([DownloadOptions] of ZELFTPINI.600) into the "
          "application folder; prints where it was saved.", nullptr},
         {"invoice",
-         "zel invoice mail --db FILE --year Y --campaign C [--customers N,N,...|--marked] [--dry-run [--eml-folder DIR]] [--yes]",
+         "zel invoice mail --db FILE --year Y --campaign C [--customers N,N,... [--again]|--marked] [--dry-run [--eml-folder DIR]] [--yes]",
          "E-mail each customer with an order in the campaign (or those given, or those the customer search marked) her "
          "invoice as a PDF through the mail server of the mail settings (ZELMAILINI.600); invoices already sent are not "
          "sent again. Sending needs --yes. The password comes from the desktop's keyring, or from the environment variable "
          "ZEL_SMTP_PASSWORD where no keyring runs. --dry-run writes the messages as .eml files into DIR instead (default: "
-         "'Invoice Mail C-Y' in the current folder) and prints their paths.",
+         "'Invoice Mail C-Y' in the current folder) and prints their paths. --again sends the given customers' invoices once "
+         "more (a corrected invoice).",
          runInvoiceCommand},
         {"invoice",
          "zel invoice settings [--server HOST] [--port N] [--security starttls|tls|none] [--user NAME] [--sender ADDRESS] "

@@ -18,7 +18,7 @@ using reports::InvoiceMailing;
 using reports::MailOutcome;
 using reports::MailRecipient;
 
-constexpr const char *kUsage = "zel invoice mail --db FILE --year Y --campaign C [--customers N,N,...|--marked] "
+constexpr const char *kUsage = "zel invoice mail --db FILE --year Y --campaign C [--customers N,N,... [--again]|--marked] "
                                "[--dry-run [--eml-folder DIR]] [--yes]";
 constexpr const char *kSettingsUsage = "zel invoice settings [--server HOST] [--port N] [--security starttls|tls|none] "
                                        "[--user NAME] [--sender ADDRESS] [--ca-file FILE] [--subject TEXT] [--text TEXT] "
@@ -103,6 +103,11 @@ int mail(const CommandLine &line, QTextStream &out, QTextStream &err)
     if (!year || !number || !only)
         return 2;
     const bool dryRun = line.flag(QStringLiteral("--dry-run"));
+    const bool again = line.flag(QStringLiteral("--again"));
+    if (again && only->empty()) {
+        err << "--again sends the invoices of the customers given with --customers once more.\n";
+        return 2;
+    }
     if (line.options.contains(QStringLiteral("--eml-folder")) && !dryRun) {
         err << "--eml-folder is for --dry-run.\n";
         return 2;
@@ -115,7 +120,7 @@ int mail(const CommandLine &line, QTextStream &out, QTextStream &err)
     const transfer::MailSettings settings = transfer::MailSettings::read(state.settings);
     InvoiceMailing mailing(state, campaign, settings);
     const auto choice = line.flag(QStringLiteral("--marked")) ? InvoiceMailing::Choice::Marked : InvoiceMailing::Choice::AllWithOrder;
-    const std::vector<MailRecipient> recipients = mailing.recipients(choice, *only);
+    const std::vector<MailRecipient> recipients = mailing.recipients(choice, *only, again);
     printList(recipients, out);
     out.flush();
     const int ready = readyCount(recipients);

@@ -90,7 +90,7 @@ InvoiceMailing::InvoiceMailing(AppState &state, const Campaign &campaign, transf
 {
 }
 
-std::vector<MailRecipient> InvoiceMailing::recipients(Choice choice, const std::vector<int> &only)
+std::vector<MailRecipient> InvoiceMailing::recipients(Choice choice, const std::vector<int> &only, bool again)
 {
     QVariantList values{m_campaign.year, m_campaign.number};
     const QString sql = recipientsSql(choice, only, values);
@@ -108,7 +108,7 @@ std::vector<MailRecipient> InvoiceMailing::recipients(Choice choice, const std::
             r.balance = found->second;
         if (!rows.value(4).toBool())
             r.state = MailRecipient::State::NoOrder;
-        else if (sent.count(r.customer))
+        else if (sent.count(r.customer) && !again)
             r.state = MailRecipient::State::AlreadySent;
         else if (!isUsableAddress(r.address))
             r.state = MailRecipient::State::NoAddress;

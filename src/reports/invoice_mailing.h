@@ -78,7 +78,9 @@ public:
     // The customers with an order in the campaign (Choice::AllWithOrder), or those the customer
     // search marked; with `only` given, exactly those customers. Those already sent in the
     // campaign, without a usable address or without an order there are listed, not Ready.
-    std::vector<MailRecipient> recipients(Choice choice, const std::vector<int> &only = {});
+    // With `again`, those already sent are offered again (a corrected invoice); it is meant for
+    // customers she names in `only`.
+    std::vector<MailRecipient> recipients(Choice choice, const std::vector<int> &only = {}, bool again = false);
 
     // The customer's invoice of the campaign as a PDF; nothing, with `error` set, when it cannot
     // be printed.

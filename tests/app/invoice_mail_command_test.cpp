@@ -65,6 +65,14 @@ TEST_F(InvoiceMailCommand, SendingAsksAndWithoutAnAnswerStopsNamingYes)
     EXPECT_TRUE(r.out.contains("No invoice to send.")) << qPrintable(r.out);
     EXPECT_EQ(server.messages().size(), 1);
 
+    // A corrected invoice goes once more only when asked for, by name.
+    EXPECT_EQ(run({"--again", "--yes"}).code, 2);
+    r = run({"--customers", "1", "--again", "--yes"});
+    ASSERT_EQ(r.code, 0) << qPrintable(r.err + r.out);
+    EXPECT_TRUE(r.out.contains("1 Ann Adams <ann@example.com>: sent")) << qPrintable(r.out);
+    EXPECT_EQ(server.messages().size(), 2);
+    EXPECT_TRUE(run({"--yes"}).out.contains("No invoice to send."));
+
     EXPECT_EQ(run({"--customers", "1,x"}).code, 2);
     EXPECT_EQ(run({"--eml-folder", app.path("x")}).code, 2);
 }

@@ -79,6 +79,10 @@ InvoiceMailScreen::InvoiceMailScreen(AppState &state, const Campaign &campaign, 
     layout->addWidget(letterBox());
     auto *buttons = new QDialogButtonBox(this);
     buttons->addButton(m_send, QDialogButtonBox::AcceptRole);
+    m_again = buttons->addButton(QStringLiteral("Send Agai&n to Selected..."), QDialogButtonBox::ActionRole);
+    m_again->setToolTip(QStringLiteral("Sends the selected customers' invoices once more, as after a correction."));
+    m_again->setAutoDefault(false);
+    connect(m_again, &QPushButton::clicked, this, [this] { sendAgain(); });
     QPushButton *server = buttons->addButton(QStringLiteral("Mail Server Settin&gs..."), QDialogButtonBox::ActionRole);
     QPushButton *close = buttons->addButton(QStringLiteral("&Close"), QDialogButtonBox::RejectRole);
     server->setAutoDefault(false);
@@ -93,7 +97,7 @@ InvoiceMailScreen::InvoiceMailScreen(AppState &state, const Campaign &campaign, 
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     layout->addWidget(buttons);
 
-    const QList<QWidget *> order{m_year, m_number, m_all, m_marked, m_list, m_subject, m_body, m_send, server, close};
+    const QList<QWidget *> order{m_year, m_number, m_all, m_marked, m_list, m_subject, m_body, m_send, m_again, server, close};
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
     for (QSpinBox *box : {m_year, m_number})
@@ -219,17 +223,34 @@ bool InvoiceMailScreen::send()
     saveLetter();
     // The list may be stale (a send of another window, a customer changed): send to what is true now.
     refresh();
+    return sendTo(m_recipients, QStringLiteral("Send %1 invoice(s) of campaign %2-%3 by e-mail?"));
+}
+
+bool InvoiceMailScreen::sendAgain()
+{
+    std::vector<int> chosen;
+    for (const QModelIndex &row : m_list->selectionModel()->selectedRows(Number))
+        chosen.push_back(m_list->item(row.row(), Number)->text().toInt());
+    if (chosen.empty()) {
+        state().prompter.information(QStringLiteral("Select in the list the customers whose invoice should go once more."));
+        return false;
+    }
+    saveLetter();
+    InvoiceMailing mailing(state(), campaign(), MailSettings::read(state().settings));
+    const auto choice = m_all->isChecked() ? InvoiceMailing::Choice::AllWithOrder : InvoiceMailing::Choice::Marked;
+    return sendTo(mailing.recipients(choice, chosen, true), QStringLiteral("Send %1 invoice(s) of campaign %2-%3 again by e-mail?"));
+}
+
+bool InvoiceMailScreen::sendTo(const std::vector<MailRecipient> &recipients, const QString &question)
+{
     const MailSettings settings = MailSettings::read(state().settings);
     if (const QString problem = settings.problem(); !problem.isEmpty()) {
         state().prompter.information(problem);
         return false;
     }
-    const auto ready = std::count_if(m_recipients.begin(), m_recipients.end(),
+    const auto ready = std::count_if(recipients.begin(), recipients.end(),
                                      [](const MailRecipient &r) { return r.state == MailRecipient::State::Ready; });
-    if (ready == 0 || !state().prompter.askYesNo(QStringLiteral("Send %1 invoice(s) of campaign %2-%3 by e-mail?")
-                                                     .arg(ready)
-                                                     .arg(campaign().number)
-                                                     .arg(campaign().year)))
+    if (ready == 0 || !state().prompter.askYesNo(question.arg(ready).arg(campaign().number).arg(campaign().year)))
         return false;
     const std::optional<QString> secret = password(settings);
     if (!secret)
@@ -248,7 +269,7 @@ bool InvoiceMailScreen::send()
         QApplication::processEvents();
         return !progress.wasCanceled();
     };
-    const std::vector<MailOutcome> outcomes = mailing.run(m_recipients, InvoiceMailing::smtpDelivery(sender, settings.senderAddress),
+    const std::vector<MailOutcome> outcomes = mailing.run(recipients, InvoiceMailing::smtpDelivery(sender, settings.senderAddress),
                                                           true, step);
     progress.close();
     showOutcomes(outcomes);

@@ -27,6 +27,8 @@ public:
 
     // Sends to the listed customers that are to be sent (after asking); false when nothing was sent.
     bool send();
+    // The selected customers' invoices once more, already sent or not (a corrected invoice).
+    bool sendAgain();
     void refresh();
     const std::vector<MailRecipient> &recipients() const { return m_recipients; }
 
@@ -41,6 +43,7 @@ private:
     void showOutcomes(const std::vector<MailOutcome> &outcomes);
     void saveLetter();
     std::optional<QString> password(const transfer::MailSettings &settings);
+    bool sendTo(const std::vector<MailRecipient> &recipients, const QString &question);
 
     QSpinBox *m_year;
     QSpinBox *m_number;
@@ -51,6 +54,7 @@ private:
     QPlainTextEdit *m_body;
     QLabel *m_summary;
     QPushButton *m_send;
+    QPushButton *m_again = nullptr;
     std::vector<MailRecipient> m_recipients;
 };
 

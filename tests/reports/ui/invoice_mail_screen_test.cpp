@@ -106,4 +106,15 @@ TEST_F(InvoiceMailScreenTest, SendingShowsEachOutcomeAndOffersOnlyTheUnsentAgain
     EXPECT_EQ(status(screen, 0), QStringLiteral("Already sent"));
     EXPECT_FALSE(screen.send());
     EXPECT_EQ(server.messages().size(), 1);
+
+    // Sending again needs a chosen row, and then goes to that customer only.
+    auto *list = screen.findChild<QTableWidget *>("grdRecipients");
+    list->clearSelection();
+    EXPECT_FALSE(screen.sendAgain());
+    EXPECT_EQ(server.messages().size(), 1);
+    list->selectRow(0);
+    app.prompter.queueAnswer(Answer::Yes);
+    ASSERT_TRUE(screen.sendAgain());
+    EXPECT_EQ(server.messages().size(), 2);
+    EXPECT_EQ(status(screen, 0), QStringLiteral("sent"));
 }
