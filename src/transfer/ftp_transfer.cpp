@@ -1,34 +1,15 @@
 #include "transfer/ftp_transfer.h"
 
 #include "db/durable_file.h"
+#include "transfer/curl_handle.h"
 
 #include <QFile>
 #include <QRegularExpression>
 #include <QUrl>
 
-#include <curl/curl.h>
-
-#include <memory>
-
 namespace zel::transfer {
 
 namespace {
-
-constexpr long kConnectSeconds = 30;
-// A server that sends nothing for this long counts as gone.
-constexpr long kStalledSeconds = 60;
-
-void initCurlOnce()
-{
-    static const bool done = curl_global_init(CURL_GLOBAL_DEFAULT) == CURLE_OK;
-    Q_UNUSED(done);
-}
-
-struct EasyDeleter
-{
-    void operator()(CURL *curl) const { curl_easy_cleanup(curl); }
-};
-using Easy = std::unique_ptr<CURL, EasyDeleter>;
 
 size_t readFile(char *buffer, size_t size, size_t count, void *file)
 {
@@ -98,8 +79,7 @@ FtpTransfer::Result FtpTransfer::upload(const QString &localPath, const QString 
     QFile file(localPath);
     if (!file.open(QIODevice::ReadOnly))
         return {Outcome::Failed, QStringLiteral("Unable to read ") + localPath + QStringLiteral(": ") + file.errorString(), 0};
-    initCurlOnce();
-    Easy curl(curl_easy_init());
+    CurlEasy curl = newCurlEasy();
     curl_easy_setopt(curl.get(), CURLOPT_UPLOAD, 1L);
     curl_easy_setopt(curl.get(), CURLOPT_READFUNCTION, readFile);
     curl_easy_setopt(curl.get(), CURLOPT_READDATA, &file);
@@ -113,8 +93,7 @@ FtpTransfer::Result FtpTransfer::download(const QString &remoteName, const QStri
     QFile file(partial);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return {Outcome::Failed, QStringLiteral("Unable to write ") + partial + QStringLiteral(": ") + file.errorString(), 0};
-    initCurlOnce();
-    Easy curl(curl_easy_init());
+    CurlEasy curl = newCurlEasy();
     curl_easy_setopt(curl.get(), CURLOPT_WRITEFUNCTION, writeFile);
     curl_easy_setopt(curl.get(), CURLOPT_WRITEDATA, &file);
     Result result = run(curl.get(), remoteName, false);
@@ -154,9 +133,9 @@ FtpTransfer::Result FtpTransfer::run(void *handle, const QString &remoteName, bo
     curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
     curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, &CurlCall::progress);
     curl_easy_setopt(curl, CURLOPT_XFERINFODATA, &call);
-    curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT, kConnectSeconds);
+    curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT, kCurlConnectSeconds);
     curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, 1L);
-    curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, kStalledSeconds);
+    curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, kCurlStalledSeconds);
     curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
 
     const CURLcode code = curl_easy_perform(curl);

@@ -1,33 +1,12 @@
 #include "transfer/smtp_sender.h"
 
-#include <curl/curl.h>
+#include "transfer/curl_handle.h"
 
 #include <cstring>
-#include <memory>
 
 namespace zel::transfer {
 
 namespace {
-
-constexpr long kConnectSeconds = 30;
-// A server that sends nothing for this long counts as gone.
-constexpr long kStalledSeconds = 60;
-
-void initCurlOnce()
-{
-    static const bool done = curl_global_init(CURL_GLOBAL_DEFAULT) == CURLE_OK;
-    Q_UNUSED(done);
-}
-
-struct EasyDeleter
-{
-    void operator()(CURL *curl) const { curl_easy_cleanup(curl); }
-};
-
-struct ListDeleter
-{
-    void operator()(curl_slist *list) const { curl_slist_free_all(list); }
-};
 
 // The message libcurl reads, and the server's last answer, whose words the error buffer leaves out.
 struct Upload
@@ -70,8 +49,7 @@ SmtpSender::Result SmtpSender::send(const QString &fromAddress, const QString &t
 {
     if (const QString problem = m_settings.problem(); !problem.isEmpty())
         return {false, problem, true};
-    initCurlOnce();
-    std::unique_ptr<CURL, EasyDeleter> handle(curl_easy_init());
+    CurlEasy handle = newCurlEasy();
     CURL *curl = handle.get();
     char detail[CURL_ERROR_SIZE] = {};
     Upload upload{message, 0, {}};
@@ -81,7 +59,7 @@ SmtpSender::Result SmtpSender::send(const QString &fromAddress, const QString &t
     const QByteArray user = m_settings.user.toUtf8();
     const QByteArray password = m_password.toUtf8();
     const QByteArray caFile = m_settings.caFile.toLocal8Bit();
-    std::unique_ptr<curl_slist, ListDeleter> recipients(curl_slist_append(nullptr, to.constData()));
+    CurlList recipients(curl_slist_append(nullptr, to.constData()));
 
     curl_easy_setopt(curl, CURLOPT_URL, url.constData());
     curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "smtp,smtps");
@@ -104,9 +82,9 @@ SmtpSender::Result SmtpSender::send(const QString &fromAddress, const QString &t
     curl_easy_setopt(curl, CURLOPT_VERBOSE, 1L); // hands the server's answers to `debug`, prints nothing
     curl_easy_setopt(curl, CURLOPT_DEBUGFUNCTION, &Upload::debug);
     curl_easy_setopt(curl, CURLOPT_DEBUGDATA, &upload);
-    curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT, kConnectSeconds);
+    curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT, kCurlConnectSeconds);
     curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, 1L);
-    curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, kStalledSeconds);
+    curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, kCurlStalledSeconds);
     curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
 
     const CURLcode code = curl_easy_perform(curl);

@@ -2,6 +2,7 @@
 
 #include "core/prompter.h"
 #include "session/app_state.h"
+#include "shell/ui/buddy_label.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -12,17 +13,6 @@
 #include <QVBoxLayout>
 
 namespace zel {
-
-namespace {
-
-QLabel *buddyLabel(const QString &caption, QWidget *buddy, QWidget *parent)
-{
-    auto *label = new QLabel(caption, parent);
-    label->setBuddy(buddy);
-    return label;
-}
-
-} // namespace
 
 OrderCopyPage::OrderCopyPage(AppState &state, QWidget *parent)
     : QWidget(parent), m_state(state), m_copyRules(state), m_year(new QComboBox(this)), m_number(new QComboBox(this)),

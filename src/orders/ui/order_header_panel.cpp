@@ -1,6 +1,7 @@
 #include "orders/ui/order_header_panel.h"
 
 #include "options/c_option.h"
+#include "shell/ui/buddy_label.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -20,13 +21,6 @@ QString percentText(const Currency &percent)
 {
     const QString twoDecimals = percent.format(u"#0.00");
     return twoDecimals.endsWith(QLatin1String(".00")) ? percent.format(u"#0") : twoDecimals;
-}
-
-QLabel *buddyLabel(const QString &caption, QWidget *buddy, QWidget *parent)
-{
-    auto *label = new QLabel(caption, parent);
-    label->setBuddy(buddy);
-    return label;
 }
 
 } // namespace

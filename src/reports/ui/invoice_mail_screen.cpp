@@ -3,6 +3,7 @@
 #include "core/prompter.h"
 #include "reports/ui/mail_server_dialog.h"
 #include "session/app_state.h"
+#include "shell/ui/buddy_label.h"
 #include "transfer/mail_password.h"
 #include "transfer/smtp_sender.h"
 
@@ -29,13 +30,6 @@ using transfer::MailSettings;
 namespace {
 
 enum Column { Number, Name, Address, Balance, Status, ColumnCount };
-
-QLabel *buddyLabel(const QString &caption, QWidget *buddy, QWidget *parent)
-{
-    auto *label = new QLabel(caption, parent);
-    label->setBuddy(buddy);
-    return label;
-}
 
 QTableWidgetItem *cell(const QString &text, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter)
 {

@@ -2,6 +2,7 @@
 
 #include "core/prompter.h"
 #include "session/app_state.h"
+#include "shell/ui/buddy_label.h"
 #include "transfer/mail_password.h"
 
 #include <QComboBox>
@@ -17,17 +18,6 @@ namespace zel::reports {
 
 using transfer::MailPassword;
 using transfer::MailSettings;
-
-namespace {
-
-QLabel *buddyLabel(const QString &caption, QWidget *buddy, QWidget *parent)
-{
-    auto *label = new QLabel(caption, parent);
-    label->setBuddy(buddy);
-    return label;
-}
-
-} // namespace
 
 MailServerDialog::MailServerDialog(AppState &state, QWidget *parent)
     : ScreenBase(state, QStringLiteral("Zel_MailServer"), parent), m_settings(MailSettings::read(state.settings)),
