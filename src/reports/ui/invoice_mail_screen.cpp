@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QEventLoop>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -22,6 +23,8 @@
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+#include <thread>
 
 namespace zel::reports {
 
@@ -37,6 +40,24 @@ QTableWidgetItem *cell(const QString &text, Qt::Alignment alignment = Qt::AlignL
     item->setTextAlignment(alignment);
     item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
     return item;
+}
+
+// Hands each message to the mail server on a thread of its own, while the windows go on drawing
+// and Cancel can be pressed: a server may take seconds to answer. The invoice itself is made
+// before, on this thread, with the database.
+InvoiceMailing::Deliver whileDrawing(InvoiceMailing::Deliver deliver)
+{
+    return [deliver](const MailRecipient &recipient, const QByteArray &mime) {
+        InvoiceMailing::Delivery delivery;
+        QEventLoop wait;
+        std::thread sending([&] {
+            delivery = deliver(recipient, mime);
+            QMetaObject::invokeMethod(&wait, &QEventLoop::quit, Qt::QueuedConnection);
+        });
+        wait.exec();
+        sending.join();
+        return delivery;
+    };
 }
 
 } // namespace
@@ -263,8 +284,8 @@ bool InvoiceMailScreen::sendTo(const std::vector<MailRecipient> &recipients, con
         QApplication::processEvents();
         return !progress.wasCanceled();
     };
-    const std::vector<MailOutcome> outcomes = mailing.run(recipients, InvoiceMailing::smtpDelivery(sender, settings.senderAddress),
-                                                          true, step);
+    const std::vector<MailOutcome> outcomes =
+        mailing.run(recipients, whileDrawing(InvoiceMailing::smtpDelivery(sender, settings.senderAddress)), true, step);
     progress.close();
     showOutcomes(outcomes);
     return std::any_of(outcomes.begin(), outcomes.end(), [](const MailOutcome &o) { return o.result == MailOutcome::Result::Sent; });
