@@ -118,18 +118,17 @@ GlanceScreen::GlanceScreen(AppState &state, QWidget *parent) : ScreenBase(state,
 {
     setWindowTitle(QStringLiteral("Campaign at a Glance"));
     auto *layout = new QVBoxLayout(this);
-    Q_UNUSED(layout);
-    buildHeader();
-    buildFigures();
-    buildLists();
-    buildButtons();
+    layout->addLayout(buildHeader());
+    layout->addLayout(buildFigures(), 3);
+    layout->addWidget(buildLists(), 2);
+    layout->addLayout(buildButtons());
     resize(980, 700);
     setUpScreen();
     restoreGrids();
     showCampaign({state.options.CurrentCampaignYear, state.options.CurrentCampaignNumber});
 }
 
-void GlanceScreen::buildHeader()
+QLayout *GlanceScreen::buildHeader()
 {
     auto *header = new QHBoxLayout;
     m_title = new QLabel(this);
@@ -144,10 +143,10 @@ void GlanceScreen::buildHeader()
     header->addWidget(m_title, 1);
     header->addWidget(m_previous);
     header->addWidget(m_next);
-    static_cast<QVBoxLayout *>(this->layout())->addLayout(header);
+    return header;
 }
 
-void GlanceScreen::buildFigures()
+QLayout *GlanceScreen::buildFigures()
 {
     auto *row = new QHBoxLayout;
     m_chart = new QChartView(this);
@@ -190,10 +189,10 @@ void GlanceScreen::buildFigures()
          [this] { openReport(QStringLiteral("call-back"), {{catalogue::CallBackReport::kPast, CampaignGlance::kCallBackCampaigns}}); });
     grid->addStretch(1);
     row->addWidget(box);
-    static_cast<QVBoxLayout *>(layout())->addLayout(row, 3);
+    return row;
 }
 
-void GlanceScreen::buildLists()
+QWidget *GlanceScreen::buildLists()
 {
     m_tabs = new QTabWidget(this);
     m_figures = makeTable({QStringLiteral("Campaign"), QStringLiteral("Sales"), QStringLiteral("Earnings")},
@@ -216,10 +215,10 @@ void GlanceScreen::buildLists()
     m_tabs->addTab(m_dates, QString());
     m_tabs->addTab(m_callBackList, QString());
     m_tabs->addTab(m_products, QString());
-    static_cast<QVBoxLayout *>(layout())->addWidget(m_tabs, 2);
+    return m_tabs;
 }
 
-void GlanceScreen::buildButtons()
+QLayout *GlanceScreen::buildButtons()
 {
     auto *buttons = new QHBoxLayout;
     auto *print = new QPushButton(QStringLiteral("P&rint..."), this);
@@ -231,7 +230,7 @@ void GlanceScreen::buildButtons()
     buttons->addStretch(1);
     buttons->addWidget(print);
     buttons->addWidget(close);
-    static_cast<QVBoxLayout *>(layout())->addLayout(buttons);
+    return buttons;
 }
 
 // "GlanceTab1" to "GlanceTab5": each list's columns, widths and sort as she left them.

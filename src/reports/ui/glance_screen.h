@@ -10,6 +10,7 @@
 
 class QChartView;
 class QLabel;
+class QLayout;
 class QPushButton;
 class QTableWidget;
 class QTabWidget;
@@ -37,10 +38,10 @@ protected:
 private:
     std::vector<std::pair<QString, QTableWidget *>> grids() const;
     void restoreGrids();
-    void buildHeader();
-    void buildFigures();
-    void buildLists();
-    void buildButtons();
+    QLayout *buildHeader();
+    QLayout *buildFigures();
+    QWidget *buildLists();
+    QLayout *buildButtons();
     void fillChart();
     void fillFigures();
     void fillLists();
