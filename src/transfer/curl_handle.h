@@ -23,8 +23,8 @@ using CurlList = std::unique_ptr<curl_slist, CurlListDeleter>;
 // A new easy handle (null when libcurl could not make one), after the global set-up.
 CurlEasy newCurlEasy();
 
-// How long a connection may take, and how long a server may send nothing before it counts as gone.
-constexpr long kCurlConnectSeconds = 30;
-constexpr long kCurlStalledSeconds = 60;
+// How long a connection may take (30 s), and how long a server may send nothing before it counts
+// as gone (60 s); without signals, which a program with threads must not get from libcurl.
+void setCurlTimeouts(CURL *curl);
 
 } // namespace zel::transfer

@@ -133,10 +133,7 @@ FtpTransfer::Result FtpTransfer::run(void *handle, const QString &remoteName, bo
     curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
     curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, &CurlCall::progress);
     curl_easy_setopt(curl, CURLOPT_XFERINFODATA, &call);
-    curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT, kCurlConnectSeconds);
-    curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, 1L);
-    curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, kCurlStalledSeconds);
-    curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
+    setCurlTimeouts(curl);
 
     const CURLcode code = curl_easy_perform(curl);
     curl_off_t bytes = 0;

@@ -82,10 +82,7 @@ SmtpSender::Result SmtpSender::send(const QString &fromAddress, const QString &t
     curl_easy_setopt(curl, CURLOPT_VERBOSE, 1L); // hands the server's answers to `debug`, prints nothing
     curl_easy_setopt(curl, CURLOPT_DEBUGFUNCTION, &Upload::debug);
     curl_easy_setopt(curl, CURLOPT_DEBUGDATA, &upload);
-    curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT, kCurlConnectSeconds);
-    curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, 1L);
-    curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, kCurlStalledSeconds);
-    curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
+    setCurlTimeouts(curl);
 
     const CURLcode code = curl_easy_perform(curl);
     if (code == CURLE_OK)

@@ -80,9 +80,9 @@ void readBalances(cDataAccess &data, CampaignGlance &glance)
 {
     for (const auto &[customer, balance] : PaymentSums(data).campaignBalances(glance.campaign.year, glance.campaign.number)) {
         Q_UNUSED(customer);
-        OwedBalances &owed = balance > Currency() ? glance.debits : glance.credits;
         if (balance.isZero())
             continue;
+        OwedBalances &owed = balance > Currency() ? glance.debits : glance.credits;
         ++owed.customers;
         owed.total += balance;
     }

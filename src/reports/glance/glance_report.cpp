@@ -4,8 +4,6 @@
 #include "reports/page_setup.h"
 #include "session/app_state.h"
 
-#include <QFontMetricsF>
-
 #include <algorithm>
 
 namespace zel::reports {
